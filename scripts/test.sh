@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test headless; then the plain modules again
+# under AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero when any test fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh
+export QT_QPA_PLATFORM=offscreen
+(cd build && ctest --output-on-failure -j"$(nproc)")
+scripts/test-sanitizers.sh

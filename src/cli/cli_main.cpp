@@ -1,0 +1,13 @@
+#include "command_line.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const auto status = orv::cli::runCommandLine(args, std::cin, std::cout, std::cerr);
+    if (!status) {
+        std::cerr << "orvantis-cli: give a command-line mode; see --help\n";
+        return 2;
+    }
+    return *status;
+}

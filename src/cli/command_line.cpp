@@ -1,0 +1,42 @@
+#include "command_line.h"
+
+#include <functional>
+#include <ostream>
+#include <string_view>
+
+namespace orv::cli {
+namespace {
+
+const char* const kVersion = "0.1.0";
+
+void printUsage(std::ostream& out) {
+    out << "Usage: orvantis [OPTION]\n"
+           "Without options, starts the desktop calculator.\n"
+           "  --help                 show this text\n"
+           "  --version              show the version\n";
+}
+
+} // namespace
+
+std::optional<int> runCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                                  std::ostream& err) {
+    (void)in;
+    if (args.empty()) return std::nullopt;
+    const std::string_view mode = args.front();
+    if (mode == "--help" || mode == "-h") {
+        printUsage(out);
+        return 0;
+    }
+    if (mode == "--version") {
+        out << "orvantis " << kVersion << '\n';
+        return 0;
+    }
+    if (mode.starts_with("-")) {
+        err << "orvantis: unknown option '" << mode << "'\n";
+        printUsage(err);
+        return 2;
+    }
+    return std::nullopt;
+}
+
+} // namespace orv::cli

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orv::cli {
+
+// Runs a command-line mode (--eval, --convert, --units, --help, --version) without any window.
+// Returns the exit status, or nothing when the arguments ask for the desktop program.
+std::optional<int> runCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                                  std::ostream& err);
+
+} // namespace orv::cli

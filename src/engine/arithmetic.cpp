@@ -1,0 +1,52 @@
+#include "arithmetic.h"
+
+#include <array>
+
+namespace orv {
+namespace {
+
+// Powers of ten up to 10^27 are exact in a 64-bit significand.
+constexpr int kExactPowers = 27;
+
+Extended exactPowerOfTen(int n) {
+    static const std::array<Extended, kExactPowers + 1> table = [] {
+        std::array<Extended, kExactPowers + 1> t{};
+        Extended p = 1;
+        for (auto& e : t) {
+            e = p;
+            p *= 10;
+        }
+        return t;
+    }();
+    return table[static_cast<std::size_t>(n)];
+}
+
+} // namespace
+
+Extended settleSum(Extended a, Extended b, Extended sum) {
+    const Extended larger = std::fmax(std::fabs(a), std::fabs(b));
+    if (!std::isfinite(sum) || !(std::fabs(sum) < larger) || larger == 0) return sum;
+    const int step = static_cast<int>(std::floor(std::log10(larger))) - 16;
+    if (step < 0) {
+        const Extended scale = -step <= kExactPowers ? exactPowerOfTen(-step) : std::pow(10.0L, -step);
+        if (!std::isfinite(scale)) return sum;
+        return std::round(sum * scale) / scale;
+    }
+    const Extended unit = step <= kExactPowers ? exactPowerOfTen(step) : std::pow(10.0L, step);
+    if (!std::isfinite(unit)) return sum;
+    return std::round(sum / unit) * unit;
+}
+
+std::optional<Extended> guardedAdd(Extended a, Extended b) {
+    auto sum = guarded([&] { return a + b; });
+    if (!sum) return sum;
+    return settleSum(a, b, *sum);
+}
+
+std::optional<Extended> guardedSubtract(Extended a, Extended b) {
+    auto difference = guarded([&] { return a - b; });
+    if (!difference) return difference;
+    return settleSum(a, -b, *difference);
+}
+
+} // namespace orv

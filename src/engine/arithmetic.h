@@ -1,0 +1,32 @@
+#pragma once
+
+#include "extended.h"
+
+#include <cfenv>
+#include <cmath>
+#include <optional>
+
+namespace orv {
+
+// Runs one arithmetic step and reports overflow, invalid operation and division by zero as a
+// failure (an empty optional). Underflow and inexact results never fail.
+template <class Step> std::optional<Extended> guarded(Step&& step) {
+    std::feclearexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
+    // The volatile store keeps the computation ahead of the flag test.
+    volatile Extended result = step();
+    const Extended value = result;
+    if (std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW) || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// Removes the binary noise that a cancelling addition or subtraction lifts into the shown digits:
+// when |sum| is below the larger operand's magnitude, the sum is rounded to 17 significant digits
+// of that operand. `a` and `b` are the two addends (for a - b pass -b).
+Extended settleSum(Extended a, Extended b, Extended sum);
+
+// a + b and a - b with the rule above, under the guard.
+std::optional<Extended> guardedAdd(Extended a, Extended b);
+std::optional<Extended> guardedSubtract(Extended a, Extended b);
+
+} // namespace orv

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace orv {
+
+// The x87 80-bit extended format on x86-64: 64-bit significand, round to nearest.
+using Extended = long double;
+
+static_assert(sizeof(Extended) >= 10, "Extended must be the 80-bit extended format");
+
+// The smallest positive Extended, 2^-16445. Magnitudes at or below it count as zero.
+inline constexpr Extended kSmallestExtended = 3.64519953188247460253e-4951L;
+
+inline bool isZero(Extended x) { return (x < 0 ? -x : x) <= kSmallestExtended; }
+
+} // namespace orv

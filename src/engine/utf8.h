@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+// Number of characters (code points) in UTF-8 text.
+std::size_t utf8Length(std::string_view text);
+
+// Byte offset of the first byte of the last character, or text.size() when empty.
+std::size_t utf8LastCharStart(std::string_view text);
+
+// Byte offset of the character with index `index`, or text.size() past the end.
+std::size_t utf8Offset(std::string_view text, std::size_t index);
+
+} // namespace orv
