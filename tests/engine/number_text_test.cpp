@@ -6,6 +6,9 @@
 #include <string>
 
 namespace orv {
+
+void PrintTo(const Separators& s, std::ostream* os) { *os << "'" << s.decimal << "' '" << s.thousands << "'"; }
+
 namespace {
 
 const Separators kComma{",", " "};
@@ -22,8 +25,6 @@ std::string inLocale(std::string text, const Separators& s) {
     }
     return out;
 }
-
-void PrintTo(const Separators& s, std::ostream* os) { *os << "'" << s.decimal << "' '" << s.thousands << "'"; }
 
 class BothLocales : public ::testing::TestWithParam<Separators> {};
 INSTANTIATE_TEST_SUITE_P(Locales, BothLocales, ::testing::Values(kComma, kDot),
