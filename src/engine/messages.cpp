@@ -1,0 +1,31 @@
+#include "messages.h"
+
+namespace orv {
+
+const Messages& messagesFor(Language language) {
+    static const Messages english{
+        "It is impossible to divide into a zero!",
+        "It is impossible to take a square root from a negative number!",
+        "The value of variable must be <= 1 !",
+        "The value of variable must not be 0 !",
+        "The temperature in Celsius' degrees can not be lower than  -273.15 !",
+        "The temperature in Kelvin's degrees can not be lower than  0 !",
+        "The temperature in Fahrenheit's degrees can not be lower than  -459.67 !",
+        "The temperature in Reaumur's degrees can not be lower than  -218.52 !",
+        "The temperature in Rankin's degrees can not be lower than  0 !",
+    };
+    static const Messages russian{
+        "Нельзя делить на ноль!",
+        "Нельзя извлекать корень из отрицательного числа!",
+        "Значение переменной не должно превышать единицы !",
+        "Значение переменной не должно быть равно 0 !",
+        "Температура в градусах Цельсия не может быть ниже  -273.15 !",
+        "Температура в градусах Кельвина не может быть ниже  0 !",
+        "Температура в градусах Фаренгейта не может быть ниже  -459.67 !",
+        "Температура в градусах Реамюра не может быть ниже  -218.52 !",
+        "Температура в градусах Ренкина не может быть ниже  0 !",
+    };
+    return language == Language::Russian ? russian : english;
+}
+
+} // namespace orv
