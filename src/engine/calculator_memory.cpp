@@ -1,0 +1,98 @@
+#include "calculator.h"
+
+#include "arithmetic.h"
+#include "number_text.h"
+
+#include <algorithm>
+
+namespace orv {
+
+std::string Calculator::registerLabel(int registerNumber) { return "M" + std::to_string(registerNumber) + "="; }
+
+void Calculator::refreshMemoryLine() {
+    state_.MemoryEntryText = generalText(state_.MemoryValue, separators_);
+    IndicateM(state_.MemoryValue);
+    OutputMem(state_.MemoryDisplayText);
+}
+
+void Calculator::selectRegister(int registerNumber) {
+    registerNumber = std::clamp(registerNumber, 1, kRegisterCount);
+    view_.showSelectedRegister(registerNumber, registerLabel(registerNumber));
+    state_.SelectedRegister = registerNumber;
+    MemUpdate();
+}
+
+void Calculator::MemUpdate() {
+    state_.MemoryValue = state_.MemoryRegisters[static_cast<std::size_t>(state_.SelectedRegister - 1)];
+    refreshMemoryLine();
+}
+
+// A register that would leave the range keeps its value.
+void Calculator::MemPlus() {
+    Extended& memory = state_.MemoryRegisters[static_cast<std::size_t>(state_.SelectedRegister - 1)];
+    if (const auto sum = guardedAdd(memory, state_.CurrentValue)) memory = *sum;
+    state_.MemoryValue = memory;
+    refreshMemoryLine();
+}
+
+void Calculator::MemMinus() {
+    Extended& memory = state_.MemoryRegisters[static_cast<std::size_t>(state_.SelectedRegister - 1)];
+    if (const auto difference = guardedSubtract(memory, state_.CurrentValue)) memory = *difference;
+    state_.MemoryValue = memory;
+    refreshMemoryLine();
+}
+
+void Calculator::MemDel() {
+    state_.MemoryRegisters[static_cast<std::size_t>(state_.SelectedRegister - 1)] = 0;
+    state_.MemoryValue = 0;
+    refreshMemoryLine();
+}
+
+// M+ and M- first complete a pending chain whose right operand was typed or recalled.
+void Calculator::completeChainBeforeMemory() {
+    CalculatorState& s = state_;
+    s.MemoryUsed = true;
+    if (s.OperandStored && (s.Typing || s.CurrentValue != s.FirstOperand)) {
+        s.SecondOperand = s.CurrentValue;
+        Solving();
+        s.CurrentValue = s.ResultValue;
+    }
+}
+
+void Calculator::pressMemoryPlus() {
+    completeChainBeforeMemory();
+    MemPlus();
+    state_.Typing = state_.OperandStored = state_.DecimalEntered = false;
+    view_.memIndOpen();
+}
+
+void Calculator::pressMemoryMinus() {
+    completeChainBeforeMemory();
+    MemMinus();
+    state_.Typing = state_.OperandStored = state_.DecimalEntered = false;
+    if (!memoryLineForced_) view_.memIndOpen();
+}
+
+void Calculator::pressMemoryRecall() {
+    CalculatorState& s = state_;
+    s.MemoryUsed = true;
+    s.CurrentValue = 0;
+    MemPlus();
+    showResult(s.MemoryValue);
+    s.SecondOperand = s.CurrentValue;
+    s.Typing = false;
+    s.DecimalEntered = false;
+}
+
+void Calculator::pressMemoryClear() {
+    CalculatorState& s = state_;
+    s.MemoryUsed = false;
+    s.DecimalEntered = false;
+    MemDel();
+    s.FirstOperand = s.MemoryValue;
+    s.OperandStored = true;
+    s.Typing = false;
+    if (!memoryLineForced_) view_.memIndClose();
+}
+
+} // namespace orv
