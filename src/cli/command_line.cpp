@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "convert_command.h"
+
 #include <functional>
 #include <ostream>
 #include <string_view>
@@ -13,7 +15,10 @@ void printUsage(std::ostream& out) {
     out << "Usage: orvantis [OPTION]\n"
            "Without options, starts the desktop calculator.\n"
            "  --help                 show this text\n"
-           "  --version              show the version\n";
+           "  --version              show the version\n"
+           "  --convert VALUE FROM TO\n"
+           "                         convert VALUE from unit FROM to unit TO (English or Russian names)\n"
+           "  --units [GROUP]        list the unit groups, or the units of GROUP with their factors\n";
 }
 
 } // namespace
@@ -31,6 +36,8 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ist
         out << "orvantis " << kVersion << '\n';
         return 0;
     }
+    if (mode == "--convert") return runConvert({args.begin() + 1, args.end()}, out, err);
+    if (mode == "--units") return runUnits({args.begin() + 1, args.end()}, out, err);
     if (mode.starts_with("-")) {
         err << "orvantis: unknown option '" << mode << "'\n";
         printUsage(err);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace orv::cli {
+
+// orvantis --convert VALUE FROM TO: prints the converted value (15 significant digits, "."),
+// returns 0; 1 for a temperature below its scale's bound (message on err); 2 for a bad number
+// or an unknown or ambiguous unit name (candidates on err). `args` follow the option.
+int runConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// orvantis --units [GROUP]: the groups, or the units of one group (name or index) with their
+// indices and factors. 2 for an unknown group.
+int runUnits(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace orv::cli
