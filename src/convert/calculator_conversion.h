@@ -1,0 +1,18 @@
+#pragma once
+
+#include "conversion.h"
+
+namespace orv {
+
+class Calculator;
+
+// Applies a conversion to the calculator: the result becomes the display value and the next
+// digit starts a new number, while the operation begun before stays armed; a refused
+// temperature only shows its message under the display.
+void applyConversion(Calculator& calculator, const ConversionResult& result);
+
+// The conversion buttons: converts CurrentValue from `from` to `to` of `group` with the
+// calculator's messages and separators, and applies the result.
+void convertCurrentValue(Calculator& calculator, int group, int from, int to);
+
+} // namespace orv

@@ -1,0 +1,96 @@
+#include "calculator.h"
+#include "calculator_conversion.h"
+#include "unit_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace orv {
+namespace {
+
+// Only the error hints matter here; everything else the calculator draws is ignored.
+class HintRecorder : public CalculatorView {
+public:
+    std::vector<std::string> hints;
+
+    void showDisplay(const DisplayLayout&) override {}
+    void showMemoryLine(const DisplayLayout&) override {}
+    void showSelectedRegister(int, std::string_view) override {}
+    void showSign(std::string_view) override {}
+    void setDisplayRed(bool, bool) override {}
+    void restoreDisplayColours(bool) override {}
+    void showErrorHint(HintTarget, std::string_view text) override { hints.emplace_back(text); }
+    void releaseKey(KeypadKey) override {}
+    void errorButUp() override {}
+    void memIndOpen() override {}
+    void memIndClose() override {}
+};
+
+constexpr int kLength = 0;
+constexpr int kMeter = 0;
+constexpr int kKilometer = 4;
+
+class ConversionInCalculator : public ::testing::Test {
+protected:
+    HintRecorder view;
+    Calculator calculator{view, dotSeparators()};
+
+    void SetUp() override { calculator.setMessages(messagesFor(Language::English)); }
+};
+
+TEST_F(ConversionInCalculator, PendingAdditionSurvivesAConversion) {
+    calculator.Special_Click(2);
+    calculator.pressOperation(Operation::opAdd);
+    calculator.Special_Click(1);
+    convertCurrentValue(calculator, kLength, kKilometer, kMeter);
+    EXPECT_EQ(calculator.state().EntryText, "1000");
+    EXPECT_EQ(calculator.state().CurrentValue, 1000);
+    calculator.pressEquals();
+    EXPECT_EQ(calculator.state().CurrentValue, 1002);
+    EXPECT_EQ(calculator.state().EntryText, "1002");
+}
+
+TEST_F(ConversionInCalculator, NextDigitStartsANewNumber) {
+    calculator.Special_Click(1);
+    convertCurrentValue(calculator, kLength, kKilometer, kMeter);
+    calculator.Special_Click(5);
+    EXPECT_EQ(calculator.state().CurrentValue, 5);
+}
+
+TEST_F(ConversionInCalculator, LeavesTheChainFlagsAlone) {
+    CalculatorState& s = calculator.state();
+    s.CurrentValue = 3;
+    s.FirstOperand = 7;
+    s.PendingOperation = Operation::opMultiply;
+    s.OperandStored = true;
+    s.DecimalEntered = true;
+    s.EqualsEnabled = true;
+    s.Typing = true;
+    convertCurrentValue(calculator, kLength, kKilometer, kMeter);
+    EXPECT_EQ(s.CurrentValue, 3000);
+    EXPECT_FALSE(s.Typing);
+    EXPECT_EQ(s.FirstOperand, 7);
+    EXPECT_EQ(s.PendingOperation, Operation::opMultiply);
+    EXPECT_TRUE(s.OperandStored);
+    EXPECT_TRUE(s.DecimalEntered);
+    EXPECT_TRUE(s.EqualsEnabled);
+    EXPECT_TRUE(view.hints.empty());
+}
+
+TEST_F(ConversionInCalculator, RefusedTemperatureOnlyShowsTheHint) {
+    CalculatorState& s = calculator.state();
+    s.CurrentValue = -300;
+    s.EntryText = "-300";
+    s.Typing = true;
+    convertCurrentValue(calculator, kTemperatureGroup, 0, 1);
+    ASSERT_EQ(view.hints.size(), 1u);
+    EXPECT_EQ(view.hints[0], "The temperature in Celsius' degrees can not be lower than  -273.15 !");
+    EXPECT_EQ(s.CurrentValue, -300);
+    EXPECT_EQ(s.EntryText, "-300");
+    EXPECT_TRUE(s.Typing);
+}
+
+} // namespace
+} // namespace orv

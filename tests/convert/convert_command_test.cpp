@@ -1,0 +1,111 @@
+#include "command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace orv::cli {
+namespace {
+
+struct CommandRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CommandRun run(std::vector<std::string> args) {
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    const auto status = runCommandLine(args, in, out, err);
+    EXPECT_TRUE(status.has_value());
+    return {status.value_or(-1), out.str(), err.str()};
+}
+
+struct CommandRow {
+    const char* name;
+    std::vector<std::string> args;
+    int status;
+    const char* out;         // the whole standard output
+    const char* errContains; // a part of the standard error ("" when it must be empty)
+};
+
+void PrintTo(const CommandRow& row, std::ostream* os) { *os << row.name; }
+
+class ConvertCommand : public ::testing::TestWithParam<CommandRow> {};
+
+TEST_P(ConvertCommand, ExitsPrintsAndReports) {
+    const auto& row = GetParam();
+    const CommandRun result = run(row.args);
+    EXPECT_EQ(result.status, row.status);
+    EXPECT_EQ(result.out, row.out);
+    if (*row.errContains == '\0') EXPECT_EQ(result.err, "");
+    else EXPECT_NE(result.err.find(row.errContains), std::string::npos) << result.err;
+}
+
+const CommandRow kCommands[] = {
+    {"MileToMeter", {"--convert", "1", "Mile", "Meter"}, 0, "1609.344\n", ""},
+    {"MeterToFootFifteenDigits", {"--convert", "1", "meter", "FOOT"}, 0, "3.28083989501312\n", ""},
+    {"RussianNames", {"--convert", "1", " МИЛЯ ", "метр"}, 0, "1609.344\n", ""},
+    {"MixedLanguages", {"--convert", "2.5", "Kilometer", "Метр"}, 0, "2500\n", ""},
+    {"ReaumurToCelsius", {"--convert", "80", "Reaumur's degree", "celsius' degree"}, 0, "100\n", ""},
+    {"ExponentInAndOut", {"--convert", "1E-3", "Yotto", "Input data"}, 0, "1E21\n", ""},
+    {"DyneTakenAsForce", {"--convert", "100000", "Dyne", "Newton"}, 0, "1\n", ""},
+    {"TrailingBlankName", {"--convert", "1", "Tod", "Stone"}, 0, "2\n", ""},
+    {"RefusedInEnglish", {"--convert", "-1", "Kelvin's degree", "Celsius' degree"}, 1, "",
+     "The temperature in Kelvin's degrees can not be lower than  0 !\n"},
+    {"RefusedInRussian", {"--convert", "-300", "градус цельсия", "Градус Кельвина"}, 1, "",
+     "Температура в градусах Цельсия не может быть ниже  -273.15 !\n"},
+    {"AmbiguousName", {"--convert", "1", "Rod", "rod"}, 2, "", "Volume&Capacity 16: Rod / Род"},
+    {"NoCommonGroup", {"--convert", "1", "Meter", "Kilogram"}, 2, "", "no group holds both 'Meter' and 'Kilogram'"},
+    {"UnknownName", {"--convert", "1", "Mle", "Meter"}, 2, "", "unknown unit 'Mle'"},
+    {"UnknownTargetWithCandidates", {"--convert", "1", "Litre", "Barrel"}, 2, "",
+     "Volume&Capacity 29: Barrel (for crude oil) - USA"},
+    {"CommaIsNoDecimalSeparator", {"--convert", "1,5", "Meter", "Foot"}, 2, "", "'1,5' is not a number"},
+    {"MissingTarget", {"--convert", "1", "Meter"}, 2, "", "VALUE FROM TO"},
+    {"UnknownGroup", {"--units", "Volume"}, 2, "", "2: Volume&Capacity / Объем"},
+    {"TooManyGroups", {"--units", "0", "1"}, 2, "", "at most one GROUP"},
+};
+INSTANTIATE_TEST_SUITE_P(CommandLine, ConvertCommand, ::testing::ValuesIn(kCommands),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) out.push_back(line);
+    return out;
+}
+
+TEST(UnitsCommand, ListsTheTenGroups) {
+    const CommandRun result = run({"--units"});
+    EXPECT_EQ(result.status, 0);
+    const auto listed = lines(result.out);
+    ASSERT_EQ(listed.size(), 10u);
+    EXPECT_EQ(listed[2], "2\tVolume&Capacity\tОбъем\t79 units");
+}
+
+TEST(UnitsCommand, ListsOneGroupWithIndicesAndFactors) {
+    const CommandRun result = run({"--units", "масса"});
+    EXPECT_EQ(result.status, 0);
+    const auto listed = lines(result.out);
+    ASSERT_EQ(listed.size(), 43u); // the heading and 42 units
+    EXPECT_EQ(listed[1], "0\tKilogram\tКилограмм\t1");
+    EXPECT_EQ(listed[27], "26\tTod \tТод \t12.7");
+}
+
+TEST(UnitsCommand, TemperatureScalesHaveNoFactor) {
+    const auto listed = lines(run({"--units", "4"}).out);
+    ASSERT_EQ(listed.size(), 6u);
+    EXPECT_EQ(listed[4], "3\tReaumur's degree\tГрадус Реомюра");
+}
+
+TEST(UsageText, NamesBothOptions) {
+    const CommandRun result = run({"--help"});
+    EXPECT_NE(result.out.find("--convert VALUE FROM TO"), std::string::npos);
+    EXPECT_NE(result.out.find("--units [GROUP]"), std::string::npos);
+}
+
+} // namespace
+} // namespace orv::cli
