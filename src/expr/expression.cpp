@@ -1,0 +1,26 @@
+#include "expression.h"
+
+#include "expression_text.h"
+#include "parser.h"
+
+namespace orv {
+
+Evaluation EvaluateExpression(std::string_view text, ExpressionVariables& variables,
+                              const EvaluationSettings& settings) {
+    const ExpressionText characters(text);
+    Evaluation result;
+    Parser parser(characters, variables, settings, result);
+    try {
+        result.value = parser.ParseSum();
+    } catch (const ArithmeticFailure&) {
+        result.value = 0;
+        result.escapedFailure = true;
+    } catch (const EvaluationAbort& abort) {
+        parser.report(abort.text);
+        result.value = 0;
+        result.cancelled = std::string_view(abort.text) == " Evaluation cancelled ";
+    }
+    return result;
+}
+
+} // namespace orv

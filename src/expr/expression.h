@@ -1,0 +1,63 @@
+#pragma once
+
+#include "angle.h"
+#include "extended.h"
+#include "messages.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv {
+
+// The 26 variables A to Z in letter order; SUM uses I as its index and restores it.
+using ExpressionVariables = std::array<Extended, 26>;
+
+inline Extended& variable(ExpressionVariables& variables, char letter) {
+    return variables[static_cast<std::size_t>(letter - 'A')];
+}
+
+// One diagnostic: its fixed text (positions inside it are already written out) and the cursor,
+// in characters from 1, at the moment it was raised.
+struct Diagnostic {
+    std::string text;
+    int position = 0;
+};
+
+// Polled while SUM runs with the number of summand terms read so far in this evaluation; returning
+// true stops the evaluation, which then reports " Evaluation cancelled " and gives 0.
+using CancelCallback = std::function<bool(std::uint64_t terms)>;
+
+struct EvaluationSettings {
+    AngleMeasure angle = AngleMeasure::Radians;
+    // The language texts of division by zero, negative root and argument above one.
+    const Messages* messages = &messagesFor(Language::English);
+    CancelCallback cancel;
+};
+
+// Brackets and calls nested deeper than this end the evaluation with " Expression is too deeply
+// nested " and 0, before the stack runs out.
+inline constexpr int kMaxNesting = 1000;
+
+// At most this many diagnostics are kept: the first ones, and always the last one raised in
+// place of the last kept (a SUM over millions of terms can raise one per term).
+inline constexpr std::size_t kMaxDiagnostics = 1000;
+
+struct Evaluation {
+    Extended value = 0;
+    std::vector<Diagnostic> diagnostics; // in the order raised; the window shows the last
+    std::uint64_t omittedDiagnostics = 0;
+    bool cancelled = false;
+    // An arithmetic failure that no guard caught (a literal such as 1E5000 outside any bracket);
+    // the value is then 0.
+    bool escapedFailure = false;
+};
+
+// Parses and evaluates the text in one pass; the text is the Evaluator's lines joined, UTF-8.
+Evaluation EvaluateExpression(std::string_view text, ExpressionVariables& variables,
+                              const EvaluationSettings& settings = {});
+
+} // namespace orv

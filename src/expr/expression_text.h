@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace orv {
+
+// The expression's characters with the sentinel blank appended, read by a 1-based cursor. Latin
+// letters are upper-cased once here; every other non-ASCII character reads as kOtherCharacter,
+// so positions count characters, not bytes. Positions past the sentinel read as kEndOfText.
+class ExpressionText {
+public:
+    static constexpr char kEndOfText = '\0';
+    static constexpr char kOtherCharacter = '\x7f';
+
+    explicit ExpressionText(std::string_view utf8);
+
+    char at(int cursor) const {
+        const auto index = static_cast<std::size_t>(cursor);
+        return index < characters_.size() ? characters_[index] : kEndOfText;
+    }
+
+    // The number of characters including the sentinel.
+    int length() const { return static_cast<int>(characters_.size()) - 1; }
+
+private:
+    std::vector<char> characters_; // index 0 is unused so that the cursor indexes directly
+};
+
+} // namespace orv

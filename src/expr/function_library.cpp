@@ -1,0 +1,224 @@
+#include "function_library.h"
+
+#include "arithmetic.h"
+#include "hyperbolic.h"
+#include "parser.h"
+#include "powers.h"
+#include "trigonometry.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+namespace orv {
+namespace {
+
+Extended orFail(std::optional<Extended> value) {
+    if (!value) throw ArithmeticFailure{};
+    return *value;
+}
+
+Extended checked(Extended value) {
+    if (!std::isfinite(value)) throw ArithmeticFailure{};
+    return value;
+}
+
+// Argument readers and computations, one per function of the table.
+
+template <std::optional<Extended> (*F)(Extended, AngleMeasure)> Extended angular(Parser& p) {
+    const Extended x = p.ParseSum();
+    return orFail(F(x, p.settings().angle));
+}
+
+template <std::optional<Extended> (*F)(Extended)> Extended plain(Parser& p) { return orFail(F(p.ParseSum())); }
+
+Extended squareRoot(Parser& p) {
+    const Extended x = p.ParseSum();
+    if (x < 0) {
+        p.report(p.settings().messages->NegativeRootMessage);
+        return 0;
+    }
+    return std::sqrt(x);
+}
+
+Extended logarithm(Parser& p) {
+    const Extended base = p.ParseSum();
+    p.expectSeparator();
+    const Extended x = p.ParseSum();
+    return orFail(logBaseOperation(x, base));
+}
+
+// POWER: a whole exponent up to 2^31 - 1 by binary powering, which keeps integer powers exact and
+// the sign of a negative base; any other exponent through e^(e ln b).
+Extended power(Parser& p) {
+    const Extended base = p.ParseSum();
+    p.expectSeparator();
+    const Extended exponent = p.ParseSum();
+    if (exponent == 0) return 1;
+    if (base == 0 && exponent > 0) return 0;
+    if (std::trunc(exponent) == exponent && std::fabs(exponent) <= 2147483647.0L) {
+        auto n = static_cast<std::uint32_t>(std::fabs(exponent));
+        Extended product = 1;
+        Extended s = base;
+        while (true) {
+            if (n % 2 == 1) {
+                product = checked(s * product);
+                if (n < 2) break;
+            }
+            n /= 2;
+            s = checked(s * s);
+        }
+        if (exponent > 0) return product;
+        if (product == 0) throw ArithmeticFailure{};
+        return checked(1 / product);
+    }
+    if (base < 0) throw ArithmeticFailure{};
+    return checked(std::exp(exponent * std::log(base)));
+}
+
+Extended absolute(Parser& p) { return std::fabs(p.ParseSum()); }
+
+Extended sign(Parser& p) {
+    const Extended x = p.ParseSum();
+    return x > 0 ? 1 : x < 0 ? -1 : 0;
+}
+
+// A SUM limit: truncated toward zero; the conversion fails beyond the 64-bit integer range.
+std::int64_t summationLimit(Extended x) {
+    constexpr Extended kLimit = 9223372036854775808.0L;
+    if (!(std::fabs(x) < kLimit)) throw ArithmeticFailure{};
+    return static_cast<std::int64_t>(std::trunc(x));
+}
+
+// Keeps the caller's I across the summation, also when a failure or a cancellation ends it.
+class IndexKeeper {
+public:
+    explicit IndexKeeper(Extended& index) : index_(index), saved_(index) {}
+    ~IndexKeeper() { index_ = saved_; }
+    IndexKeeper(const IndexKeeper&) = delete;
+    IndexKeeper& operator=(const IndexKeeper&) = delete;
+
+private:
+    Extended& index_;
+    Extended saved_;
+};
+
+// SUM re-reads its summand's text for every index value; the body runs at least once.
+Extended summation(Parser& p) {
+    const std::int64_t low = summationLimit(p.ParseSum());
+    p.expectSeparator();
+    const std::int64_t high = summationLimit(p.ParseSum());
+    p.checkSeparator();
+    if (high < low) p.report(" Upper limit must be upwards of lower limit ");
+    Extended& index = variable(p.variables(), 'I');
+    const IndexKeeper keeper(index);
+    p.advance();
+    const int start = p.Cursor;
+    Extended sum = 0;
+    for (std::int64_t i = low;; ++i) {
+        p.Cursor = start;
+        index = static_cast<Extended>(i);
+        const Extended term = p.ParseSum();
+        sum = settleSum(sum, term, checked(sum + term));
+        p.countTerm();
+        if (i >= high) break;
+    }
+    return sum;
+}
+
+template <bool Greatest> Extended extremum(Parser& p) {
+    Extended m = p.ParseSum();
+    while (p.current() == ',') {
+        p.advance();
+        const Extended v = p.ParseSum();
+        if (Greatest ? v > m : v < m) m = v;
+    }
+    return m;
+}
+
+Extended conditional(Parser& p) {
+    const bool holds = p.ParseCondition();
+    p.expectSeparator();
+    const Extended a = p.ParseSum();
+    p.expectSeparator();
+    const Extended b = p.ParseSum();
+    return holds ? a : b;
+}
+
+enum class OnFailure { Silent, ArgumentAboveOne };
+
+struct FunctionEntry {
+    std::string_view name;
+    Extended (*evaluate)(Parser&);
+    OnFailure onFailure = OnFailure::Silent;
+};
+
+// The lookup order; a function with two names has two rows.
+constexpr std::array<FunctionEntry, 44> kFunctions{{
+    {"SEC", angular<secant>},
+    {"COSEC", angular<cosecant>},
+    {"COS", angular<cosine>},
+    {"SQRT", squareRoot},
+    {"SIN", angular<sine>},
+    {"TG", angular<tangent>},
+    {"TAN", angular<tangent>},
+    {"ARCCOS", angular<arccosine>, OnFailure::ArgumentAboveOne},
+    {"ARCSIN", angular<arcsine>, OnFailure::ArgumentAboveOne},
+    {"ARCTG", angular<arctangent>},
+    {"ARCTAN", angular<arctangent>},
+    {"ARCCOTAN", angular<arccotangent>},
+    {"ARCCTG", angular<arccotangent>},
+    {"EXP", plain<exponential>},
+    {"LN", plain<naturalLogarithm>},
+    {"LG", plain<commonLogarithm>},
+    {"CTG", angular<cotangent>},
+    {"COTAN", angular<cotangent>},
+    {"SQR", plain<square>},
+    {"LOG", logarithm},
+    {"POWER", power},
+    {"ABS", absolute},
+    {"SH", plain<hyperbolicSine>},
+    {"SINH", plain<hyperbolicSine>},
+    {"CH", plain<hyperbolicCosine>},
+    {"SECH", plain<hyperbolicSecant>},
+    {"COSECH", plain<hyperbolicCosecant>},
+    {"COSH", plain<hyperbolicCosine>},
+    {"TH", plain<hyperbolicTangent>},
+    {"TANH", plain<hyperbolicTangent>},
+    {"COTANH", plain<hyperbolicCotangent>},
+    {"CTH", plain<hyperbolicCotangent>},
+    {"ARSH", plain<inverseHyperbolicSine>},
+    {"ARSINH", plain<inverseHyperbolicSine>},
+    {"ARCH", plain<inverseHyperbolicCosine>},
+    {"ARCOSH", plain<inverseHyperbolicCosine>},
+    {"ARTH", plain<inverseHyperbolicTangent>},
+    {"ARTANH", plain<inverseHyperbolicTangent>},
+    {"FACT", plain<factorial>},
+    {"SIGN", sign},
+    {"SUM", summation},
+    {"MAX", extremum<true>},
+    {"MIN", extremum<false>},
+    {"IF", conditional},
+}};
+
+} // namespace
+
+bool callFunction(std::string_view name, Parser& parser, Extended& value) {
+    for (const FunctionEntry& entry : kFunctions) {
+        if (entry.name != name) continue;
+        try {
+            value = entry.evaluate(parser);
+        } catch (const ArithmeticFailure&) {
+            // The rest of the arguments stay unread; the closing bracket is sought where the
+            // failure left the cursor.
+            if (entry.onFailure == OnFailure::ArgumentAboveOne)
+                parser.report(parser.settings().messages->ArgumentAboveOneMessage);
+            value = 0;
+        }
+        return true;
+    }
+    return false;
+}
+
+} // namespace orv

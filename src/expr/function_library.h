@@ -1,0 +1,16 @@
+#pragma once
+
+#include "extended.h"
+
+#include <string_view>
+
+namespace orv {
+
+class Parser;
+
+// Looks the upper-cased name up in the function table in table order and, when found, reads the
+// arguments at the parser's cursor and computes the value under the call's guard. Returns false
+// for an unknown name (nothing is read).
+bool callFunction(std::string_view name, Parser& parser, Extended& value);
+
+} // namespace orv

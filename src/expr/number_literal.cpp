@@ -1,0 +1,96 @@
+#include "number_literal.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <locale.h>
+#include <string>
+
+namespace orv {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// 10^0 .. 10^27, all exact in a 64-bit significand.
+constexpr int kExactPowers = 27;
+
+const std::array<Extended, kExactPowers + 1>& powersOfTen() {
+    static const std::array<Extended, kExactPowers + 1> table = [] {
+        std::array<Extended, kExactPowers + 1> t{};
+        Extended p = 1;
+        for (auto& e : t) {
+            e = p;
+            p *= 10;
+        }
+        return t;
+    }();
+    return table;
+}
+
+locale_t cLocale() {
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return locale;
+}
+
+struct Scan {
+    std::uint64_t mantissa = 0;
+    bool mantissaExact = true; // every significant digit is in `mantissa`
+    int decimals = 0;          // digits after the point held in `mantissa`
+    long exponent = 0;
+    bool exponentSmall = true;
+    std::string plain; // the text for strtold when the fast way cannot be exact
+};
+
+void addDigit(Scan& s, char c, bool fraction) {
+    s.plain.push_back(c);
+    const auto digit = static_cast<std::uint64_t>(c - '0');
+    if (!s.mantissaExact) return;
+    if (s.mantissa > (UINT64_MAX - 9) / 10) {
+        s.mantissaExact = false;
+        return;
+    }
+    s.mantissa = s.mantissa * 10 + digit;
+    if (fraction) ++s.decimals;
+}
+
+} // namespace
+
+std::optional<Extended> readNumber(const ExpressionText& text, int& cursor) {
+    Scan s;
+    while (isDigit(text.at(cursor))) addDigit(s, text.at(cursor++), false);
+    if (text.at(cursor) == '.') {
+        s.plain.push_back('.');
+        ++cursor;
+        while (isDigit(text.at(cursor))) addDigit(s, text.at(cursor++), true);
+    }
+    if (text.at(cursor) == 'E') {
+        std::string exponentText = "e";
+        ++cursor;
+        if (text.at(cursor) == '+' || text.at(cursor) == '-') exponentText.push_back(text.at(cursor++));
+        bool negative = exponentText.back() == '-';
+        bool any = false;
+        while (isDigit(text.at(cursor))) {
+            const char c = text.at(cursor++);
+            exponentText.push_back(c);
+            any = true;
+            if (s.exponent < 100000) s.exponent = s.exponent * 10 + (c - '0');
+            else s.exponentSmall = false;
+        }
+        if (negative) s.exponent = -s.exponent;
+        if (any) s.plain += exponentText;
+        else s.exponent = 0;
+    }
+    // An exact 64-bit mantissa scaled by an exact power of ten is one correctly rounded operation.
+    const long power = s.exponent - s.decimals;
+    if (s.mantissaExact && s.exponentSmall && power >= -kExactPowers && power <= kExactPowers) {
+        const auto m = static_cast<Extended>(s.mantissa);
+        const Extended scale = powersOfTen()[static_cast<std::size_t>(power < 0 ? -power : power)];
+        return power < 0 ? m / scale : m * scale;
+    }
+    const Extended value = strtold_l(s.plain.c_str(), nullptr, cLocale());
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+} // namespace orv

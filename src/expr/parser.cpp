@@ -1,0 +1,235 @@
+#include "parser.h"
+
+#include "angle.h"
+#include "arithmetic.h"
+#include "function_library.h"
+#include "number_literal.h"
+
+#include <cmath>
+
+namespace orv {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
+
+// Terms of SUM between two polls of the cancel callback.
+constexpr std::uint64_t kPollInterval = 4096;
+
+// The integer conversion fails beyond the 64-bit integer range.
+constexpr Extended kIntegerLimit = 9223372036854775808.0L;
+
+Extended checked(Extended value) {
+    if (!std::isfinite(value)) throw ArithmeticFailure{};
+    return value;
+}
+
+// [x]: truncated toward zero, minus 1 for a negative x (so [-2] is -3).
+Extended integerPart(Extended x) {
+    if (!(std::fabs(x) < kIntegerLimit)) throw ArithmeticFailure{};
+    const Extended whole = std::trunc(x);
+    return x < 0 ? whole - 1 : whole;
+}
+
+// A sum or difference with the cancellation-noise rule of the engine.
+Extended settledSum(Extended a, Extended b) { return settleSum(a, b, checked(a + b)); }
+
+class DepthGuard {
+public:
+    explicit DepthGuard(int& depth) : depth_(depth) {
+        if (++depth_ > kMaxNesting) {
+            --depth_;
+            throw EvaluationAbort{" Expression is too deeply nested "};
+        }
+    }
+    ~DepthGuard() { --depth_; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+
+private:
+    int& depth_;
+};
+
+} // namespace
+
+Parser::Parser(const ExpressionText& text, ExpressionVariables& variables, const EvaluationSettings& settings,
+               Evaluation& result)
+    : text_(text), variables_(variables), settings_(settings), result_(result) {}
+
+void Parser::report(std::string text) {
+    auto& list = result_.diagnostics;
+    if (list.size() < kMaxDiagnostics) {
+        list.push_back({std::move(text), Cursor});
+        return;
+    }
+    ++result_.omittedDiagnostics;
+    list.back() = {std::move(text), Cursor};
+}
+
+std::string Parser::atPosition(const char* text) const { return text + std::to_string(Cursor) + " "; }
+
+void Parser::countTerm() {
+    if (++terms_ % kPollInterval == 0 && settings_.cancel && settings_.cancel(terms_))
+        throw EvaluationAbort{" Evaluation cancelled "};
+}
+
+void Parser::expectSeparator() {
+    checkSeparator();
+    advance();
+}
+
+void Parser::checkSeparator() {
+    if (current() != ',') report(atPosition(" Expected ',' in position "));
+}
+
+Extended Parser::ParseSum() {
+    Extended v = ParseProduct();
+    for (char c = current(); c == '+' || c == '-'; c = current()) {
+        advance();
+        try {
+            const Extended w = ParseProduct();
+            v = settledSum(v, c == '+' ? w : -w);
+        } catch (const ArithmeticFailure&) {
+            // v keeps its value
+        }
+    }
+    return v;
+}
+
+Extended Parser::ParseProduct() {
+    Extended v = ParseFactor();
+    for (char c = current(); c == '*' || c == '/'; c = current()) {
+        advance();
+        if (c == '*') {
+            try {
+                v = checked(v * ParseFactor());
+            } catch (const ArithmeticFailure&) {
+                // v keeps its value
+            }
+            continue;
+        }
+        const Extended d = ParseFactor();
+        if (d == 0) {
+            report(settings_.messages->DivideByZeroMessage);
+            continue;
+        }
+        v = checked(v / d); // no guard of its own: an overflow reaches the enclosing one
+    }
+    return v;
+}
+
+Extended Parser::ParseBracket(char closing, bool integer) {
+    advance();
+    Extended v = 0;
+    try {
+        v = ParseSum();
+        if (integer) v = integerPart(v);
+    } catch (const ArithmeticFailure&) {
+        v = 0;
+    }
+    if (current() == closing) {
+        advance();
+    } else {
+        report(atPosition(closing == ')' ? " Expected ')' in position " : " Expected ']' in position "));
+    }
+    return v;
+}
+
+Extended Parser::ParseFactor() {
+    DepthGuard depth(depth_);
+    const char c = current();
+    if (c == '(') return ParseBracket(')', false);
+    if (c == '[') return ParseBracket(']', true);
+    if (c == '-') {
+        advance();
+        try {
+            return -ParseFactor();
+        } catch (const ArithmeticFailure&) {
+            return 0;
+        }
+    }
+    if (isDigit(c)) {
+        const auto value = readNumber(text_, Cursor);
+        if (!value) throw ArithmeticFailure{};
+        return *value;
+    }
+    if (isLetter(c)) return ParseName();
+    report("Syntax error in position " + std::to_string(Cursor));
+    return 0;
+}
+
+Extended Parser::ParseName() {
+    const int start = Cursor;
+    advance();
+    for (char c = current(); isDigit(c) || isLetter(c); c = current()) advance();
+    if (current() != '(' && Cursor == start + 1) return variable(variables_, text_.at(start));
+
+    std::string name;
+    name.reserve(static_cast<std::size_t>(Cursor - start));
+    for (int i = start; i < Cursor; ++i) name.push_back(text_.at(i));
+    if (current() != '(') {
+        if (name == "PI") return kPi;
+        report(name + " is wrong name ");
+        return 0;
+    }
+    advance();
+    Extended v = 0;
+    if (!callFunction(name, *this, v)) report(" Unknown function" + name + " ");
+    if (current() == ')') {
+        advance();
+    } else {
+        report(atPosition(" Expected ')' in position "));
+    }
+    return v;
+}
+
+bool Parser::ParseCondition() {
+    enum class Relation { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual, Missing };
+    const auto holds = [](Extended a, Relation r, Extended b) {
+        switch (r) {
+        case Relation::Equal: return a == b;
+        case Relation::NotEqual: return a != b;
+        case Relation::Less: return a < b;
+        case Relation::LessOrEqual: return a <= b;
+        case Relation::Greater: return a > b;
+        case Relation::GreaterOrEqual: return a >= b;
+        case Relation::Missing: return false;
+        }
+        return false;
+    };
+
+    const Extended a = ParseSum();
+    if (Cursor == text_.length()) report(" Unexpected end of expression ");
+    Relation relation = Relation::Missing;
+    const char c = current();
+    const char next = text_.at(Cursor + 1);
+    if (c == '<' && next == '=') {
+        relation = Relation::LessOrEqual;
+    } else if (c == '<' && next == '>') {
+        relation = Relation::NotEqual;
+    } else if (c == '<') {
+        relation = Relation::Less;
+    } else if (c == '=') {
+        relation = Relation::Equal;
+    } else if (c == '>' && next == '=') {
+        relation = Relation::GreaterOrEqual;
+    } else if (c == '>') {
+        relation = Relation::Greater;
+    } else {
+        report(atPosition(" Syntax error in position "));
+    }
+    const bool twoCharacters = relation == Relation::LessOrEqual || relation == Relation::NotEqual ||
+                               relation == Relation::GreaterOrEqual;
+    Cursor += twoCharacters ? 2 : 1;
+
+    const Extended b = ParseSum();
+    if ((relation == Relation::Less || relation == Relation::LessOrEqual) && current() == '<') {
+        const Relation second = text_.at(Cursor + 1) == '=' ? Relation::LessOrEqual : Relation::Less;
+        Cursor += second == Relation::LessOrEqual ? 2 : 1;
+        const Extended c3 = ParseSum();
+        return holds(a, relation, b) && holds(b, second, c3);
+    }
+    return holds(a, relation, b);
+}
+
+} // namespace orv

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "expression.h"
+#include "expression_text.h"
+
+#include <cstdint>
+#include <string>
+
+namespace orv {
+
+// An arithmetic failure (overflow, invalid operation, division of a non-zero number by zero),
+// caught by the nearest guard of the parse routines or of a function call.
+struct ArithmeticFailure {};
+
+// Ends the whole evaluation with a fixed diagnostic and the value 0 (cancellation, nesting).
+struct EvaluationAbort {
+    const char* text;
+};
+
+// The evaluating recursive-descent parser: five routines sharing one cursor, no tokens and no
+// tree. The function library reads its arguments through the same routines.
+class Parser {
+public:
+    Parser(const ExpressionText& text, ExpressionVariables& variables, const EvaluationSettings& settings,
+           Evaluation& result);
+
+    Extended ParseSum();
+    Extended ParseProduct();
+    Extended ParseFactor();
+    Extended ParseName();
+    bool ParseCondition();
+
+    // The argument separator: a missing "," is reported; the cursor moves on by one either way.
+    void expectSeparator();
+    // Reports a missing "," without moving the cursor (SUM's upper limit).
+    void checkSeparator();
+
+    char current() const { return text_.at(Cursor); }
+    void advance() { ++Cursor; }
+    void report(std::string text);
+    // The text with the cursor's decimal digits and a blank after them.
+    std::string atPosition(const char* text) const;
+
+    // Counts one summand term of SUM and polls the cancel callback now and then.
+    void countTerm();
+
+    ExpressionVariables& variables() { return variables_; }
+    const EvaluationSettings& settings() const { return settings_; }
+
+    int Cursor = 1;
+
+private:
+    Extended ParseBracket(char closing, bool integerPart);
+
+    const ExpressionText& text_;
+    ExpressionVariables& variables_;
+    const EvaluationSettings& settings_;
+    Evaluation& result_;
+    int depth_ = 0;
+    std::uint64_t terms_ = 0;
+};
+
+} // namespace orv
