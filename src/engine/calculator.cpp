@@ -249,6 +249,15 @@ bool Calculator::paste(std::string_view text) {
     return true;
 }
 
+bool Calculator::takeEntryText() {
+    const auto value = parseNumber(state_.EntryText, separators_);
+    if (!value) return false;
+    state_.CurrentValue = *value;
+    Indicate(state_.CurrentValue);
+    OutputExt(state_.DisplayText);
+    return true;
+}
+
 void Calculator::restoreWorkingState(std::string_view entryText, bool decimalEntered,
                                      const std::array<Extended, kRegisterCount>& registers, bool memoryUsed) {
     CalculatorState& s = state_;

@@ -80,6 +80,8 @@ public:
     // Clipboard and the Evaluator: the entry as typed or last computed, and a text to take over.
     const std::string& copyText() const { return state_.EntryText; }
     bool paste(std::string_view text);
+    // The Evaluator's result goes back: CurrentValue from EntryText, then the display.
+    bool takeEntryText();
 
     static const char* signOf(Operation operation);
     static std::string registerLabel(int registerNumber);

@@ -11,7 +11,13 @@ struct Geometry {
 const Geometry& geometryOf(DisplayKind kind) {
     static const Geometry main{1, 20, 3, 18, "*10          "};
     static const Geometry memory{2, 15, 3, 15, "*10           "};
-    return kind == DisplayKind::Main ? main : memory;
+    static const Geometry evaluator{2, 15, 3, 15, "*10          "};
+    switch (kind) {
+    case DisplayKind::Main: return main;
+    case DisplayKind::Memory: return memory;
+    case DisplayKind::Evaluator: return evaluator;
+    }
+    return main;
 }
 
 } // namespace

@@ -16,9 +16,9 @@ struct DisplayLayout {
     bool operator==(const DisplayLayout&) const = default;
 };
 
-// The main display (`OutputExt`) and the memory line (`OutputMem`) differ only in geometry and
-// in the blanks that leave room for the exponent.
-enum class DisplayKind { Main, Memory };
+// The main display (`OutputExt`), the memory line (`OutputMem`) and the Evaluator's result line
+// (`OutputEval`) differ only in geometry and in the blanks that leave room for the exponent.
+enum class DisplayKind { Main, Memory, Evaluator };
 
 DisplayLayout layoutDisplay(std::string_view text, DisplayKind kind);
 

@@ -247,6 +247,19 @@ TEST_P(CalculatorTest, PasteAndCopy) {
     EXPECT_EQ(calculator.copyText(), "1234567") << "copy never takes the grouped display text";
 }
 
+TEST_P(CalculatorTest, TakingBackTheEntryTextOnlyChangesTheValueAndDisplay) {
+    pressKeys(calculator, "2 + 3");
+    calculator.state().EntryText = expected("1.5E20"); // an Evaluator result
+    ASSERT_TRUE(calculator.takeEntryText());
+    EXPECT_EQ(calculator.state().CurrentValue, 1.5e20L);
+    EXPECT_EQ(view.shown(), expected("1.500000000000*10^+0020"));
+    EXPECT_TRUE(calculator.state().Typing);
+    EXPECT_EQ(calculator.state().FirstOperand, 2);
+    calculator.state().EntryText = "junk";
+    EXPECT_FALSE(calculator.takeEntryText());
+    EXPECT_EQ(calculator.state().CurrentValue, 1.5e20L);
+}
+
 TEST_P(CalculatorTest, PastedTextKeepsTypingAndAcceptsMoreDigits) {
     pressKeys(calculator, "1");
     ASSERT_TRUE(calculator.paste("12"));

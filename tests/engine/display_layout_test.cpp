@@ -22,6 +22,8 @@ TEST(DisplayLayout, SplitsTheExponentOffAfterTheLastE) {
         {"", DisplayKind::Main, {" ", "", false, 1, 20}},
         {"5", DisplayKind::Memory, {"5 ", "", false, 2, 15}},
         {"1,5E20", DisplayKind::Memory, {"1,5*10           ", "20", true, 3, 15}},
+        {"0,5", DisplayKind::Evaluator, {"0,5 ", "", false, 2, 15}},
+        {"1,5E20", DisplayKind::Evaluator, {"1,5*10          ", "20", true, 3, 15}},
     };
     for (const auto& row : rows) EXPECT_EQ(layoutDisplay(row.text, row.kind), row.expected) << row.text;
 }
