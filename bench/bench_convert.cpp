@@ -30,13 +30,15 @@ BENCHMARK(BM_ConvertTemperature);
 // One name against all 524 names of the catalogue.
 void BM_FindUnitRussian(benchmark::State& state) {
     const std::string name = "  ГРАДУС ЦЕЛЬСИЯ ";
-    for (auto _ : state) benchmark::DoNotOptimize(orv::findUnits(name));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orv::findUnits(name));
 }
 BENCHMARK(BM_FindUnitRussian);
 
 // What the command line does for its two names, including the group disambiguation.
 void BM_FindUnitPair(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(orv::findUnitPair("Rod", "Meter"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orv::findUnitPair("Rod", "Meter"));
 }
 BENCHMARK(BM_FindUnitPair);
 

@@ -24,7 +24,8 @@ void printCandidate(std::ostream& err, const UnitRef& unit) {
 
 void printCandidates(std::ostream& err, const std::vector<UnitRef>& units) {
     const std::size_t shown = std::min(units.size(), kMaxSuggestions);
-    for (std::size_t i = 0; i < shown; ++i) printCandidate(err, units[i]);
+    for (std::size_t i = 0; i < shown; ++i)
+        printCandidate(err, units[i]);
     if (units.size() > shown) err << "  ... and " << units.size() - shown << " more\n";
 }
 
@@ -42,8 +43,12 @@ void reportUnknown(std::ostream& err, const std::string& name) {
 int reportLookupFailure(std::ostream& err, const UnitPairLookup& lookup, const std::string& from,
                         const std::string& to) {
     switch (lookup.status) {
-    case PairStatus::UnknownFrom: reportUnknown(err, from); break;
-    case PairStatus::UnknownTo: reportUnknown(err, to); break;
+    case PairStatus::UnknownFrom:
+        reportUnknown(err, from);
+        break;
+    case PairStatus::UnknownTo:
+        reportUnknown(err, to);
+        break;
     case PairStatus::NoCommonGroup:
     case PairStatus::Ambiguous:
         err << "orvantis: "
@@ -54,14 +59,16 @@ int reportLookupFailure(std::ostream& err, const UnitPairLookup& lookup, const s
         err << "candidates for '" << to << "':\n";
         printCandidates(err, lookup.toCandidates);
         break;
-    case PairStatus::Found: break;
+    case PairStatus::Found:
+        break;
     }
     return 2;
 }
 
 // A source unit named in Russian gets the Russian bound message.
 Language languageOfName(const std::string& name, int group, int unit) {
-    const bool russian = foldCase(trimBlanks(name)) == foldCase(trimBlanks(unitName(group, unit, Language::Russian)));
+    const bool russian =
+        foldCase(trimBlanks(name)) == foldCase(trimBlanks(unitName(group, unit, Language::Russian)));
     return russian ? Language::Russian : Language::English;
 }
 
@@ -112,8 +119,8 @@ int runUnits(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     if (args.empty()) {
         for (int group = 0; group < kGroupCount; ++group) {
-            out << group << '\t' << groupName(group, Language::English) << '\t' << groupName(group, Language::Russian)
-                << '\t' << unitCount(group) << " units\n";
+            out << group << '\t' << groupName(group, Language::English) << '\t'
+                << groupName(group, Language::Russian) << '\t' << unitCount(group) << " units\n";
         }
         return 0;
     }
@@ -121,8 +128,8 @@ int runUnits(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (!group) {
         err << "orvantis: unknown group '" << args[0] << "'; the groups are:\n";
         for (int g = 0; g < kGroupCount; ++g)
-            err << "  " << g << ": " << groupName(g, Language::English) << " / " << groupName(g, Language::Russian)
-                << '\n';
+            err << "  " << g << ": " << groupName(g, Language::English) << " / "
+                << groupName(g, Language::Russian) << '\n';
         return 2;
     }
     printGroupUnits(out, *group);

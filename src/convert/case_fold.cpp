@@ -6,8 +6,8 @@ namespace {
 char32_t lowerCodePoint(char32_t c) {
     if (c >= U'A' && c <= U'Z') return c + 0x20;
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20; // Latin-1 capitals, not the sign ×
-    if (c >= 0x410 && c <= 0x42F) return c + 0x20;              // А..Я
-    if (c >= 0x400 && c <= 0x40F) return c + 0x50;              // Ѐ..Џ, among them Ё
+    if (c >= 0x410 && c <= 0x42F) return c + 0x20;            // А..Я
+    if (c >= 0x400 && c <= 0x40F) return c + 0x50;            // Ѐ..Џ, among them Ё
     return c;
 }
 
@@ -24,7 +24,9 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 } // namespace
 
@@ -40,9 +42,12 @@ std::string foldCase(std::string_view text) {
             ++i;
         } else if ((lead & 0xE0) == 0xC0 && i + 1 < text.size() &&
                    isContinuation(static_cast<unsigned char>(text[i + 1]))) {
-            const char32_t c = (char32_t{lead} & 0x1F) << 6 | (static_cast<unsigned char>(text[i + 1]) & 0x3F);
-            if (c < 0x80) out.append(text.substr(i, 2)); // an overlong form stays as it came
-            else appendUtf8(out, lowerCodePoint(c));
+            const char32_t c =
+                (char32_t{lead} & 0x1F) << 6 | (static_cast<unsigned char>(text[i + 1]) & 0x3F);
+            if (c < 0x80)
+                out.append(text.substr(i, 2)); // an overlong form stays as it came
+            else
+                appendUtf8(out, lowerCodePoint(c));
             i += 2;
         } else {
             out.push_back(text[i]);

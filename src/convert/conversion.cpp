@@ -38,8 +38,10 @@ std::optional<Extended> divide(Extended a, Extended b) {
 // cancellation (491.67 °Ra to 0 °C) shows 0 and not binary noise.
 std::optional<Extended> toCelsius(Extended x, Scale scale) {
     switch (scale) {
-    case Scale::Celsius: return x;
-    case Scale::Kelvin: return guardedSubtract(x, kZeroCelsiusInKelvin);
+    case Scale::Celsius:
+        return x;
+    case Scale::Kelvin:
+        return guardedSubtract(x, kZeroCelsiusInKelvin);
     case Scale::Fahrenheit: {
         const auto above = guardedSubtract(x, 32);
         const auto times = above ? multiply(*above, 5) : std::nullopt;
@@ -60,8 +62,10 @@ std::optional<Extended> toCelsius(Extended x, Scale scale) {
 
 std::optional<Extended> fromCelsius(Extended c, Scale scale) {
     switch (scale) {
-    case Scale::Celsius: return c;
-    case Scale::Kelvin: return guardedAdd(c, kZeroCelsiusInKelvin);
+    case Scale::Celsius:
+        return c;
+    case Scale::Kelvin:
+        return guardedAdd(c, kZeroCelsiusInKelvin);
     case Scale::Fahrenheit: {
         const auto times = multiply(c, 9);
         const auto fifths = times ? divide(*times, 5) : std::nullopt;

@@ -297,7 +297,8 @@ constexpr std::array<std::size_t, kGroupCount + 1> kGroupStart = [] {
     std::size_t row = 0;
     for (int group = 0; group < kGroupCount; ++group) {
         start[static_cast<std::size_t>(group)] = row;
-        while (row < kUnitTotal && kUnits[row].group == group) ++row;
+        while (row < kUnitTotal && kUnits[row].group == group)
+            ++row;
     }
     start[kGroupCount] = row;
     return start;
@@ -318,7 +319,9 @@ const std::array<std::optional<Extended>, kUnitTotal>& factors() {
 
 } // namespace
 
-std::span<const UnitRow> catalogue() { return kUnits; }
+std::span<const UnitRow> catalogue() {
+    return kUnits;
+}
 
 std::span<const UnitRow> groupUnits(int group) {
     if (group < 0 || group >= kGroupCount) return {};
@@ -326,9 +329,13 @@ std::span<const UnitRow> groupUnits(int group) {
     return std::span<const UnitRow>(kUnits).subspan(kGroupStart[g], kGroupStart[g + 1] - kGroupStart[g]);
 }
 
-int unitCount(int group) { return static_cast<int>(groupUnits(group).size()); }
+int unitCount(int group) {
+    return static_cast<int>(groupUnits(group).size());
+}
 
-bool isUnit(int group, int unit) { return unit >= 0 && unit < unitCount(group); }
+bool isUnit(int group, int unit) {
+    return unit >= 0 && unit < unitCount(group);
+}
 
 std::string_view groupName(int group, Language language) {
     if (group < 0 || group >= kGroupCount) return {};
@@ -342,7 +349,8 @@ std::string_view unitName(int group, int unit, Language language) {
 
 std::vector<std::string_view> unitNames(int group, Language language) {
     std::vector<std::string_view> names;
-    for (const UnitRow& row : groupUnits(group)) names.push_back(row.name(language));
+    for (const UnitRow& row : groupUnits(group))
+        names.push_back(row.name(language));
     return names;
 }
 

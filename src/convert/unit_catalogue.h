@@ -20,14 +20,18 @@ struct UnitRow {
     std::string_view russian;
     std::string_view factorText;
 
-    std::string_view name(Language language) const { return language == Language::Russian ? russian : english; }
+    std::string_view name(Language language) const {
+        return language == Language::Russian ? russian : english;
+    }
 };
 
 struct GroupNames {
     std::string_view english;
     std::string_view russian;
 
-    std::string_view name(Language language) const { return language == Language::Russian ? russian : english; }
+    std::string_view name(Language language) const {
+        return language == Language::Russian ? russian : english;
+    }
 };
 
 inline constexpr int kGroupCount = 10;

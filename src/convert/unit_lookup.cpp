@@ -14,13 +14,16 @@ struct FoldedNames {
     std::string russian;
 };
 
-std::string folded(std::string_view text) { return foldCase(trimBlanks(text)); }
+std::string folded(std::string_view text) {
+    return foldCase(trimBlanks(text));
+}
 
 // Folded once: lookups compare against these instead of folding 524 names each time.
 const std::vector<FoldedNames>& foldedUnitNames() {
     static const auto names = [] {
         std::vector<FoldedNames> out;
-        for (const UnitRow& row : catalogue()) out.push_back({folded(row.english), folded(row.russian)});
+        for (const UnitRow& row : catalogue())
+            out.push_back({folded(row.english), folded(row.russian)});
         return out;
     }();
     return names;
@@ -31,7 +34,8 @@ template <class Match> std::vector<UnitRef> unitsWhere(Match match) {
     const auto rows = catalogue();
     const auto& names = foldedUnitNames();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (match(names[i].english) || match(names[i].russian)) found.push_back({rows[i].group, rows[i].index});
+        if (match(names[i].english) || match(names[i].russian))
+            found.push_back({rows[i].group, rows[i].index});
     }
     return found;
 }
@@ -54,7 +58,8 @@ std::vector<UnitRef> findUnits(std::string_view name) {
 std::vector<UnitRef> unitsContaining(std::string_view text) {
     const std::string key = folded(text);
     if (key.empty()) return {};
-    return unitsWhere([&key](const std::string& candidate) { return candidate.find(key) != std::string::npos; });
+    return unitsWhere(
+        [&key](const std::string& candidate) { return candidate.find(key) != std::string::npos; });
 }
 
 std::optional<int> findGroup(std::string_view nameOrIndex) {
@@ -62,7 +67,8 @@ std::optional<int> findGroup(std::string_view nameOrIndex) {
     if (key.size() == 1 && key[0] >= '0' && key[0] <= '9') return key[0] - '0';
     if (key.empty()) return std::nullopt;
     for (int group = 0; group < kGroupCount; ++group) {
-        if (folded(groupName(group, Language::English)) == key || folded(groupName(group, Language::Russian)) == key)
+        if (folded(groupName(group, Language::English)) == key ||
+            folded(groupName(group, Language::Russian)) == key)
             return group;
     }
     return std::nullopt;

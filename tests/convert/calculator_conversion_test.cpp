@@ -12,7 +12,7 @@ namespace {
 
 // Only the error hints matter here; everything else the calculator draws is ignored.
 class HintRecorder : public CalculatorView {
-public:
+  public:
     std::vector<std::string> hints;
 
     void showDisplay(const DisplayLayout&) override {}
@@ -33,7 +33,7 @@ constexpr int kMeter = 0;
 constexpr int kKilometer = 4;
 
 class ConversionInCalculator : public ::testing::Test {
-protected:
+  protected:
     HintRecorder view;
     Calculator calculator{view, dotSeparators()};
 

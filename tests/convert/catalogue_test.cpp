@@ -85,10 +85,10 @@ TEST(Catalogue, NamesAreStoredLetterForLetter) {
 }
 
 TEST(Catalogue, GroupNamesInBothLanguages) {
-    const char* english[] = {"Length", "Area", "Volume&Capacity", "Mass", "Temperature",
-                             "Pressure", "Time", "Force", "Power", "Prefixes"};
-    const char* russian[] = {"Длина", "Площадь", "Объем", "Масса", "Температура",
-                             "Давление", "Время", "Сила", "Мощность", "Приставки"};
+    const char* english[] = {"Length",   "Area", "Volume&Capacity", "Mass",  "Temperature",
+                             "Pressure", "Time", "Force",           "Power", "Prefixes"};
+    const char* russian[] = {"Длина",    "Площадь", "Объем", "Масса",    "Температура",
+                             "Давление", "Время",   "Сила",  "Мощность", "Приставки"};
     for (int group = 0; group < kGroupCount; ++group) {
         EXPECT_EQ(groupName(group, Language::English), english[group]);
         EXPECT_EQ(groupName(group, Language::Russian), russian[group]);
@@ -127,13 +127,27 @@ struct FactorRow {
 // The corrected factors, and factors whose nearest double differs from their nearest Extended.
 TEST(Catalogue, FactorsAreTheNearestExtended) {
     const FactorRow rows[] = {
-        {0, 9, 1.00206e-13L},          {0, 14, 1609.344L},       {0, 16, 0.0254L},
-        {0, 31, 0.4572L},              {0, 38, 0.00846666666L},  {0, 47, 0.1778L},
-        {1, 9, 0.00064516L},           {2, 29, 0.158987294928L}, {2, 40, 0.0000036966911953125L},
-        {2, 56, 0.00909218L},          {2, 57, 0.00880976754172L}, {2, 71, 0.00123L},
-        {3, 16, 0.0038879346L},        {3, 35, 0.00000101971621L}, {5, 15, 6894.76L},
-        {6, 6, 31556925.4442L},        {6, 7, 3155692544.42L},   {6, 8, 31556925444.2L},
-        {7, 4, 0.00980665L},           {9, 1, 1e24L},            {9, 20, 1e-24L},
+        {0, 9, 1.00206e-13L},
+        {0, 14, 1609.344L},
+        {0, 16, 0.0254L},
+        {0, 31, 0.4572L},
+        {0, 38, 0.00846666666L},
+        {0, 47, 0.1778L},
+        {1, 9, 0.00064516L},
+        {2, 29, 0.158987294928L},
+        {2, 40, 0.0000036966911953125L},
+        {2, 56, 0.00909218L},
+        {2, 57, 0.00880976754172L},
+        {2, 71, 0.00123L},
+        {3, 16, 0.0038879346L},
+        {3, 35, 0.00000101971621L},
+        {5, 15, 6894.76L},
+        {6, 6, 31556925.4442L},
+        {6, 7, 3155692544.42L},
+        {6, 8, 31556925444.2L},
+        {7, 4, 0.00980665L},
+        {9, 1, 1e24L},
+        {9, 20, 1e-24L},
     };
     for (const auto& row : rows) {
         const auto factor = unitFactor(row.group, row.unit);

@@ -12,7 +12,9 @@ namespace orv {
 namespace {
 
 const Separators kDot = dotSeparators();
-const Messages& english() { return messagesFor(Language::English); }
+const Messages& english() {
+    return messagesFor(Language::English);
+}
 
 struct ConversionRow {
     const char* name;
@@ -23,7 +25,9 @@ struct ConversionRow {
     const char* entryText;
 };
 
-void PrintTo(const ConversionRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const ConversionRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class Converts : public ::testing::TestWithParam<ConversionRow> {};
 
@@ -82,7 +86,9 @@ struct BoundRow {
     std::string Messages::*message;
 };
 
-void PrintTo(const BoundRow& row, std::ostream* os) { *os << "scale " << row.scale; }
+void PrintTo(const BoundRow& row, std::ostream* os) {
+    *os << "scale " << row.scale;
+}
 
 class TemperatureBound : public ::testing::TestWithParam<BoundRow> {};
 
@@ -131,7 +137,9 @@ struct OverflowRow {
     int to;
 };
 
-void PrintTo(const OverflowRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const OverflowRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class OverflowPassesThrough : public ::testing::TestWithParam<OverflowRow> {};
 
@@ -143,13 +151,12 @@ TEST_P(OverflowPassesThrough, TheFailingStepKeepsItsInput) {
     EXPECT_TRUE(std::isfinite(result.value));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Steps, OverflowPassesThrough,
-    ::testing::Values(OverflowRow{"MultiplyToBase", 1e4920L, 9, 1, 0},   // × 1e24
-                      OverflowRow{"DivideFromBase", 1e4920L, 9, 0, 20},  // ÷ 1e-24
-                      OverflowRow{"NegativeToBase", -1e4920L, 9, 1, 0},
-                      OverflowRow{"TemperatureFromCelsius", 1e4932L, 4, 0, 2}), // × 9
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Steps, OverflowPassesThrough,
+                         ::testing::Values(OverflowRow{"MultiplyToBase", 1e4920L, 9, 1, 0},  // × 1e24
+                                           OverflowRow{"DivideFromBase", 1e4920L, 9, 0, 20}, // ÷ 1e-24
+                                           OverflowRow{"NegativeToBase", -1e4920L, 9, 1, 0},
+                                           OverflowRow{"TemperatureFromCelsius", 1e4932L, 4, 0, 2}), // × 9
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Conversion, MultiplyOverflowStillDividesByTheTarget) {
     // The base step keeps x (1e4920 "Yotto" read as input data); the target step still runs.

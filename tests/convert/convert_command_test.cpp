@@ -32,7 +32,9 @@ struct CommandRow {
     const char* errContains; // a part of the standard error ("" when it must be empty)
 };
 
-void PrintTo(const CommandRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const CommandRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class ConvertCommand : public ::testing::TestWithParam<CommandRow> {};
 
@@ -41,8 +43,10 @@ TEST_P(ConvertCommand, ExitsPrintsAndReports) {
     const CommandRun result = run(row.args);
     EXPECT_EQ(result.status, row.status);
     EXPECT_EQ(result.out, row.out);
-    if (*row.errContains == '\0') EXPECT_EQ(result.err, "");
-    else EXPECT_NE(result.err.find(row.errContains), std::string::npos) << result.err;
+    if (*row.errContains == '\0')
+        EXPECT_EQ(result.err, "");
+    else
+        EXPECT_NE(result.err.find(row.errContains), std::string::npos) << result.err;
 }
 
 const CommandRow kCommands[] = {
@@ -54,14 +58,27 @@ const CommandRow kCommands[] = {
     {"ExponentInAndOut", {"--convert", "1E-3", "Yotto", "Input data"}, 0, "1E21\n", ""},
     {"DyneTakenAsForce", {"--convert", "100000", "Dyne", "Newton"}, 0, "1\n", ""},
     {"TrailingBlankName", {"--convert", "1", "Tod", "Stone"}, 0, "2\n", ""},
-    {"RefusedInEnglish", {"--convert", "-1", "Kelvin's degree", "Celsius' degree"}, 1, "",
+    {"RefusedInEnglish",
+     {"--convert", "-1", "Kelvin's degree", "Celsius' degree"},
+     1,
+     "",
      "The temperature in Kelvin's degrees can not be lower than  0 !\n"},
-    {"RefusedInRussian", {"--convert", "-300", "градус цельсия", "Градус Кельвина"}, 1, "",
+    {"RefusedInRussian",
+     {"--convert", "-300", "градус цельсия", "Градус Кельвина"},
+     1,
+     "",
      "Температура в градусах Цельсия не может быть ниже  -273.15 !\n"},
     {"AmbiguousName", {"--convert", "1", "Rod", "rod"}, 2, "", "Volume&Capacity 16: Rod / Род"},
-    {"NoCommonGroup", {"--convert", "1", "Meter", "Kilogram"}, 2, "", "no group holds both 'Meter' and 'Kilogram'"},
+    {"NoCommonGroup",
+     {"--convert", "1", "Meter", "Kilogram"},
+     2,
+     "",
+     "no group holds both 'Meter' and 'Kilogram'"},
     {"UnknownName", {"--convert", "1", "Mle", "Meter"}, 2, "", "unknown unit 'Mle'"},
-    {"UnknownTargetWithCandidates", {"--convert", "1", "Litre", "Barrel"}, 2, "",
+    {"UnknownTargetWithCandidates",
+     {"--convert", "1", "Litre", "Barrel"},
+     2,
+     "",
      "Volume&Capacity 29: Barrel (for crude oil) - USA"},
     {"CommaIsNoDecimalSeparator", {"--convert", "1,5", "Meter", "Foot"}, 2, "", "'1,5' is not a number"},
     {"MissingTarget", {"--convert", "1", "Meter"}, 2, "", "VALUE FROM TO"},
@@ -74,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, ConvertCommand, ::testing::ValuesIn(kComma
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;
     std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) out.push_back(line);
+    for (std::string line; std::getline(stream, line);)
+        out.push_back(line);
     return out;
 }
 

@@ -8,7 +8,9 @@
 
 namespace orv {
 
-void PrintTo(const UnitRef& u, std::ostream* os) { *os << "{" << u.group << ", " << u.unit << "}"; }
+void PrintTo(const UnitRef& u, std::ostream* os) {
+    *os << "{" << u.group << ", " << u.unit << "}";
+}
 
 namespace {
 
@@ -21,12 +23,13 @@ TEST(FoldCase, LowersLatinAndCyrillicOnly) {
         {"ÀÉÖ×ØÞ", "àéö×øþ"}, // the multiplication sign is no letter
         {"абв xyz 0-9 &()'", "абв xyz 0-9 &()'"},
         {"°C €", "°c €"},
-        {"\xD0", "\xD0"},             // a lead byte cut off at the end
-        {"\xD0Z", "\xD0z"},           // a lead byte without its continuation
-        {"\xC1\x81", "\xC1\x81"},     // an overlong form is not decoded into a letter
+        {"\xD0", "\xD0"},         // a lead byte cut off at the end
+        {"\xD0Z", "\xD0z"},       // a lead byte without its continuation
+        {"\xC1\x81", "\xC1\x81"}, // an overlong form is not decoded into a letter
         {"", ""},
     };
-    for (const auto& [text, folded] : rows) EXPECT_EQ(foldCase(text), folded) << text;
+    for (const auto& [text, folded] : rows)
+        EXPECT_EQ(foldCase(text), folded) << text;
 }
 
 TEST(TrimBlanks, DropsOnlySurroundingBlanksAndTabs) {
@@ -60,7 +63,8 @@ TEST(FindUnits, MatchesEitherLanguageIgnoringCaseAndBlanks) {
         {"", {}},
         {"   ", {}},
     };
-    for (const auto& row : rows) EXPECT_EQ(findUnits(row.name), row.units) << row.name;
+    for (const auto& row : rows)
+        EXPECT_EQ(findUnits(row.name), row.units) << row.name;
 }
 
 TEST(UnitsContaining, SuggestsByPartOfAName) {
