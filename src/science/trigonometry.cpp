@@ -30,8 +30,9 @@ Reduced reduce(Extended x, AngleMeasure measure) {
     return {(q + 4) % 4, MakeRadOnly(residual, measure)};
 }
 
+// Only radians meet the limit: the other measures are reduced by whole turns first.
 bool beyondReduction(Extended x, AngleMeasure measure) {
-    return std::fabs(MakeRadOnly(x, measure)) >= kHugeRadians;
+    return measure == AngleMeasure::Radians && std::fabs(x) >= kHugeRadians;
 }
 
 Extended sineOf(const Reduced& a) {

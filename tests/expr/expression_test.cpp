@@ -1,0 +1,131 @@
+#include "expression_rows.h"
+
+namespace orv {
+namespace {
+
+using test::checkRows;
+
+TEST(Parser, OperandsOperatorsAndWhereTheExpressionEnds) {
+    checkRows({
+        {"", "0", {"Syntax error in position 1"}},
+        {"2+3", "5"},
+        {"2 + 3", "2"},
+        {"2 3", "2"},
+        {"2x", "2"},
+        {"2)+5", "2"},
+        {"2>1", "2"},
+        {"+2", "2", {"Syntax error in position 1"}},
+        {".5", "0", {"Syntax error in position 1"}},
+        {"5.", "5"},
+        {"1,5", "1"},
+        {"2e3", "2000"},
+        {"2E-2", "0.02"},
+        {"1.5E)", "1.5"},
+        {"12345678901234567890123", "1.23456789012346E22"},
+        {"0.000000000000000000000000000000123", "1.23E-31"},
+        {"--3", "3"},
+        {"2*-3", "-6"},
+        {"-2*3", "-6"},
+        {"2-3-4", "-5"},
+        {"12/4/3", "1"},
+        {"1+2*3", "7"},
+        {"7/0", "7", {"DIV0"}},
+        {"0/0", "0", {"DIV0"}},
+        {"7/-0", "7", {"DIV0"}},
+        {"[2.7]", "2"},
+        {"[-2.5]", "-3"},
+        {"[-2]", "-3"},
+        {"[0]", "0"},
+        {"pi", "3.14159265358979"},
+        {"Pi", "3.14159265358979"},
+        {"PI", "3.14159265358979"},
+        {"e", "0"},
+        {"sqrt(16)+max(1,2)", "6"},
+    });
+}
+
+TEST(Parser, DiagnosticsWithTheirPositionsAndCursorEffects) {
+    checkRows({
+        {"(1+2", "3", {" Expected ')' in position 5 "}},
+        {"sin(1", "0.841470984807897", {" Expected ')' in position 6 "}},
+        {"[1", "1", {" Expected ']' in position 3 "}},
+        {"ab+1", "1", {"AB is wrong name "}},
+        {"A1", "0", {"A1 is wrong name "}},
+        {"foo(2)", "0", {" Unknown functionFOO ", " Expected ')' in position 5 "}},
+        {"(1+ab", "1", {"AB is wrong name ", " Expected ')' in position 6 "}},
+        {"log(2", "0", {" Expected ',' in position 6 ", "Syntax error in position 7", " Expected ')' in position 7 "}},
+        {"IF(1,2,3)",
+         "0",
+         {" Syntax error in position 5 ", " Expected ',' in position 9 ", "Syntax error in position 10",
+          " Expected ')' in position 10 "}},
+        {"IF(1",
+         "0",
+         {" Unexpected end of expression ", " Syntax error in position 5 ", "Syntax error in position 6",
+          " Expected ',' in position 6 ", "Syntax error in position 7", " Expected ',' in position 7 ",
+          "Syntax error in position 8", " Expected ')' in position 8 "}},
+        {"SINUS(1)", "0", {" Unknown functionSINUS ", " Expected ')' in position 7 "}},
+        {"SQR(3", "9", {" Expected ')' in position 6 "}},
+        {"PI(1)", "0", {" Unknown functionPI ", " Expected ')' in position 4 "}},
+        {"x(1)", "0", {" Unknown functionX ", " Expected ')' in position 3 "}},
+        // Positions count characters: the Cyrillic letter is one, though two bytes.
+        {"(ж", "0", {"Syntax error in position 2", " Expected ')' in position 2 "}},
+        {"LOG(2ж3", "1.58496250072116", {" Expected ',' in position 6 ", " Expected ')' in position 8 "}},
+        {"1+π", "1", {"Syntax error in position 3"}},
+    });
+}
+
+TEST(Parser, ArithmeticFailuresAreCaughtByTheNearestGuard) {
+    checkRows({
+        {"1+1E5000", "1"},
+        {"2*1E4000*1E4000", "2E4000"},
+        {"(1E4000*1E4000)", "1E4000"},
+        {"2+1/1E-4940", "2"},
+        {"-(1/1E-4940)", "0"},
+        {"1/1E-4000", "1E4000"},
+        {"[1E30]", "0"},
+        {"[1E18]", "1E18"},
+        {"3-SQR(1E3000)", "3"},
+    });
+}
+
+TEST(Parser, AFailureOutsideEveryGuardGivesZero) {
+    ExpressionVariables variables{};
+    for (const char* text : {"1E5000", "1/1E-4940"}) {
+        const Evaluation e = EvaluateExpression(text, variables);
+        EXPECT_TRUE(e.escapedFailure) << text;
+        EXPECT_EQ(e.value, 0) << text;
+    }
+    EXPECT_FALSE(EvaluateExpression("1E4000", variables).escapedFailure);
+}
+
+TEST(Parser, CancellationNoiseOfSumsIsRemoved) {
+    checkRows({
+        {"86251.76-86250.82", "0.94"},
+        {"0.1+0.2-0.3", "0"},
+        {"1-0.9", "0.1"},
+        {"SUM(1,3,0.1)-0.3", "0"},
+    });
+    ExpressionVariables variables{};
+    EXPECT_EQ(EvaluateExpression("0.1+0.2-0.3", variables).value, 0);
+}
+
+TEST(Parser, DiagnosticPositionIsTheCursorWhenRaised) {
+    ExpressionVariables variables{};
+    const Evaluation e = EvaluateExpression("ab+1/0*(2", variables);
+    ASSERT_EQ(e.diagnostics.size(), 3u);
+    EXPECT_EQ(e.diagnostics[0].position, 3); // after the name
+    EXPECT_EQ(e.diagnostics[1].position, 7); // after the divisor
+    EXPECT_EQ(e.diagnostics[2].position, 10);
+}
+
+TEST(Parser, VariablesAreReadNotWritten) {
+    ExpressionVariables variables{};
+    variable(variables, 'A') = 2.5L;
+    variable(variables, 'Z') = -1;
+    const Evaluation e = EvaluateExpression("a*4+z", variables);
+    EXPECT_EQ(e.value, 9);
+    EXPECT_EQ(variable(variables, 'A'), 2.5L);
+}
+
+} // namespace
+} // namespace orv

@@ -1,0 +1,169 @@
+#include "expression_rows.h"
+
+namespace orv {
+namespace {
+
+using test::checkRows;
+
+constexpr auto kDeg = AngleMeasure::Degrees;
+constexpr auto kGrad = AngleMeasure::Grads;
+constexpr auto kCycles = AngleMeasure::Cycles;
+
+TEST(Functions, TrigonometryInEachAngleMeasure) {
+    checkRows({
+        {"SIN(PI/2)", "1"},
+        {"SEC(0)", "1"},
+        {"SEC(PI/3)", "2"},
+        {"COSEC(PI/6)", "2"},
+        {"SEC(2)", "-2.40299796172238"},
+        {"COSEC(0)", "0"},
+        {"CTG(0)", "0"},
+        {"TG(1)+TAN(1)-2*SIN(1)/COS(1)", "0"},
+        {"COTAN(1)", "0.642092615934331"},
+        {"SIN(9223372036854775808)", "0"},
+        {"COS(-9223372036854775808)", "0"},
+        {"SEC(9223372036854775808)", "0"},
+        {"ARCCOS(-1)", "3.14159265358979"},
+        {"ARCTG(1)*4", "3.14159265358979"},
+        {"ARCCOTAN(0)", "0"},
+        {"ARCCOTAN(-2)", "-0.463647609000806"},
+        {"SIN(30)", "0.5", {}, kDeg},
+        {"ARCSIN(1)", "90", {}, kDeg},
+        {"ARCTAN(1)", "45", {}, kDeg},
+        {"ARCCOTAN(-1)", "-45", {}, kDeg},
+        {"ARCCTG(1)", "45", {}, kDeg},
+        {"COS(90)", "0", {}, kDeg},
+        {"SIN(180)", "0", {}, kDeg},
+        {"TAN(90)", "0", {}, kDeg},
+        {"SEC(90)", "0", {}, kDeg},
+        {"COS(400)", "1", {}, kGrad},
+        {"SIN(100)", "1", {}, kGrad},
+        {"ARCSIN(0.5)", "33.3333333333333", {}, kGrad},
+        {"COS(1)", "1", {}, kCycles},
+        {"SIN(0.5)", "0", {}, kCycles},
+        {"ARCCOS(-1)", "0.5", {}, kCycles},
+    });
+}
+
+TEST(Functions, DomainsAndTheirMessages) {
+    checkRows({
+        {"SQRT(-4)", "0", {"ROOT"}},
+        {"SQRT(4)", "2"},
+        {"ARCSIN(1.5)", "0", {"ABOVE1"}},
+        {"ARCCOS(-1.0001)", "0", {"ABOVE1"}},
+        {"ARCSIN(1)", "1.5707963267949"},
+        {"LN(0)", "0"},
+        {"LN(-1)", "0"},
+        {"LG(0)", "0"},
+        {"LOG(1,5)", "0"},
+        {"LOG(2,-8)", "0"},
+        {"LOG(-2,8)", "0"},
+        {"LOG(2,8)", "3"},
+        {"LOG(10,1000)", "3"},
+        {"EXP(11357)", "0"},
+        {"EXP(-20000)", "0"},
+        {"EXP(1)", "2.71828182845905"},
+        {"LN(EXP(2))", "2"},
+        {"LG(0.001)", "-3"},
+        {"SH(11357.3)+CH(-11357.3)", "0"},
+        {"ABS(-3)", "3"},
+        {"SIGN(-0.5)", "-1"},
+        {"SIGN(0)", "0"},
+        {"SIGN(1E-4000)", "1"},
+        {"SQR(-3)", "9"},
+        {"SQR(1E3000)", "0"},
+    });
+}
+
+TEST(Functions, HyperbolicFunctionsAndTheirSpecialCases) {
+    checkRows({
+        {"SH(1E-10)", "1E-10"},
+        {"SINH(1)", "1.1752011936438"},
+        {"CH(1)+COSH(1)", "3.08616126963049"},
+        {"SECH(1)", "0.648054273663885"},
+        {"COSECH(1)", "0.850918128239322"},
+        {"COSECH(0)", "0"},
+        {"TH(0.5)", "0.46211715726001"},
+        {"TANH(6000)", "1"},
+        {"TANH(-6000)", "-1"},
+        {"CTH(0)", "0"},
+        {"COTANH(2)", "1.03731472072755"},
+        {"ARSH(0)", "0"},
+        {"ARSINH(-1E-12)", "-1E-12"},
+        {"ARCH(0.5)", "0"},
+        {"ARCOSH(2)", "1.31695789692482"},
+        {"ARTH(1)", "1.1E4932"},
+        {"ARTH(-2)", "-1.1E4932"},
+        {"ARTANH(1E-15)", "1E-15"},
+    });
+}
+
+TEST(Functions, PowerFactorialMaxMin) {
+    checkRows({
+        {"POWER(2,10)", "1024"},
+        {"POWER(0,0)", "1"},
+        {"POWER(0,-1)", "0"},
+        {"POWER(-2,3)", "-8"},
+        {"POWER(-8,1/3)", "0"},
+        {"POWER(4,0.5)", "2"},
+        {"POWER(2,-2)", "0.25"},
+        {"POWER(-2,-3)", "-0.125"},
+        {"POWER(3,40)", "1.21576654590569E19"},
+        {"POWER(10,5000)", "0"},
+        {"POWER(-1,2147483647)", "-1"},
+        {"POWER(-1,2147483648)", "0"},
+        {"POWER(2 3)", "8", {" Expected ',' in position 8 "}},
+        {"FACT(0)", "1"},
+        {"FACT(-3)", "1"},
+        {"FACT(5)", "120"},
+        {"FACT(2.5)", "2"},
+        {"FACT(3.5)", "24"},
+        {"FACT(1754)", "1.97926189010501E4930"},
+        {"FACT(1755)", "0"},
+        {"FACT(4294967298)", "0"},
+        {"MAX(3,7,5)", "7"},
+        {"MIN(3,7,5)", "3"},
+        {"MAX(4)", "4"},
+        {"MIN(2,-1E4000)", "-1E4000"},
+    });
+    ExpressionVariables variables{};
+    EXPECT_EQ(EvaluateExpression("POWER(3,40)", variables).value, 12157665459056928801.0L);
+}
+
+TEST(Functions, ConditionsOfIf) {
+    checkRows({
+        {"IF(2>1,10,20)", "10"},
+        {"IF(1=2,10,20)", "20"},
+        {"IF(1<>2,1,0)", "1"},
+        {"IF(2>=2,1,0)", "1"},
+        {"IF(2<=1,1,0)", "0"},
+        {"IF(1<1<=2,1,0)", "0"},
+        {"IF(1<=1<2,1,0)", "1"},
+        {"IF(1<2<2,1,0)", "0"},
+        {"IF(1<=2<=2,1,0)", "1"},
+        {"IF(1<2<3,1,0)", "1"},
+        {"IF(3>2>1,1,0)", "1", {" Expected ',' in position 7 ", " Expected ')' in position 11 "}},
+        {"IF(1<2,1,1/0)", "1", {"DIV0"}},
+        {"if(0.1+0.2=0.3,1,0)", "1"},
+    });
+}
+
+TEST(Functions, SumOverItsIndex) {
+    checkRows({
+        {"SUM(1,10,I)", "55"},
+        {"SUM(1.9,3.9,I)", "6"},
+        {"SUM(-2.9,2,I)", "0"},
+        {"SUM(3,1,I)", "3", {" Upper limit must be upwards of lower limit "}},
+        {"SUM(1,3,SUM(1,I,1))", "6"},
+        {"SUM(1,3,SUM(1,2,I)*I)", "18"},
+        {"SUM(1,3,1/0)", "3", {"DIV0", "DIV0", "DIV0"}},
+        {"SUM(1,2,LN(0))", "0"},
+        {"SUM(1,2,9E4931)", "0"},
+        {"SUM(1,1E30,1)", "0", {" Expected ')' in position 11 "}},
+        {"SUM(9223372036854775806,9223372036854775807,1)", "2"},
+        {"SUM(1,3 I)", "6", {" Expected ',' in position 8 "}},
+    });
+}
+
+} // namespace
+} // namespace orv

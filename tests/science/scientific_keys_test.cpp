@@ -1,0 +1,100 @@
+#include "scientific_keys.h"
+#include "shown.h"
+
+#include <gtest/gtest.h>
+
+namespace orv {
+namespace {
+
+using test::shown;
+
+struct KeyRow {
+    const char* name;
+    ScientificKey key;
+    AngleMeasure measure;
+    Extended x;
+    FunctionOutcome outcome;
+    const char* shown; // for FunctionOutcome::Value
+};
+
+TEST(ScientificKeys, OutcomesAndValues) {
+    const auto rad = AngleMeasure::Radians;
+    const auto deg = AngleMeasure::Degrees;
+    const auto grad = AngleMeasure::Grads;
+    const auto cyc = AngleMeasure::Cycles;
+    const auto value = FunctionOutcome::Value;
+    const auto failure = FunctionOutcome::Failure;
+    const KeyRow rows[] = {
+        {"30 sin deg", ScientificKey::Sin, deg, 30, value, "0.5"},
+        {"100 sin grad", ScientificKey::Sin, grad, 100, value, "1"},
+        {"0.25 sin cycle", ScientificKey::Sin, cyc, 0.25L, value, "1"},
+        {"1 arctg deg", ScientificKey::Arctg, deg, 1, value, "45"},
+        {"-1 arcctg deg", ScientificKey::Arcctg, deg, -1, value, "-45"},
+        {"2 sec rad", ScientificKey::Sec, rad, 2, value, "-2.40299796172238"},
+        {"2 cosec rad", ScientificKey::Cosec, rad, 2, value, "1.09975017029462"},
+        {"1.5 arcsin", ScientificKey::Arcsin, rad, 1.5L, FunctionOutcome::ArgumentAboveOne, ""},
+        {"-1.5 arccos", ScientificKey::Arccos, rad, -1.5L, FunctionOutcome::ArgumentAboveOne, ""},
+        {"1 arccos", ScientificKey::Arccos, rad, 1, value, "0"},
+        {"0 arcctg", ScientificKey::Arcctg, rad, 0, FunctionOutcome::ArgumentZero, ""},
+        {"0 ln", ScientificKey::Ln, rad, 0, failure, ""},
+        {"-1 lg", ScientificKey::Log, rad, -1, failure, ""},
+        {"1000 lg", ScientificKey::Log, rad, 1000, value, "3"},
+        {"0 ctg", ScientificKey::Ctg, rad, 0, failure, ""},
+        {"0 cth", ScientificKey::Cth, rad, 0, failure, ""},
+        {"0 cosech", ScientificKey::Cosech, rad, 0, failure, ""},
+        {"1 cosech", ScientificKey::Cosech, rad, 1, value, "0.850918128239322"},
+        {"1 sech", ScientificKey::Sech, rad, 1, value, "0.648054273663885"},
+        {"1 arcth", ScientificKey::Arcth, rad, 1, failure, ""},
+        {"-1 arcth", ScientificKey::Arcth, rad, -1, failure, ""},
+        {"0.5 arcth", ScientificKey::Arcth, rad, 0.5L, failure, ""},
+        {"2 arcth", ScientificKey::Arcth, rad, 2, value, "0.549306144334055"},
+        {"-2 arcth", ScientificKey::Arcth, rad, -2, value, "-0.549306144334055"},
+        {"11357.3 sh", ScientificKey::Sh, rad, 11357.3L, failure, ""},
+        {"-11357.3 ch", ScientificKey::Ch, rad, -11357.3L, failure, ""},
+        {"11357 exp", ScientificKey::Exp, rad, 11357, failure, ""},
+        {"-20000 exp", ScientificKey::Exp, rad, -20000, value, "0"},
+        {"1e-10 sh", ScientificKey::Sh, rad, 1e-10L, value, "1E-10"},
+        {"6000 th", ScientificKey::Th, rad, 6000, value, "1"},
+        {"-6000 th", ScientificKey::Th, rad, -6000, value, "-1"},
+        {"0.5 arch", ScientificKey::Arch, rad, 0.5L, value, "0"},
+        {"1 arth", ScientificKey::Arth, rad, 1, value, "1.1E4932"},
+        {"-1 arth", ScientificKey::Arth, rad, -1, value, "-1.1E4932"},
+        {"0 arsh", ScientificKey::Arsh, rad, 0, value, "0"},
+        {"-1e300 arsh", ScientificKey::Arsh, rad, -1e300L, value, "-691.468675078774"},
+        {"9 x2", ScientificKey::X2, rad, 9, value, "81"},
+        {"-3 x3", ScientificKey::X3, rad, -3, value, "-27"},
+        {"1e2000 x3", ScientificKey::X3, rad, 1e2000L, failure, ""},
+        {"-8 cube root", ScientificKey::CubeRoot, rad, -8, value, "-2"},
+        {"27 cube root", ScientificKey::CubeRoot, rad, 27, value, "3"},
+        {"170 n!", ScientificKey::Factorial, rad, 170, value, "7.257415615308E306"},
+        {"1754 n!", ScientificKey::Factorial, rad, 1754, value, "1.97926189010501E4930"},
+        {"1755 n!", ScientificKey::Factorial, rad, 1755, failure, ""},
+        {"4294967298 n!", ScientificKey::Factorial, rad, 4294967298.0L, failure, ""},
+        {"-5 n!", ScientificKey::Factorial, rad, -5, value, "1"},
+        {"4.5 n!", ScientificKey::Factorial, rad, 4.5L, value, "24"},
+    };
+    for (const auto& row : rows) {
+        const FunctionResult r = applyScientificKey(row.key, row.x, row.measure);
+        EXPECT_EQ(r.outcome, row.outcome) << row.name;
+        if (row.outcome == FunctionOutcome::Value) {
+            EXPECT_EQ(shown(r.value), row.shown) << row.name;
+        }
+    }
+}
+
+TEST(ScientificKeys, ExactResultsWhereTheyExist) {
+    EXPECT_EQ(applyScientificKey(ScientificKey::CubeRoot, 27, AngleMeasure::Radians).value, 3.0L);
+    EXPECT_EQ(applyScientificKey(ScientificKey::Cos, 90, AngleMeasure::Degrees).value, 0.0L);
+    EXPECT_EQ(applyScientificKey(ScientificKey::Arcsin, 1, AngleMeasure::Degrees).value, 90.0L);
+    EXPECT_EQ(piValue(), kPi);
+}
+
+TEST(ScientificKeys, DomainMessagesComeFromTheLanguage) {
+    const Messages& english = messagesFor(Language::English);
+    EXPECT_EQ(domainMessage(FunctionOutcome::ArgumentAboveOne, english), "The value of variable must be <= 1 !");
+    EXPECT_EQ(domainMessage(FunctionOutcome::ArgumentZero, english), "The value of variable must not be 0 !");
+    EXPECT_EQ(domainMessage(FunctionOutcome::Failure, english), "");
+}
+
+} // namespace
+} // namespace orv

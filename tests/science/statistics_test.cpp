@@ -1,0 +1,59 @@
+#include "shown.h"
+#include "statistics.h"
+
+#include <gtest/gtest.h>
+
+namespace orv {
+namespace {
+
+using test::shown;
+
+struct StatisticsRow {
+    const char* name;
+    const char* memo;
+    // Count, Sum, SumOfSquares, Mean, SigmaN, SigmaNm1; "failure" where the key changes nothing.
+    const char* expected[6];
+};
+
+TEST(Statistics, SixResultsOverTheMemoLines) {
+    const StatisticsRow rows[] = {
+        {"eight values", "2\n4\n4\n4\n5\n5\n7\n9\n", {"8", "40", "232", "5", "2", "2.1380899352994"}},
+        {"empty memo", "", {"0", "0", "0", "failure", "failure", "failure"}},
+        {"one value", "3\n", {"1", "3", "9", "3", "0", "failure"}},
+        {"no final line break", "1\n3", {"2", "4", "10", "2", "1", "1.4142135623731"}},
+        {"blank line inside", "1\n\n3\n", {"3", "failure", "failure", "failure", "failure", "failure"}},
+        {"not a number", "1\nx\n", {"2", "failure", "failure", "failure", "failure", "failure"}},
+        {"blanks around numbers", " 1 \n 3\n", {"2", "4", "10", "2", "1", "1.4142135623731"}},
+        // Q - S*S/n rounds below zero here; the deviations of equal values are 0.
+        {"equal values", "1.1\n1.1\n1.1\n", {"3", "3.3", "3.63", "1.1", "0", "0"}},
+        {"overflowing squares", "1E3000\n", {"1", "1E3000", "failure", "1E3000", "failure", "failure"}},
+        {"windows line breaks", "2\r\n4\r\n", {"2", "6", "20", "3", "1", "1.4142135623731"}},
+    };
+    const Statistic order[] = {Statistic::Count, Statistic::Sum,    Statistic::SumOfSquares,
+                               Statistic::Mean,  Statistic::SigmaN, Statistic::SigmaNm1};
+    for (const auto& row : rows) {
+        const StatisticsLines lines = memoLines(row.memo);
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(shown(computeStatistic(order[i], lines, dotSeparators())), row.expected[i])
+                << row.name << ", result " << i;
+    }
+}
+
+TEST(Statistics, EqualValuesReallyLeaveANegativeResidue) {
+    // Guards the test above: without the rule the difference would be negative.
+    const StatisticsLines lines = memoLines("1.1\n1.1\n1.1\n");
+    const Extended s = *SummaX(lines, dotSeparators());
+    const Extended q = *SummaX2(lines, dotSeparators());
+    EXPECT_LT(q - s * s / 3, 0);
+}
+
+TEST(Statistics, LinesAreReadWithTheLocaleSeparator) {
+    const Separators comma{",", " "};
+    const StatisticsLines lines = memoLines("1,5\n2,5\n");
+    EXPECT_EQ(shown(SummaX(lines, comma)), "4");
+    EXPECT_FALSE(SummaX(lines, dotSeparators()));
+    EXPECT_EQ(statisticsCount(lines), 2);
+}
+
+} // namespace
+} // namespace orv
