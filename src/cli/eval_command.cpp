@@ -1,0 +1,160 @@
+#include "eval_command.h"
+
+#include "expression.h"
+#include "number_text.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+namespace orv::cli {
+namespace {
+
+constexpr int kFullDigits = 21;
+
+struct EvalOptions {
+    std::string expression;
+    EvaluationSettings settings;
+    ExpressionVariables variables{};
+    int digits = 15;
+};
+
+void printEvalUsage(std::ostream& err) {
+    err << "Usage: orvantis --eval EXPR [--angle rad|deg|grad|cycle] [--var A=2.5 ...] [--digits 15|21]\n"
+           "       orvantis --eval - [OPTIONS]   (one expression a line from standard input)\n";
+}
+
+std::optional<AngleMeasure> angleNamed(std::string_view name) {
+    if (name == "rad") return AngleMeasure::Radians;
+    if (name == "deg") return AngleMeasure::Degrees;
+    if (name == "grad") return AngleMeasure::Grads;
+    if (name == "cycle") return AngleMeasure::Cycles;
+    return std::nullopt;
+}
+
+// "A=2.5": a letter, "=", a number in the dot notation.
+bool setVariable(std::string_view assignment, ExpressionVariables& variables) {
+    if (assignment.size() < 3 || assignment[1] != '=') return false;
+    char letter = assignment[0];
+    if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
+    if (letter < 'A' || letter > 'Z') return false;
+    const auto value = parseNumber(assignment.substr(2), dotSeparators());
+    if (!value) return false;
+    variable(variables, letter) = *value;
+    return true;
+}
+
+// Reads the arguments after --eval; the first is the expression, taken as it is even when it
+// starts with "-".
+std::optional<EvalOptions> parseArguments(const std::vector<std::string>& args, std::ostream& err) {
+    if (args.empty()) {
+        err << "orvantis: --eval needs an expression\n";
+        return std::nullopt;
+    }
+    EvalOptions options;
+    options.expression = args[0];
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (i + 1 >= args.size()) {
+            err << "orvantis: '" << option << "' needs a value or is unknown\n";
+            return std::nullopt;
+        }
+        const std::string& value = args[++i];
+        if (option == "--angle") {
+            const auto angle = angleNamed(value);
+            if (!angle) {
+                err << "orvantis: unknown angle measure '" << value << "'\n";
+                return std::nullopt;
+            }
+            options.settings.angle = *angle;
+        } else if (option == "--var") {
+            if (!setVariable(value, options.variables)) {
+                err << "orvantis: '" << value << "' is not LETTER=NUMBER\n";
+                return std::nullopt;
+            }
+        } else if (option == "--digits") {
+            if (value != "15" && value != "21") {
+                err << "orvantis: --digits takes 15 or 21\n";
+                return std::nullopt;
+            }
+            options.digits = value == "15" ? 15 : kFullDigits;
+        } else {
+            err << "orvantis: unknown option '" << option << "'\n";
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+std::string valueText(Extended value, int digits) {
+    return digits == kFullDigits ? fullPrecisionText(value) : generalText(value, dotSeparators());
+}
+
+// Evaluates one expression, prints its value and its diagnostics; true when there were any.
+bool evaluateOne(const std::string& text, EvalOptions& options, const std::string& prefix, std::ostream& out,
+                 std::ostream& err) {
+    const Evaluation e = EvaluateExpression(text, options.variables, options.settings);
+    out << valueText(e.value, options.digits) << '\n';
+    const std::size_t count = e.diagnostics.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i + 1 == count && e.omittedDiagnostics > 0)
+            err << prefix << "(" << e.omittedDiagnostics << " more diagnostics like the above)\n";
+        err << prefix << e.diagnostics[i].text << '\n';
+    }
+    if (e.escapedFailure) err << prefix << "Arithmetic failure: the value is beyond the Extended range\n";
+    return count > 0 || e.escapedFailure;
+}
+
+} // namespace
+
+std::string fullPrecisionText(long double x) {
+    if (x == 0) return "0";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*Le", kFullDigits - 1, x);
+    std::string_view text = buffer;
+    const bool negative = text.front() == '-';
+    std::string digits;
+    std::size_t i = negative ? 1 : 0;
+    for (; i < text.size() && text[i] != 'e'; ++i)
+        if (text[i] >= '0' && text[i] <= '9') digits.push_back(text[i]);
+    const int exponent = std::atoi(buffer + i + 1);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    std::string out = negative ? "-" : "";
+    if (exponent >= -4 && exponent < kFullDigits) {
+        if (exponent >= 0) {
+            std::string integer = digits.substr(0, std::min<std::size_t>(digits.size(), exponent + 1));
+            integer.resize(static_cast<std::size_t>(exponent + 1), '0');
+            out += integer;
+            if (digits.size() > static_cast<std::size_t>(exponent + 1))
+                out += "." + digits.substr(static_cast<std::size_t>(exponent + 1));
+        } else {
+            out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        }
+        return out;
+    }
+    out += digits.substr(0, 1);
+    if (digits.size() > 1) out += "." + digits.substr(1);
+    return out + "E" + std::to_string(exponent);
+}
+
+int runEval(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    auto options = parseArguments(args, err);
+    if (!options) {
+        printEvalUsage(err);
+        return 2;
+    }
+    if (options->expression != "-") return evaluateOne(options->expression, *options, "", out, err) ? 1 : 0;
+
+    bool any = false;
+    std::string line;
+    for (long number = 1; std::getline(in, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        any = evaluateOne(line, *options, std::to_string(number) + ": ", out, err) || any;
+    }
+    return any ? 1 : 0;
+}
+
+} // namespace orv::cli

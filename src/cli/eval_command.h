@@ -1,0 +1,19 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace orv::cli {
+
+// orvantis --eval EXPR [--angle rad|deg|grad|cycle] [--var A=2.5 ...] [--digits 15|21]
+// Prints the value (general text form, "."); every diagnostic on err, one a line, in the order
+// raised. EXPR "-" reads one expression a line from `in`, prints one value a line and prefixes
+// each diagnostic with its line number. Returns 0 without diagnostics, 1 with any, 2 for a usage
+// error. `args` follow the option.
+int runEval(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+
+// The general text form with 21 significant digits, enough to read the same Extended back.
+std::string fullPrecisionText(long double x);
+
+} // namespace orv::cli
