@@ -1,0 +1,38 @@
+#pragma once
+
+#include "language_table.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <span>
+
+namespace orv {
+
+// The Evaluator window's captions and hints in English and Russian.
+std::span<const LanguageText> evaluatorTexts();
+
+// The fixed function reference shown in the reference pane, one memo line each.
+QStringList evaluatorReferenceLines();
+
+// One item of the Insert menu: a function item wraps the selection between prefix and suffix;
+// any other item replaces the selection with its prefix.
+struct InsertItem {
+    const char* caption;
+    const char* prefix;
+    const char* suffix;
+    bool wrapsSelection;
+};
+
+struct InsertSubmenu {
+    const char* name; // object name; its caption comes from the language table
+    std::span<const InsertItem> items;
+    bool separatorAfter;
+};
+
+std::span<const InsertSubmenu> evaluatorInsertMenu();
+
+// The text an Insert item puts in place of the selection.
+QString insertionText(const InsertItem& item, const QString& selection);
+
+} // namespace orv

@@ -1,0 +1,493 @@
+#include "evaluator_window.h"
+
+#include "calculator.h"
+#include "error_hint_window.h"
+#include "evaluator_texts.h"
+#include "locale_separators.h"
+#include "number_text.h"
+#include "settings_store.h"
+#include "settings_values.h"
+#include "text_panel.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace orv {
+namespace {
+
+constexpr int kClientWidth = 594;
+constexpr int kClientHeight = 324;
+constexpr int kRowPitch = 24;
+
+struct AngleChoice {
+    const char* radio;
+    const char* action;
+    int left;
+    AngleMeasure measure;
+};
+constexpr AngleChoice kAngles[] = {
+    {"rbRad", "Radians1", 12, AngleMeasure::Radians},
+    {"rbDegr", "Degrees1", 72, AngleMeasure::Degrees},
+    {"rbGrad", "Grads1", 138, AngleMeasure::Grads},
+    {"rbCycle", "Cycles1", 204, AngleMeasure::Cycles},
+};
+
+struct ToolButton {
+    const char* name;
+    const char* glyph;
+    int left;
+};
+constexpr ToolButton kToolButtons[] = {
+    {"sbCut", "\u2702", 4},   {"sbCopy", "\u2750", 27},   {"sbPaste", "\u2398", 52},  {"sbDel", "\u2716", 77},
+    {"sbUndo", "\u21B6", 103}, {"sbRun", "=", 134},       {"sbExample", "\u2139", 166}, {"sbHelp", "?", 194},
+};
+
+QString normaliseVariableText(QString text, const QString& decimal) {
+    text.replace(QLatin1Char('.'), decimal);
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    const auto blankOrControl = [](QChar c) { return c.unicode() <= 0x20 || c.category() == QChar::Other_Control; };
+    while (start < end && blankOrControl(text[start])) ++start;
+    while (end > start && blankOrControl(text[end - 1])) --end;
+    return text.mid(start, end - start);
+}
+
+} // namespace
+
+TEvaluator::TEvaluator(Calculator& calculator, SettingsStore& settings, TErrorHintWindow& hint, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      calculator_(calculator), settings_(settings), hint_(hint) {
+    setObjectName(QStringLiteral("TEvaluator"));
+    setModal(true);
+    buildControls();
+    buildMenus();
+    move(241, 125);
+    // A missing reference setting is written as shown; either way the pane follows it silently.
+    setReferenceShown(settings_.readBool(QString::fromLatin1(value::RReference), true));
+    SetLang(0);
+}
+
+TEvaluator::~TEvaluator() = default;
+
+Separators TEvaluator::separators() const { return calculator_.separators(); }
+
+void TEvaluator::buildControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* client = new QWidget(this);
+    client->setFixedSize(kClientWidth, kClientHeight);
+    layout->addWidget(client);
+
+    auto* bevel = new QFrame(client);
+    bevel->setObjectName(QStringLiteral("Bevel3"));
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(2, 0, 256, 28);
+    QFont radioFont = font();
+    radioFont.setPixelSize(12);
+    for (std::size_t i = 0; i < std::size(kAngles); ++i) {
+        auto* radio = new QRadioButton(client);
+        radio->setObjectName(QString::fromLatin1(kAngles[i].radio));
+        radio->setGeometry(kAngles[i].left, 6, 60, 17);
+        radio->setFont(radioFont);
+        radio->setStyleSheet(QStringLiteral("color: red"));
+        radio->setCursor(Qt::PointingHandCursor);
+        connect(radio, &QRadioButton::clicked, this, [this, i] { setAngleMeasure(kAngles[i].measure); });
+        angleButtons_[i] = radio;
+    }
+    angleButtons_[0]->setChecked(true);
+
+    auto* variablesBox = new QGroupBox(client);
+    variablesBox->setObjectName(QStringLiteral("GroupBox1"));
+    variablesBox->setGeometry(2, 30, 256, 291);
+    buildVariables(variablesBox);
+
+    buildToolBar(client);
+
+    auto* resultBox = new QGroupBox(client);
+    resultBox->setObjectName(QStringLiteral("GroupBox2"));
+    resultBox->setGeometry(264, 30, 328, 45);
+    bpToCalc = new QToolButton(resultBox);
+    bpToCalc->setObjectName(QStringLiteral("bpToCalc"));
+    bpToCalc->setGeometry(8, 14, 23, 22);
+    bpToCalc->setArrowType(Qt::LeftArrow);
+    connect(bpToCalc, &QToolButton::clicked, this, &TEvaluator::bpToCalcClick);
+    auto* resultFrame = new QFrame(resultBox);
+    resultFrame->setObjectName(QStringLiteral("pnResult"));
+    resultFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    resultFrame->setGeometry(36, 14, 284, 22);
+    resultFrame->setAutoFillBackground(true);
+    resultFrame->setFocusPolicy(Qt::StrongFocus);
+    pnResult = resultFrame;
+    pnEOut3 = new TextPanel(resultFrame);
+    pnEOut3->setObjectName(QStringLiteral("pnEOut3"));
+    pnEOut3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pnEOut3->setGeometry(2, 2, 277, 15);
+    pnEOut2 = new TextPanel(resultFrame);
+    pnEOut2->setObjectName(QStringLiteral("pnEOut2"));
+    pnEOut2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pnEOut2->setGeometry(240, 3, 42, 9);
+    QFont exponentFont = pnEOut2->font();
+    exponentFont.setPixelSize(11);
+    pnEOut2->setFont(exponentFont);
+    pnEOut2->lower();
+
+    gbFormula = new QGroupBox(client);
+    gbFormula->setObjectName(QStringLiteral("gbFormula"));
+    gbFormula->setGeometry(264, 78, 328, 100);
+    Memo1 = new QPlainTextEdit(gbFormula);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setGeometry(8, 17, 312, 76);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->installEventFilter(this);
+
+    gbExample = new QGroupBox(client);
+    gbExample->setObjectName(QStringLiteral("gbExample"));
+    gbExample->setGeometry(264, 182, 328, 107);
+    Memo2 = new QPlainTextEdit(gbExample);
+    Memo2->setObjectName(QStringLiteral("Memo2"));
+    Memo2->setGeometry(8, 14, 311, 87);
+    Memo2->setReadOnly(true);
+    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo2->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QFont referenceFont = Memo2->font();
+    referenceFont.setBold(true);
+    referenceFont.setPixelSize(11);
+    Memo2->setFont(referenceFont);
+    Memo2->setPlainText(evaluatorReferenceLines().join(QLatin1Char('\n')));
+
+    struct Button {
+        const char* name;
+        int left;
+        void (TEvaluator::*action)();
+    };
+    const Button buttons[] = {
+        {"bpEvaluate", 268, &TEvaluator::bpEvaluateClick},
+        {"bpClose", 392, nullptr},
+        {"bpHelp", 509, nullptr},
+    };
+    for (const Button& b : buttons) {
+        auto* button = new QPushButton(client);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setGeometry(b.left, 295, 82, 26);
+        button->setAutoDefault(false);
+        if (b.action) connect(button, &QPushButton::clicked, this, b.action);
+    }
+    connect(findChild<QPushButton*>(QStringLiteral("bpClose")), &QPushButton::clicked, this, &QDialog::hide);
+    connect(findChild<QPushButton*>(QStringLiteral("bpHelp")), &QPushButton::clicked, this,
+            [this] { emit helpRequested(kHelpTopic); });
+}
+
+void TEvaluator::buildVariables(QWidget* parent) {
+    auto* scroll = new QScrollArea(parent);
+    scroll->setObjectName(QStringLiteral("ScrollBox1"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setGeometry(6, 18, 246, 265);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* rows = new QWidget;
+    rows->setFixedSize(226, 2 + kRowPitch * 26);
+    QFont labelFont(QStringLiteral("Arial"));
+    labelFont.setPixelSize(13);
+    labelFont.setBold(true);
+    for (int k = 0; k < 26; ++k) {
+        const QChar letter(QLatin1Char(static_cast<char>('A' + k)));
+        auto* label = new QLabel(QString(letter), rows);
+        label->setObjectName(QStringLiteral("Label%1").arg(k + 1));
+        label->setFont(labelFont);
+        label->setStyleSheet(QStringLiteral("color: blue"));
+        label->setGeometry(6, 2 + kRowPitch * k, 16, 21);
+        auto* field = new QLineEdit(QStringLiteral("0"), rows);
+        field->setObjectName(QStringLiteral("ed") + letter);
+        field->setGeometry(26, 2 + kRowPitch * k, 190, 21);
+        connect(field, &QLineEdit::textChanged, this, &TEvaluator::SetVariable);
+        variableFields_[static_cast<std::size_t>(k)] = field;
+    }
+    scroll->setWidget(rows);
+}
+
+void TEvaluator::buildToolBar(QWidget* parent) {
+    auto* bar = new QFrame(parent);
+    bar->setObjectName(QStringLiteral("Panel1"));
+    bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    bar->setGeometry(264, 0, 328, 28);
+    for (const ToolButton& t : kToolButtons) {
+        auto* button = new QToolButton(bar);
+        button->setObjectName(QString::fromLatin1(t.name));
+        button->setText(QString::fromUtf8(t.glyph));
+        button->setGeometry(t.left, 2, 24, 24);
+        button->setAutoRaise(true);
+    }
+    const auto tool = [this](const char* name) { return findChild<QToolButton*>(QString::fromLatin1(name)); };
+    connect(tool("sbCut"), &QToolButton::clicked, Memo1 ? Memo1 : nullptr, [this] { Memo1->cut(); });
+    connect(tool("sbCopy"), &QToolButton::clicked, this, [this] { Memo1->copy(); });
+    connect(tool("sbPaste"), &QToolButton::clicked, this, [this] { Memo1->paste(); });
+    connect(tool("sbDel"), &QToolButton::clicked, this, [this] { Memo1->textCursor().removeSelectedText(); });
+    connect(tool("sbUndo"), &QToolButton::clicked, this, [this] { Memo1->undo(); });
+    connect(tool("sbRun"), &QToolButton::clicked, this, &TEvaluator::bpEvaluateClick);
+    connect(tool("sbHelp"), &QToolButton::clicked, this, [this] { emit helpRequested(kHelpTopic); });
+    sbExample = tool("sbExample");
+    sbExample->setCheckable(true);
+    connect(sbExample, &QToolButton::clicked, this, &TEvaluator::sbExampleClick);
+}
+
+void TEvaluator::buildMenus() {
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    layout()->setMenuBar(bar);
+    const auto addAction = [this](QMenu* menu, const char* name, const QKeySequence& shortcut = {}) {
+        auto* action = menu->addAction(QString::fromLatin1(name));
+        action->setObjectName(QString::fromLatin1(name));
+        if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+        return action;
+    };
+    const auto addMenu = [](QMenuBar* parent, const char* name) {
+        auto* menu = parent->addMenu(QString::fromLatin1(name));
+        menu->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
+        return menu;
+    };
+
+    QMenu* edit = addMenu(bar, "Edit1");
+    connect(addAction(edit, "Undo1", QKeySequence(Qt::CTRL | Qt::Key_Z)), &QAction::triggered, this,
+            [this] { Memo1->undo(); });
+    edit->addSeparator();
+    connect(addAction(edit, "Cut1", QKeySequence(Qt::SHIFT | Qt::Key_Delete)), &QAction::triggered, this,
+            [this] { Memo1->cut(); });
+    connect(addAction(edit, "Copy1", QKeySequence(Qt::CTRL | Qt::Key_Insert)), &QAction::triggered, this,
+            [this] { Memo1->copy(); });
+    connect(addAction(edit, "Paste1", QKeySequence(Qt::SHIFT | Qt::Key_Insert)), &QAction::triggered, this,
+            [this] { Memo1->paste(); });
+    connect(addAction(edit, "Delete1"), &QAction::triggered, this,
+            [this] { Memo1->textCursor().removeSelectedText(); });
+    edit->addSeparator();
+    connect(addAction(edit, "Preferences2", QKeySequence(Qt::Key_F2)), &QAction::triggered, this,
+            &TEvaluator::preferencesRequested);
+
+    QMenu* insert = addMenu(bar, "Insert1");
+    for (const InsertSubmenu& submenu : evaluatorInsertMenu()) {
+        QMenu* sub = insert->addMenu(QString::fromLatin1(submenu.name));
+        sub->setObjectName(QString::fromLatin1(submenu.name));
+        for (const InsertItem& item : submenu.items) {
+            auto* action = sub->addAction(QString::fromLatin1(item.caption));
+            connect(action, &QAction::triggered, this, [this, &item] { insertItem(item); });
+        }
+        if (submenu.separatorAfter) insert->addSeparator();
+    }
+
+    QMenu* angles = addMenu(bar, "Angels1");
+    auto* group = new QActionGroup(this);
+    for (std::size_t i = 0; i < std::size(kAngles); ++i) {
+        QAction* action = addAction(angles, kAngles[i].action);
+        action->setCheckable(true);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, i] { setAngleMeasure(kAngles[i].measure); });
+        angleActions_[i] = action;
+    }
+    angleActions_[0]->setChecked(true);
+
+    QMenu* evaluation = addMenu(bar, "Evaluation1");
+    QAction* evaluate = addAction(evaluation, "Evaluate1", QKeySequence(Qt::Key_F9));
+    evaluation->setDefaultAction(evaluate);
+    connect(evaluate, &QAction::triggered, this, &TEvaluator::bpEvaluateClick);
+
+    QMenu* help = addMenu(bar, "Help1");
+    Referense1 = addAction(help, "Referense1");
+    Referense1->setCheckable(true);
+    connect(Referense1, &QAction::triggered, this, &TEvaluator::Referense1Click);
+    connect(addAction(help, "Context1"), &QAction::triggered, this, [this] { emit helpRequested(kHelpTopic); });
+    help->addSeparator();
+    connect(addAction(help, "HomePage1"), &QAction::triggered, this, &TEvaluator::homePageRequested);
+    help->addSeparator();
+    connect(addAction(help, "About1"), &QAction::triggered, this, &TEvaluator::aboutRequested);
+}
+
+void TEvaluator::SetLang(int language) { applyLanguage(this, evaluatorTexts(), language); }
+
+void TEvaluator::applyLook(const EvaluatorLook& look) {
+    QFont small = pnEOut2->font();
+    small.setFamily(look.digitFont.family());
+    small.setBold(look.digitFont.bold());
+    small.setItalic(look.digitFont.italic());
+    pnEOut2->setFont(small);
+    pnEOut3->setFont(look.digitFont);
+    Memo1->setFont(look.digitFont);
+    QFont reference = Memo2->font();
+    reference.setFamily(look.digitFont.family());
+    Memo2->setFont(reference);
+    for (TextPanel* panel : {pnEOut3, pnEOut2}) {
+        panel->setTextColour(look.digitColour);
+        panel->setBackground(look.indicatorColour);
+    }
+    QPalette result = pnResult->palette();
+    result.setColor(QPalette::Window, look.indicatorColour);
+    pnResult->setPalette(result);
+    const auto paintEdit = [](QWidget* edit, const QColor& text, const QColor& base) {
+        QPalette p = edit->palette();
+        p.setColor(QPalette::Text, text);
+        p.setColor(QPalette::Base, base);
+        edit->setPalette(p);
+    };
+    paintEdit(Memo1, look.digitColour, look.indicatorColour);
+    paintEdit(Memo2, look.digitColour, look.frameColour);
+    for (QLineEdit* field : variableFields_) {
+        field->setFont(look.digitFont);
+        paintEdit(field, look.digitColour, look.indicatorColour);
+    }
+}
+
+void TEvaluator::setExpression(const QString& text) { Memo1->setPlainText(text); }
+
+void TEvaluator::keyPressEvent(QKeyEvent* event) {
+    // Enter belongs to the expression field; the dialog must not close on it.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
+    QDialog::keyPressEvent(event);
+}
+
+bool TEvaluator::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Memo1 && event->type() == QEvent::KeyPress) {
+        const auto key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            bpEvaluateClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool TEvaluator::pollCancel(std::uint64_t) {
+    const qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - evaluationStartMs_;
+    if (!progress_ && elapsed >= kProgressDelayMs) {
+        progress_ = new QProgressDialog(this);
+        progress_->setObjectName(QStringLiteral("EvaluationProgress"));
+        progress_->setWindowTitle(windowTitle());
+        progress_->setLabelText(tr("Evaluating..."));
+        progress_->setRange(0, 0);
+        progress_->setWindowModality(Qt::WindowModal);
+        progress_->setMinimumDuration(0);
+        progress_->show();
+    }
+    if (!progress_) return false;
+    QCoreApplication::processEvents();
+    return progress_->wasCanceled();
+}
+
+void TEvaluator::bpEvaluateClick() {
+    if (progress_) return; // already evaluating: a nested request from the event loop waits its turn
+    QStringList lines = Memo1->toPlainText().split(QLatin1Char('\n'));
+    const QByteArray text = lines.join(QString()).toUtf8();
+    EvaluationSettings settings;
+    settings.angle = angle_;
+    settings.messages = &calculator_.messages();
+    settings.cancel = [this](std::uint64_t terms) { return pollCancel(terms); };
+    evaluationStartMs_ = QDateTime::currentMSecsSinceEpoch();
+    Evaluation result = EvaluateExpression(std::string_view(text.constData(), text.size()), variables_, settings);
+    delete progress_;
+    progress_ = nullptr;
+    lastDiagnostics_ = std::move(result.diagnostics);
+
+    if (result.cancelled) {
+        // A stopped evaluation has no result to offer: the calculator keeps its entry.
+        OutputEval(QStringLiteral("0"));
+    } else {
+        CalculatorState& state = calculator_.state();
+        state.EntryText = generalText(result.value, separators());
+        calculator_.Indicate(result.value);
+        OutputEval(QString::fromStdString(state.DisplayText));
+    }
+    if (!lastDiagnostics_.empty()) hint_.showHint(pnResult, QString::fromStdString(lastDiagnostics_.back().text));
+}
+
+void TEvaluator::OutputEval(const QString& text) {
+    const DisplayLayout layout = layoutDisplay(text.toStdString(), DisplayKind::Evaluator);
+    pnEOut2->setText(QString::fromStdString(layout.exponent));
+    pnEOut3->setText(QString::fromStdString(layout.mantissa));
+    pnEOut3->setGeometry(2, layout.mantissaTop, 277, layout.mantissaHeight);
+    if (layout.exponentInFront) pnEOut2->raise();
+    else pnEOut2->lower();
+}
+
+void TEvaluator::bpToCalcClick() {
+    if (!calculator_.takeEntryText()) {
+        bpToCalc->setDown(false);
+        return;
+    }
+    hide();
+}
+
+void TEvaluator::SetVariable() {
+    const QString decimal = QString::fromStdString(separators().decimal);
+    for (std::size_t k = 0; k < variableFields_.size(); ++k) {
+        QLineEdit* field = variableFields_[k];
+        const QString text = normaliseVariableText(field->text(), decimal);
+        // An empty field is a variable being retyped: it counts as 0 without complaint.
+        const auto value = text.isEmpty() ? std::optional<Extended>(0.0L)
+                                          : parseNumber(text.toStdString(), separators());
+        if (value) {
+            variables_[k] = *value;
+            field->setStyleSheet(QString());
+            field->setToolTip(QString());
+        } else {
+            // The variable keeps its last good value; the field says why.
+            field->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid red; }"));
+            field->setToolTip(QStringLiteral("'%1' is not a valid floating point value.").arg(text));
+        }
+    }
+}
+
+void TEvaluator::setAngleMeasure(AngleMeasure measure) {
+    SetVariable();
+    angle_ = measure;
+    for (std::size_t i = 0; i < std::size(kAngles); ++i) {
+        const bool chosen = kAngles[i].measure == measure;
+        angleButtons_[i]->setChecked(chosen);
+        angleActions_[i]->setChecked(chosen);
+    }
+}
+
+void TEvaluator::setReferenceShown(bool shown) {
+    gbExample->setVisible(shown);
+    Memo1->resize(312, shown ? 76 : 184);
+    gbFormula->resize(328, shown ? 100 : 210);
+    sbExample->setChecked(shown);
+    Referense1->setChecked(shown);
+}
+
+bool TEvaluator::referenceShown() const { return sbExample->isChecked(); }
+
+void TEvaluator::sbExampleClick() {
+    setReferenceShown(sbExample->isChecked());
+    settings_.writeBool(QString::fromLatin1(value::RReference), sbExample->isChecked());
+}
+
+void TEvaluator::Referense1Click() {
+    // The item has already toggled: checked now means it was unchecked before.
+    setReferenceShown(Referense1->isChecked());
+    settings_.writeBool(QString::fromLatin1(value::RReference), sbExample->isChecked());
+}
+
+void TEvaluator::SCopy(const QString& text) {
+    QApplication::clipboard()->setText(text);
+    Memo1->paste();
+}
+
+void TEvaluator::insertItem(const InsertItem& item) {
+    SCopy(insertionText(item, Memo1->textCursor().selectedText()));
+}
+
+} // namespace orv

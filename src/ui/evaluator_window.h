@@ -1,0 +1,114 @@
+#pragma once
+
+#include "expression.h"
+#include "separators.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <array>
+
+class QAction;
+class QActionGroup;
+class QGroupBox;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QProgressDialog;
+class QRadioButton;
+class QToolButton;
+
+namespace orv {
+
+class Calculator;
+class SettingsStore;
+class TErrorHintWindow;
+class TextPanel;
+struct InsertItem;
+
+// The look the Evaluator takes over from the main display.
+struct EvaluatorLook {
+    QFont digitFont;
+    QColor digitColour;
+    QColor indicatorColour; // background of the result line and the expression field
+    QColor frameColour;     // background of the reference pane, as the display frame
+};
+
+// The modal Evaluator: an expression, 26 variables, an angle measure, a result it can send to
+// the calculator. Created once and kept hidden between openings.
+class TEvaluator : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kHelpTopic = 1220;
+    // Evaluations running longer than this show a progress dialog with Cancel.
+    static constexpr int kProgressDelayMs = 500;
+
+    TEvaluator(Calculator& calculator, SettingsStore& settings, TErrorHintWindow& hint, QWidget* parent = nullptr);
+    ~TEvaluator() override;
+
+    void SetLang(int language);
+    void applyLook(const EvaluatorLook& look);
+    // Opening from the main window: the expression becomes `text`, then the window runs modally.
+    void setExpression(const QString& text);
+
+    void bpEvaluateClick();
+    void bpToCalcClick();
+    void SetVariable();
+    void setAngleMeasure(AngleMeasure measure);
+    AngleMeasure angleMeasure() const { return angle_; }
+    void setReferenceShown(bool shown);
+    bool referenceShown() const;
+    const ExpressionVariables& variables() const { return variables_; }
+    // The last evaluation's diagnostics, in the order raised.
+    const std::vector<Diagnostic>& lastDiagnostics() const { return lastDiagnostics_; }
+
+signals:
+    void helpRequested(int topic);
+    void preferencesRequested();
+    void aboutRequested();
+    void homePageRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void buildVariables(QWidget* parent);
+    void buildToolBar(QWidget* parent);
+    void OutputEval(const QString& text);
+    void SCopy(const QString& text);
+    void insertItem(const InsertItem& item);
+    void sbExampleClick();
+    void Referense1Click();
+    bool pollCancel(std::uint64_t terms);
+    Separators separators() const;
+
+    Calculator& calculator_;
+    SettingsStore& settings_;
+    TErrorHintWindow& hint_;
+    ExpressionVariables variables_{};
+    AngleMeasure angle_ = AngleMeasure::Radians;
+    std::vector<Diagnostic> lastDiagnostics_;
+
+    std::array<QLineEdit*, 26> variableFields_{};
+    std::array<QRadioButton*, 4> angleButtons_{};
+    std::array<QAction*, 4> angleActions_{};
+    QPlainTextEdit* Memo1 = nullptr;
+    QPlainTextEdit* Memo2 = nullptr;
+    QGroupBox* gbFormula = nullptr;
+    QGroupBox* gbExample = nullptr;
+    QToolButton* sbExample = nullptr;
+    QAction* Referense1 = nullptr;
+    QWidget* pnResult = nullptr;
+    TextPanel* pnEOut3 = nullptr;
+    TextPanel* pnEOut2 = nullptr;
+    QToolButton* bpToCalc = nullptr;
+
+    // Progress of a long evaluation, alive only while one runs.
+    QProgressDialog* progress_ = nullptr;
+    qint64 evaluationStartMs_ = 0;
+};
+
+} // namespace orv

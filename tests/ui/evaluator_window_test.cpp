@@ -1,0 +1,231 @@
+#include "evaluator_window.h"
+#include "settings_values.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace orv::testing {
+namespace {
+
+// The main window (comma locale) with its Evaluator, shown without running modally.
+class EvaluatorTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        evaluator = std::make_unique<TEvaluator>(window->calculator(), *store, window->errorHint(), window.get());
+        evaluator->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(evaluator.get()));
+    }
+    void TearDown() override {
+        evaluator.reset();
+        WindowTest::TearDown();
+    }
+
+    template <typename T>
+    T* child(const QString& name) const {
+        T* w = evaluator->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    QPlainTextEdit* memo() const { return child<QPlainTextEdit>(QStringLiteral("Memo1")); }
+    QLineEdit* field(char letter) const { return child<QLineEdit>(QStringLiteral("ed") + QLatin1Char(letter)); }
+    QString result() const { return child<TextPanel>(QStringLiteral("pnEOut3"))->text(); }
+    QString resultExponent() const { return child<TextPanel>(QStringLiteral("pnEOut2"))->text(); }
+    QString hint() const { return window->errorHint().isVisible() ? window->errorHint().text() : QString(); }
+
+    QString evaluate(const QString& expression) {
+        memo()->setPlainText(expression);
+        evaluator->bpEvaluateClick();
+        return result().trimmed();
+    }
+
+    QAction* insertAction(const char* submenu, const char* caption) const {
+        auto* menu = evaluator->findChild<QMenu*>(QString::fromLatin1(submenu));
+        EXPECT_NE(menu, nullptr) << submenu;
+        for (QAction* a : menu->actions())
+            if (a->text() == QLatin1String(caption)) return a;
+        ADD_FAILURE() << "no item " << caption;
+        return nullptr;
+    }
+
+    std::unique_ptr<TEvaluator> evaluator;
+};
+
+TEST_F(EvaluatorTest, OpeningTakesTheValueInTheLocaleFormWhichTheLanguageReadsOnlyUpToTheComma) {
+    type("1,5");
+    evaluator->setExpression(QString::fromStdString(generalText(window->calculator().state().CurrentValue,
+                                                                window->calculator().separators())));
+    EXPECT_EQ(memo()->toPlainText(), QStringLiteral("1,5"));
+    evaluator->bpEvaluateClick();
+    EXPECT_EQ(result().trimmed(), QStringLiteral("1"));
+}
+
+TEST_F(EvaluatorTest, ResultsAndDiagnostics) {
+    struct Row {
+        const char* expression;
+        const char* shown;
+        const char* lastDiagnostic; // empty: none
+    };
+    const Row rows[] = {
+        {"", "0", "Syntax error in position 1"},
+        {"2+\n3", "5", ""},
+        {"1+\n+", "0", ""},
+        {"(1+2)*\n4", "12", ""},
+        {"1/0", "0", "It is impossible to divide into a zero!"},
+    };
+    for (const Row& row : rows) {
+        window->errorHint().hideHint();
+        const QString shown = evaluate(QString::fromUtf8(row.expression));
+        EXPECT_EQ(shown, QString::fromLatin1(row.shown)) << row.expression;
+        if (*row.lastDiagnostic) {
+            ASSERT_FALSE(evaluator->lastDiagnostics().empty()) << row.expression;
+            EXPECT_EQ(evaluator->lastDiagnostics().back().text, row.lastDiagnostic) << row.expression;
+            EXPECT_EQ(hint().toStdString(), evaluator->lastDiagnostics().back().text);
+        } else if (shown != QLatin1String("0")) {
+            EXPECT_TRUE(evaluator->lastDiagnostics().empty()) << row.expression;
+        }
+    }
+}
+
+TEST_F(EvaluatorTest, EnterInTheExpressionEvaluatesWithoutALineBreak) {
+    memo()->setPlainText(QStringLiteral("6*7"));
+    memo()->setFocus();
+    memo()->moveCursor(QTextCursor::End);
+    QTest::keyClick(memo(), Qt::Key_Return);
+    EXPECT_EQ(memo()->toPlainText(), QStringLiteral("6*7"));
+    EXPECT_EQ(result().trimmed(), QStringLiteral("42"));
+    EXPECT_TRUE(evaluator->isVisible());
+}
+
+TEST_F(EvaluatorTest, VariableFieldsInEitherSeparatorAndInvalidText) {
+    field('A')->setText(QStringLiteral("2.5"));
+    EXPECT_EQ(evaluate(QStringLiteral("a*2")), QStringLiteral("5"));
+    field('A')->setText(QStringLiteral("2,5"));
+    EXPECT_EQ(evaluate(QStringLiteral("a*2")), QStringLiteral("5"));
+
+    field('B')->setText(QStringLiteral("3"));
+    field('D')->setText(QStringLiteral("4"));
+    field('C')->setText(QStringLiteral("7"));
+    field('C')->setText(QStringLiteral("abc"));
+    field('D')->setText(QStringLiteral("5")); // fields after the bad one are still read
+    EXPECT_EQ(field('C')->toolTip(), QStringLiteral("'abc' is not a valid floating point value."));
+    EXPECT_FALSE(field('C')->styleSheet().isEmpty());
+    EXPECT_EQ(evaluate(QStringLiteral("c")), QStringLiteral("7")) << "the bad field keeps the last good value";
+    EXPECT_EQ(evaluate(QStringLiteral("d")), QStringLiteral("5"));
+
+    field('C')->setText(QString());
+    EXPECT_TRUE(field('C')->toolTip().isEmpty()) << "an empty field is 0 without a mark";
+    EXPECT_TRUE(field('C')->styleSheet().isEmpty());
+    EXPECT_EQ(evaluate(QStringLiteral("c+b")), QStringLiteral("3"));
+}
+
+TEST_F(EvaluatorTest, SwitchingTheAngleMeasureDoesNotRecompute) {
+    const QString radians = evaluate(QStringLiteral("sin(30)"));
+    child<QRadioButton>(QStringLiteral("rbDegr"))->click();
+    EXPECT_EQ(result().trimmed(), radians);
+    EXPECT_TRUE(child<QAction>(QStringLiteral("Degrees1"))->isChecked());
+    EXPECT_EQ(evaluate(QStringLiteral("sin(30)")), QStringLiteral("0,5"));
+    child<QAction>(QStringLiteral("Grads1"))->trigger();
+    EXPECT_TRUE(child<QRadioButton>(QStringLiteral("rbGrad"))->isChecked());
+    EXPECT_EQ(evaluator->angleMeasure(), AngleMeasure::Grads);
+}
+
+TEST_F(EvaluatorTest, InsertWrapsTheSelectionAndLeavesItOnTheClipboard) {
+    memo()->setPlainText(QStringLiteral("a+b"));
+    memo()->selectAll();
+    insertAction("Trigonometric1", "sin(x)")->trigger();
+    EXPECT_EQ(memo()->toPlainText(), QStringLiteral("sin(a+b)"));
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("sin(a+b)"));
+
+    memo()->setPlainText(QStringLiteral("8"));
+    memo()->selectAll();
+    insertAction("Logarithmical1", "Log(x,y)")->trigger();
+    EXPECT_EQ(memo()->toPlainText(), QStringLiteral("log( ,8)"));
+    EXPECT_EQ(evaluate(memo()->toPlainText()), QStringLiteral("0"));
+    ASSERT_FALSE(evaluator->lastDiagnostics().empty());
+    EXPECT_EQ(evaluator->lastDiagnostics().front().position, 5);
+
+    memo()->setPlainText(QStringLiteral("x"));
+    memo()->selectAll();
+    insertAction("VariablesMZ1", "Q")->trigger();
+    EXPECT_EQ(memo()->toPlainText(), QStringLiteral("q")) << "a plain item replaces the selection";
+}
+
+TEST_F(EvaluatorTest, LargeResultIsLaidOutWithARaisedExponent) {
+    evaluate(QStringLiteral("1.5E20"));
+    EXPECT_EQ(result(), QStringLiteral("1,500000000000*10          "));
+    EXPECT_EQ(resultExponent(), QStringLiteral("+0020"));
+}
+
+TEST_F(EvaluatorTest, SendingClosesAndTheMainWindowCopiesTheValue) {
+    type("7");
+    evaluate(QStringLiteral("2/3"));
+    EXPECT_EQ(display().trimmed(), QStringLiteral("7")) << "evaluating leaves the main display";
+    window->miCopyClick();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("0,666666666666667"))
+        << "the Evaluator's result is the entry now";
+    evaluator->bpToCalcClick();
+    EXPECT_FALSE(evaluator->isVisible());
+    EXPECT_EQ(display().trimmed(), QStringLiteral("0,666666666666667"));
+    EXPECT_EQ(window->calculator().state().CurrentValue, 0.666666666666667L);
+}
+
+TEST_F(EvaluatorTest, TheReferencePaneStateSurvivesARestart) {
+    EXPECT_TRUE(evaluator->referenceShown());
+    child<QToolButton>(QStringLiteral("sbExample"))->click();
+    EXPECT_FALSE(evaluator->referenceShown());
+    EXPECT_FALSE(child<QWidget>(QStringLiteral("gbExample"))->isVisible());
+    EXPECT_EQ(child<QWidget>(QStringLiteral("gbFormula"))->height(), 210);
+    EXPECT_EQ(store->readInt(QString::fromLatin1(value::RReference)), 0);
+
+    TEvaluator again(window->calculator(), *store, window->errorHint());
+    EXPECT_FALSE(again.referenceShown());
+    again.findChild<QAction*>(QStringLiteral("Referense1"))->trigger();
+    EXPECT_TRUE(again.referenceShown());
+    EXPECT_EQ(store->readInt(QString::fromLatin1(value::RReference)), 1);
+}
+
+TEST_F(EvaluatorTest, LongSumIsCancelledWithinASecondOfPressingCancel) {
+    type("9");
+    const std::string entryBefore = window->calculator().state().EntryText;
+    QElapsedTimer sinceCancel;
+    QTimer::singleShot(900, evaluator.get(), [&] {
+        auto* progress = evaluator->findChild<QProgressDialog*>(QStringLiteral("EvaluationProgress"));
+        ASSERT_NE(progress, nullptr) << "a long evaluation shows its progress";
+        sinceCancel.start();
+        progress->cancel();
+    });
+    QElapsedTimer total;
+    total.start();
+    evaluate(QStringLiteral("sum(1,1000000000,i)"));
+    ASSERT_TRUE(sinceCancel.isValid());
+    EXPECT_LT(sinceCancel.elapsed(), 1000);
+    EXPECT_LT(total.elapsed(), 5000);
+    ASSERT_FALSE(evaluator->lastDiagnostics().empty());
+    EXPECT_EQ(evaluator->lastDiagnostics().back().text, " Evaluation cancelled ");
+    EXPECT_EQ(result().trimmed(), QStringLiteral("0"));
+    EXPECT_EQ(window->calculator().state().EntryText, entryBefore) << "a cancelled evaluation changes nothing";
+}
+
+TEST_F(EvaluatorTest, RussianTexts) {
+    evaluator->SetLang(1);
+    EXPECT_EQ(evaluator->windowTitle(), QStringLiteral("Режим вычисления выражений"));
+    EXPECT_EQ(child<QAction>(QStringLiteral("Evaluate1"))->text(), QStringLiteral("Вычислить"));
+    evaluator->SetLang(7);
+    EXPECT_EQ(evaluator->windowTitle(), QStringLiteral("Режим вычисления выражений"));
+    evaluator->SetLang(0);
+    EXPECT_EQ(evaluator->windowTitle(), QStringLiteral("Evaluation mode of Orvantis "));
+}
+
+} // namespace
+} // namespace orv::testing
