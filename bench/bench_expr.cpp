@@ -1,0 +1,50 @@
+#include "expression.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+void evaluate(benchmark::State& state, const std::string& text) {
+    orv::ExpressionVariables variables{};
+    variables[0] = 2.5L;
+    for (auto _ : state) {
+        const orv::Evaluation e = orv::EvaluateExpression(text, variables);
+        benchmark::DoNotOptimize(e.value);
+    }
+}
+
+void BM_ShortExpression(benchmark::State& state) { evaluate(state, "2+3*4"); }
+BENCHMARK(BM_ShortExpression);
+
+// About 2 kB: brackets, functions, comparisons and numbers of every form.
+std::string longExpression() {
+    std::string text = "0";
+    for (int i = 0; i < 30; ++i)
+        text += "+SIN(A*" + std::to_string(i) + ".25)/[3.7E1-" + std::to_string(i) +
+                "]-IF(A<=2.5<3,POWER(1.0001,12),LN(2))*SQRT(16.5e-1)";
+    return text;
+}
+
+void BM_LongExpression(benchmark::State& state) {
+    const std::string text = longExpression();
+    evaluate(state, text);
+    state.counters["characters"] = static_cast<double>(text.size());
+}
+BENCHMARK(BM_LongExpression);
+
+// SUM re-reads its summand for every term; the counter gives the time per term.
+void BM_SumOfSquares(benchmark::State& state) {
+    const auto n = state.range(0);
+    const std::string text = "SUM(1," + std::to_string(n) + ",I*I)";
+    evaluate(state, text);
+    state.counters["ns_per_term"] = benchmark::Counter(
+        static_cast<double>(state.iterations()) * static_cast<double>(n),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
+}
+BENCHMARK(BM_SumOfSquares)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
