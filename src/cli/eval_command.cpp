@@ -128,16 +128,24 @@ std::string fullPrecisionText(long double x) {
             std::string integer = digits.substr(0, std::min<std::size_t>(digits.size(), exponent + 1));
             integer.resize(static_cast<std::size_t>(exponent + 1), '0');
             out += integer;
-            if (digits.size() > static_cast<std::size_t>(exponent + 1))
-                out += "." + digits.substr(static_cast<std::size_t>(exponent + 1));
+            if (digits.size() > static_cast<std::size_t>(exponent + 1)) {
+                out += '.';
+                out.append(digits, static_cast<std::size_t>(exponent + 1));
+            }
         } else {
-            out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+            out += "0.";
+            out.append(static_cast<std::size_t>(-exponent - 1), '0');
+            out += digits;
         }
         return out;
     }
-    out += digits.substr(0, 1);
-    if (digits.size() > 1) out += "." + digits.substr(1);
-    return out + "E" + std::to_string(exponent);
+    out += digits[0];
+    if (digits.size() > 1) {
+        out += '.';
+        out.append(digits, 1);
+    }
+    out += 'E';
+    return out + std::to_string(exponent);
 }
 
 int runEval(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
