@@ -1,4 +1,10 @@
+#include "calculator_window.h"
 #include "command_line.h"
+#include "locale_separators.h"
+#include "settings_store.h"
+
+#include <QApplication>
+#include <QLocale>
 
 #include <iostream>
 
@@ -6,6 +12,13 @@ int main(int argc, char** argv) {
     // Command-line modes run before (and without) any GUI application object.
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (const auto status = orv::cli::runCommandLine(args, std::cin, std::cout, std::cerr)) return *status;
-    std::cout << "Orvantis: the calculator window is not built yet; see --help for the command-line modes.\n";
-    return 0;
+
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Orvantis"));
+    QApplication::setApplicationName(QStringLiteral("Orvantis"));
+
+    const auto store = orv::openUserSettings();
+    orv::TCalculator window(*store, orv::separatorsFromLocale(QLocale::system()));
+    window.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,50 @@
+#include "settings_values.h"
+
+namespace orv {
+
+QString value::registerValueName(int registerNumber) {
+    return QStringLiteral("RZM%1").arg(registerNumber);
+}
+
+Settings readSettings(SettingsStore& store) {
+    const Settings defaults;
+    Settings s;
+    s.GroupThousands = store.readBool(value::RThouSepOn, defaults.GroupThousands);
+    s.IndicatorColor = store.readInteger(value::RIndColor, defaults.IndicatorColor);
+    s.DigitColor = store.readInteger(value::RIndFontColor, defaults.DigitColor);
+    s.MinimizeToTray = store.readBool(value::RMinToTray, defaults.MinimizeToTray);
+    s.StayOnTop = store.readBool(value::RStayOnTop, defaults.StayOnTop);
+    s.Language = store.readInteger(value::RLang, defaults.Language);
+    s.DigitFontSize = store.readInteger(value::RIndFontSize, defaults.DigitFontSize);
+    s.DigitFontStyle = store.readInteger(value::RIndFontStyle, defaults.DigitFontStyle);
+    s.DigitFontName = store.readText(value::RIndFontName, defaults.DigitFontName);
+    return s;
+}
+
+WorkingState readWorkingState(SettingsStore& store) {
+    WorkingState w;
+    w.entryText = store.readText(value::RZ, QString());
+    w.decimalEntered = store.readBool(value::RDecSepState, false);
+    w.fullSize = store.readBool(value::RMinState, true);
+    for (int n = 1; n <= 10; ++n)
+        w.registers[n - 1] = store.readText(value::registerValueName(n), QString());
+    w.memoryUsed = store.readBool(value::RMemState, false);
+    w.calcMode = store.readInteger(value::RCalcMode, 0);
+    w.convertItem = store.readInteger(value::RConvertItem, 0);
+    return w;
+}
+
+void writeWorkingState(SettingsStore& store, const WorkingState& state, const QString& memoryEntryText) {
+    store.writeString(value::RZ, state.entryText);
+    store.writeBool(value::RDecSepState, state.decimalEntered);
+    store.writeBool(value::RMinState, state.fullSize);
+    for (int n = 1; n <= 10; ++n)
+        store.writeString(value::registerValueName(n), state.registers[n - 1]);
+    store.writeBool(value::RMemState, state.memoryUsed);
+    store.writeInt(value::RCalcMode, state.calcMode);
+    store.writeInt(value::RConvertItem, state.convertItem);
+    store.writeString(value::RZM, memoryEntryText);
+    store.flush();
+}
+
+} // namespace orv

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "settings_store.h"
+
+#include <QString>
+
+#include <array>
+
+namespace orv {
+
+// Names of the stored values.
+namespace value {
+inline constexpr const char* RThouSepOn = "RThouSepOn";
+inline constexpr const char* RIndColor = "RIndColor";
+inline constexpr const char* RIndFontColor = "RIndFontColor";
+inline constexpr const char* RMinToTray = "RMinToTray";
+inline constexpr const char* RStayOnTop = "RStayOnTop";
+inline constexpr const char* RLang = "RLang";
+inline constexpr const char* RIndFontSize = "RIndFontSize";
+inline constexpr const char* RIndFontStyle = "RIndFontStyle";
+inline constexpr const char* RIndFontName = "RIndFontName";
+inline constexpr const char* RZ = "RZ";
+inline constexpr const char* RDecSepState = "RDecSepState";
+inline constexpr const char* RMinState = "RMinState";
+inline constexpr const char* RMemState = "RMemState";
+inline constexpr const char* RCalcMode = "RCalcMode";
+inline constexpr const char* RConvertItem = "RConvertItem";
+inline constexpr const char* RZM = "RZM";
+inline constexpr const char* RReference = "RReference";
+// "RZM1".."RZM10".
+QString registerValueName(int registerNumber);
+} // namespace value
+
+inline constexpr int kColourWhite = 0xFFFFFF;
+inline constexpr int kColourNavy = 0x800000;
+inline constexpr int kColourRed = 0x0000FF;
+
+// The appearance preferences, read at start-up and written when the user applies them.
+struct Settings {
+    bool GroupThousands = true;
+    int IndicatorColor = kColourWhite; // 0x00BBGGRR
+    int DigitColor = kColourNavy;      // 0x00BBGGRR
+    bool MinimizeToTray = true;
+    bool StayOnTop = true;
+    int Language = 0;
+    int DigitFontSize = 10;
+    int DigitFontStyle = 2;
+    QString DigitFontName = QStringLiteral("MS Sans Serif");
+};
+
+// What is saved at exit and restored at the next start. Registers are general-form texts.
+struct WorkingState {
+    QString entryText;
+    bool decimalEntered = false;
+    bool fullSize = true;
+    std::array<QString, 10> registers;
+    bool memoryUsed = false;
+    int calcMode = 0;
+    int convertItem = 0;
+};
+
+// Both readers follow the read-or-default rule, in the order start-up reads the values.
+Settings readSettings(SettingsStore& store);
+WorkingState readWorkingState(SettingsStore& store);
+// Exit: the working state, plus the memory line's text under "RZM" (written, never read).
+void writeWorkingState(SettingsStore& store, const WorkingState& state, const QString& memoryEntryText);
+
+// The main-window controls each appearance setting applies to, by object name. Controls of
+// panels that do not exist in a window are skipped.
+inline constexpr std::array<const char*, 12> kIndicatorControls = {
+    "pnOut",   "pnOut2",  "pnOut3",     "pnSSS",      "cb1",     "cb2",
+    "cbVibor", "pnMHist", "pnOutHist2", "pnOutHist3", "Panel15", "mmStat"};
+inline constexpr std::array<const char*, 10> kDigitColourControls = {
+    "pnOut2", "pnOut3", "pnSSS", "cb1", "cb2", "cbVibor", "pnOutHist2", "pnOutHist3", "Panel15", "mmStat"};
+inline constexpr std::array<const char*, 3> kDigitSizeControls = {"pnOut3", "pnOutHist3", "mmStat"};
+inline constexpr std::array<const char*, 5> kDigitFaceControls = {"pnOut2", "pnOut3", "pnOutHist2",
+                                                                  "pnOutHist3", "mmStat"};
+
+} // namespace orv

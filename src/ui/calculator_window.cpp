@@ -1,0 +1,562 @@
+#include "calculator_window.h"
+
+#include "colour.h"
+#include "keypad_table.h"
+#include "main_window_texts.h"
+#include "number_text.h"
+#include "settings_store.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QShortcut>
+#include <QWindow>
+
+namespace orv {
+
+namespace {
+
+constexpr int kRed = 0x0000FF;
+constexpr int kBlue = 0xFF0000;
+
+// Display geometry inside pnOut (narrow display, the plain keypad).
+constexpr int kMantissaLeft = 16, kMantissaWidth = 191;
+constexpr int kExponentLeft = 166, kExponentTop = 1, kExponentWidth = 46, kExponentHeight = 10;
+// Memory line geometry inside pnMHist.
+constexpr int kMemoryMantissaLeft = 34, kMemoryMantissaWidth = 198;
+constexpr int kMemoryExponentLeft = 190, kMemoryExponentTop = 2, kMemoryExponentWidth = 42,
+              kMemoryExponentHeight = 9;
+
+QFont keyFont(KeyFont font) {
+    if (font == KeyFont::Symbol12) {
+        QFont f(QStringLiteral("Symbol"), 12);
+        f.setStyleHint(QFont::SansSerif);
+        return f;
+    }
+    QFont f(QStringLiteral("MS Sans Serif"), 8);
+    f.setStyleHint(QFont::SansSerif);
+    return f;
+}
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The root sign of the square-root key: a short rising tick, the long stroke, the bar.
+void drawRootSign(QPainter& painter, const QRectF& area) {
+    const qreal h = std::min(area.height() * 0.62, area.width() * 0.5);
+    const qreal w = h * 1.25;
+    const QRectF box(area.center().x() - w / 2, area.center().y() - h / 2, w, h);
+    QPainterPath path;
+    path.moveTo(box.left(), box.top() + h * 0.58);
+    path.lineTo(box.left() + w * 0.14, box.top() + h * 0.50);
+    path.lineTo(box.left() + w * 0.34, box.bottom());
+    path.lineTo(box.left() + w * 0.58, box.top());
+    path.lineTo(box.right(), box.top());
+    QPen pen(colorFromColorRef(kBlue), std::max<qreal>(1.4, h / 10));
+    pen.setJoinStyle(Qt::MiterJoin);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    painter.drawPath(path);
+}
+
+// The size button's pictures: a bar with an arrow up (reduce) or down (restore).
+void drawSizeArrow(QPainter& painter, const QRectF& area, bool pointsUp) {
+    const qreal s = std::min(area.width(), area.height()) * 0.5;
+    const QPointF c = area.center();
+    QPainterPath triangle;
+    if (pointsUp) {
+        triangle.moveTo(c.x() - s / 2, c.y() + s / 4);
+        triangle.lineTo(c.x() + s / 2, c.y() + s / 4);
+        triangle.lineTo(c.x(), c.y() - s / 4);
+    } else {
+        triangle.moveTo(c.x() - s / 2, c.y() - s / 4);
+        triangle.lineTo(c.x() + s / 2, c.y() - s / 4);
+        triangle.lineTo(c.x(), c.y() + s / 4);
+    }
+    triangle.closeSubpath();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colorFromColorRef(kColourNavy));
+    painter.drawPath(triangle);
+}
+
+void setPanelBackground(QWidget* widget, const QColor& colour) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, colour);
+    p.setColor(QPalette::Base, colour);
+    widget->setPalette(p);
+}
+
+void setPanelTextColour(QWidget* widget, const QColor& colour) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Text, colour);
+    p.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(p);
+}
+
+} // namespace
+
+TCalculator::TCalculator(SettingsStore& store, Separators separators, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      store_(store), settings_(readSettings(store)), restored_(readWorkingState(store)),
+      calc_(*this, std::move(separators)) {
+    setObjectName(QStringLiteral("TCalculator"));
+    errorHint_ = new TErrorHintWindow(this);
+
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(area);
+    buildDisplay(area);
+    buildKeypad(area);
+    buildMemoryRow(area);
+    buildMenus();
+
+    // Texts of the designed form are Russian; the chosen language replaces them.
+    SetLang(1);
+    SetLang(settings_.Language);
+    applyAppearance();
+    calc_.setGroupThousands(settings_.GroupThousands);
+
+    std::array<Extended, kRegisterCount> registers{};
+    for (int i = 0; i < kRegisterCount; ++i)
+        registers[i] = parseNumber(restored_.registers[i].toStdString(), calc_.separators()).value_or(0);
+    calc_.restoreWorkingState(restored_.entryText.toStdString(), restored_.decimalEntered, registers,
+                              restored_.memoryUsed);
+    showSign(Calculator::signOf(Operation::opNone));
+
+    setFixedSize(kWidth, calc_.state().MemoryUsed ? kHeightWithMemory : kHeightWithoutMemory);
+    if (!restored_.fullSize) MaxMinClick();
+}
+
+TCalculator::~TCalculator() = default;
+
+void TCalculator::buildDisplay(QWidget* area) {
+    pnInd = new TextPanel(area);
+    pnInd->setObjectName(QStringLiteral("pnInd"));
+    pnInd->setGeometry(0, 0, 241, 29);
+    pnInd->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    pnOut = new TextPanel(pnInd);
+    pnOut->setObjectName(QStringLiteral("pnOut"));
+    pnOut->setGeometry(1, 2, 209, 24);
+    pnOut->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnOut->setBackgroundRole(QPalette::Base);
+
+    pnOut3 = new TextPanel(pnOut);
+    pnOut3->setObjectName(QStringLiteral("pnOut3"));
+    pnOut3->setGeometry(kMantissaLeft, 1, kMantissaWidth, 20);
+    pnOut3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    pnOut2 = new TextPanel(pnOut);
+    pnOut2->setObjectName(QStringLiteral("pnOut2"));
+    pnOut2->setGeometry(kExponentLeft, kExponentTop, kExponentWidth, kExponentHeight);
+    pnOut2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont exponentFont(QStringLiteral("MS Sans Serif"), 8);
+    exponentFont.setStyleHint(QFont::SansSerif);
+    pnOut2->setFont(exponentFont);
+    pnOut2->stackUnder(pnOut3);
+
+    pnSSS = new TextPanel(pnOut);
+    pnSSS->setObjectName(QStringLiteral("pnSSS"));
+    pnSSS->setGeometry(0, 1, 17, 22);
+    QFont signFont(QStringLiteral("Symbol"), 12, QFont::Bold);
+    signFont.setStyleHint(QFont::SansSerif);
+    pnSSS->setFont(signFont);
+
+    pnSize = new TextPanel(pnInd);
+    pnSize->setObjectName(QStringLiteral("pnSize"));
+    pnSize->setGeometry(212, 2, 25, 25);
+    pnSize->setBackgroundRole(QPalette::Button);
+    pnSize->setFrameStyle(QFrame::WinPanel | QFrame::Raised);
+    pnSize->setPicture([](QPainter& p, const QRectF& r) { drawSizeArrow(p, r, true); });
+    connect(pnSize, &TextPanel::clicked, this, &TCalculator::MaxMinClick);
+
+    for (TextPanel* panel : {pnOut, pnOut2, pnOut3, pnSSS})
+        connect(panel, &TextPanel::doubleClicked, this, &TCalculator::Evaluator1Click);
+}
+
+void TCalculator::buildKeypad(QWidget* area) {
+    pnSimple = new QWidget(area);
+    pnSimple->setObjectName(QStringLiteral("pnSimple"));
+    pnSimple->setGeometry(0, 30, 241, 141);
+    for (const KeypadKeySpec& spec : keypadKeys()) {
+        auto* key = new TButtonPanel(pnSimple);
+        key->setObjectName(QString::fromLatin1(spec.name));
+        key->setGeometry(spec.left, spec.top, spec.width, spec.height);
+        key->setText(QString::fromUtf8(spec.caption));
+        key->setFont(keyFont(spec.font));
+        key->setTextColour(colorFromColorRef(spec.colour == KeyColour::Red ? kRed : kBlue));
+        key->setToolTip(QString::fromUtf8(spec.hint));
+        if (spec.key == KeypadKey::Sqrt) key->setPicture(drawRootSign);
+        const KeypadKey which = spec.key;
+        connect(key, &TButtonPanel::mouseDown, this, [this, which] { pressKeypadKey(which); });
+        keys_[static_cast<std::size_t>(spec.key)] = key;
+    }
+}
+
+void TCalculator::buildMemoryRow(QWidget* area) {
+    pnMHist = new TextPanel(area);
+    pnMHist->setObjectName(QStringLiteral("pnMHist"));
+    pnMHist->setGeometry(2, 174, 237, 23);
+    pnMHist->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnMHist->setBackgroundRole(QPalette::Base);
+
+    Panel15 = new TextPanel(pnMHist);
+    Panel15->setObjectName(QStringLiteral("Panel15"));
+    Panel15->setGeometry(2, 2, 32, 19);
+    Panel15->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont labelFont = font();
+    labelFont.setBold(true);
+    Panel15->setFont(labelFont);
+    Panel15->setTextColour(colorFromColorRef(kRed));
+
+    pnOutHist3 = new TextPanel(pnMHist);
+    pnOutHist3->setObjectName(QStringLiteral("pnOutHist3"));
+    pnOutHist3->setGeometry(kMemoryMantissaLeft, 2, kMemoryMantissaWidth, 15);
+    pnOutHist3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    pnOutHist2 = new TextPanel(pnMHist);
+    pnOutHist2->setObjectName(QStringLiteral("pnOutHist2"));
+    pnOutHist2->setGeometry(kMemoryExponentLeft, kMemoryExponentTop, kMemoryExponentWidth,
+                            kMemoryExponentHeight);
+    pnOutHist2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    pnOutHist2->setFont(pnOut2->font());
+    pnOutHist2->stackUnder(pnOutHist3);
+
+    // The register keys sit beside the scientific or statistics panel, out of view until then.
+    pnMemory = new QWidget(area);
+    pnMemory->setObjectName(QStringLiteral("pnMemory"));
+    pnMemory->setGeometry(244, 174, 223, 23);
+    QFont registerFont = font();
+    registerFont.setBold(true);
+    for (int n = 1; n <= kRegisterCount; ++n) {
+        auto* key = new TextPanel(pnMemory);
+        key->setObjectName(QStringLiteral("pnM%1").arg(n));
+        key->setGeometry((n - 1) * 22, 0, 22, 22);
+        key->setBackgroundRole(QPalette::Button);
+        key->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        key->setText(QString::number(n));
+        key->setFont(registerFont);
+        key->setTextColour(colorFromColorRef(kRed));
+        connect(key, &TextPanel::clicked, this, [this, n] { pnMClick(n); });
+        registerKeys_[n - 1] = key;
+    }
+}
+
+QAction* TCalculator::addCommand(QMenu* menu, void (TCalculator::*handler)(), const QKeySequence& shortcut) {
+    QAction* action = menu->addAction(QString());
+    action->setShortcut(shortcut);
+    // A menu command hides the error hint before it acts.
+    if (handler)
+        connect(action, &QAction::triggered, this, [this, handler] {
+            errorHint_->hideHint();
+            (this->*handler)();
+        });
+    return action;
+}
+
+void TCalculator::buildMenus() {
+    miEdit = menuBar()->addMenu(QString());
+    miEdit->setObjectName(QStringLiteral("miEdit"));
+    miCopy = addCommand(miEdit, &TCalculator::miCopyClick, QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    miPaste = addCommand(miEdit, &TCalculator::miPasteClick, QKeySequence(Qt::SHIFT | Qt::Key_Insert));
+    miEdit->addSeparator();
+    miPrefer = addCommand(miEdit, nullptr, QKeySequence(Qt::Key_F2));
+
+    miView = menuBar()->addMenu(QString());
+    miView->setObjectName(QStringLiteral("miView"));
+    miConvert = addCommand(miView, nullptr, QKeySequence(Qt::Key_F5));
+    miScience = addCommand(miView, nullptr, QKeySequence(Qt::Key_F6));
+    miStatist = addCommand(miView, nullptr, QKeySequence(Qt::Key_F7));
+    miView->addSeparator();
+    Evaluator1 = addCommand(miView, &TCalculator::Evaluator1Click, QKeySequence(Qt::Key_F8));
+    miView->addSeparator();
+    // Both radio items show F4; one window shortcut runs the toggle, so the key is never ambiguous.
+    miMax = addCommand(miView, &TCalculator::MaxMinClick);
+    miMin = addCommand(miView, &TCalculator::MaxMinClick);
+    miMax->setText(QStringLiteral("Max\tF4"));
+    miMin->setText(QStringLiteral("Min\tF4"));
+    auto* sizeGroup = new QActionGroup(this);
+    for (QAction* item : {miMax, miMin}) {
+        item->setCheckable(true);
+        sizeGroup->addAction(item);
+    }
+    miMax->setChecked(true);
+    auto* f4 = new QShortcut(QKeySequence(Qt::Key_F4), this);
+    connect(f4, &QShortcut::activated, this, [this] {
+        errorHint_->hideHint();
+        if (miMax->isEnabled()) MaxMinClick();
+    });
+
+    miHelp = menuBar()->addMenu(QString());
+    miHelp->setObjectName(QStringLiteral("miHelp"));
+    miContens = addCommand(miHelp, nullptr, QKeySequence(Qt::Key_F1));
+    miHelp->addSeparator();
+    miPage = addCommand(miHelp, nullptr);
+    miHelp->addSeparator();
+    miAbout = addCommand(miHelp, nullptr);
+
+    const std::pair<QAction*, const char*> names[] = {
+        {miCopy, "miCopy"},         {miPaste, "miPaste"},     {miPrefer, "miPrefer"},
+        {miConvert, "miConvert"},   {miScience, "miScience"}, {miStatist, "miStatist"},
+        {Evaluator1, "Evaluator1"}, {miMax, "miMax"},         {miMin, "miMin"},
+        {miContens, "miContens"},   {miPage, "miPage"},       {miAbout, "miAbout"}};
+    for (const auto& [action, name] : names)
+        action->setObjectName(QString::fromLatin1(name));
+    // Their windows and panels are not part of this window yet.
+    for (QAction* item : {miPrefer, miConvert, miScience, miStatist, Evaluator1, miContens, miPage, miAbout})
+        item->setEnabled(false);
+}
+
+void TCalculator::SetLang(int language) {
+    const MainWindowTexts* texts = mainWindowTexts(language);
+    if (!texts) return;
+    setWindowTitle(QString::fromUtf8(texts->title));
+    miEdit->setTitle(QString::fromUtf8(texts->miEdit));
+    miCopy->setText(QString::fromUtf8(texts->miCopy));
+    miPaste->setText(QString::fromUtf8(texts->miPaste));
+    miPrefer->setText(QString::fromUtf8(texts->miPrefer));
+    miView->setTitle(QString::fromUtf8(texts->miView));
+    miConvert->setText(QString::fromUtf8(texts->miConvert));
+    miScience->setText(QString::fromUtf8(texts->miScience));
+    miStatist->setText(QString::fromUtf8(texts->miStatist));
+    Evaluator1->setText(QString::fromUtf8(texts->Evaluator1));
+    miHelp->setTitle(QString::fromUtf8(texts->miHelp));
+    miContens->setText(QString::fromUtf8(texts->miContens));
+    miPage->setText(QString::fromUtf8(texts->miPage));
+    miAbout->setText(QString::fromUtf8(texts->miAbout));
+    pnOut->setToolTip(QString::fromUtf8(texts->pnOutHint));
+    pnSSS->setToolTip(QString::fromUtf8(texts->pnSSSHint));
+    pnMHist->setToolTip(QString::fromUtf8(texts->pnMHistHint));
+    for (TextPanel* key : registerKeys_)
+        key->setToolTip(QString::fromUtf8(texts->registerHint));
+    pnSize->setToolTip(QString::fromUtf8(fullSize_ ? texts->sizeHintFull : texts->sizeHintReduced));
+    calc_.setMessages(messagesFor(language == 1 ? Language::Russian : Language::English));
+}
+
+void TCalculator::applyAppearance() {
+    const QColor background = colorFromColorRef(mapper_.MapStandardColor(settings_.IndicatorColor));
+    const QColor digits = colorFromColorRef(mapper_.MapStandardColor(settings_.DigitColor));
+    const FontStyle style = mapper_.FontStyleFromCode(settings_.DigitFontStyle);
+    for (const char* name : kIndicatorControls)
+        if (auto* w = findChild<QWidget*>(QString::fromLatin1(name))) setPanelBackground(w, background);
+    for (const char* name : kDigitColourControls)
+        if (auto* w = findChild<QWidget*>(QString::fromLatin1(name))) setPanelTextColour(w, digits);
+    for (const char* name : kDigitSizeControls)
+        if (auto* w = findChild<QWidget*>(QString::fromLatin1(name))) {
+            QFont f = w->font();
+            f.setPointSize(std::max(1, settings_.DigitFontSize));
+            w->setFont(f);
+        }
+    for (const char* name : kDigitFaceControls)
+        if (auto* w = findChild<QWidget*>(QString::fromLatin1(name))) {
+            QFont f = w->font();
+            f.setFamily(settings_.DigitFontName);
+            f.setStyleHint(QFont::SansSerif);
+            f.setBold(style.bold);
+            f.setItalic(style.italic);
+            w->setFont(f);
+        }
+}
+
+void TCalculator::setEvaluatorOpener(std::function<void(const QString&)> opener) {
+    evaluatorOpener_ = std::move(opener);
+    Evaluator1->setEnabled(bool(evaluatorOpener_));
+}
+
+void TCalculator::pressKeypadKey(KeypadKey key) {
+    keypadButton(key)->setLowered(true);
+    keypadKey(key).command(calc_);
+}
+
+void TCalculator::releaseAllKeys() {
+    for (TButtonPanel* key : keys_)
+        key->setLowered(false);
+}
+
+void TCalculator::miCopyClick() {
+    // The entry as typed or the general form of the result, never the grouped display text.
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(QString::fromStdString(calc_.copyText()));
+}
+
+void TCalculator::miPasteClick() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) return;
+    const QString text = clipboard->text();
+    if (!text.isNull()) calc_.paste(text.toStdString()); // a text that is not a number changes nothing
+}
+
+void TCalculator::Evaluator1Click() {
+    if (!evaluatorOpener_) return;
+    evaluatorOpener_(QString::fromStdString(generalText(calc_.state().CurrentValue, calc_.separators())));
+}
+
+void TCalculator::MaxMinClick() {
+    fullSize_ = !fullSize_;
+    if (fullSize_)
+        setWindowHeight(calc_.state().MemoryUsed ? kHeightWithMemory : kHeightWithoutMemory);
+    else
+        setWindowHeight(kHeightReduced);
+    pnSize->setFrameShadow(fullSize_ ? QFrame::Raised : QFrame::Sunken);
+    const bool full = fullSize_;
+    pnSize->setPicture([full](QPainter& p, const QRectF& r) { drawSizeArrow(p, r, full); });
+    miMax->setChecked(fullSize_);
+    miMin->setChecked(!fullSize_);
+    SetLang(settings_.Language);
+}
+
+void TCalculator::pnMClick(int registerNumber) {
+    calc_.selectRegister(registerNumber);
+}
+
+void TCalculator::setWindowHeight(int height) {
+    setFixedSize(width(), height);
+}
+
+// Heights include the menu bar here, so the panels below the keypad are shown by the height
+// the window is set to, not by whatever the menu bar leaves of it.
+void TCalculator::hideCutPanels() {
+    pnSimple->setVisible(height() >= kHeightWithoutMemory);
+    const bool memoryRow = height() >= kHeightWithMemory;
+    pnMHist->setVisible(memoryRow);
+    pnMemory->setVisible(memoryRow && pnMemory->geometry().right() < width());
+}
+
+void TCalculator::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    hideCutPanels();
+}
+
+void TCalculator::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Key preview: the window's own platform window sees every key once, before any control.
+    if (!keyPreviewInstalled_ && windowHandle()) {
+        windowHandle()->installEventFilter(this);
+        keyPreviewInstalled_ = true;
+    }
+    hideCutPanels();
+}
+
+void TCalculator::closeEvent(QCloseEvent* event) {
+    errorHint_->hideHint();
+    saveWorkingState();
+    QMainWindow::closeEvent(event);
+}
+
+void TCalculator::saveWorkingState() {
+    const CalculatorState& s = calc_.state();
+    WorkingState w = restored_;
+    w.entryText = QString::fromStdString(s.EntryText);
+    w.decimalEntered = s.DecimalEntered;
+    w.fullSize = fullSize_;
+    for (int i = 0; i < kRegisterCount; ++i)
+        w.registers[i] = QString::fromStdString(generalText(s.MemoryRegisters[i], calc_.separators()));
+    w.memoryUsed = s.MemoryUsed;
+    writeWorkingState(store_, w, QString::fromStdString(s.MemoryEntryText));
+}
+
+bool TCalculator::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle()) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto& key = static_cast<const QKeyEvent&>(*event);
+            FormKeyDown(key);
+            FormKeyPress(key);
+        } else if (event->type() == QEvent::KeyRelease) {
+            if (!static_cast<const QKeyEvent*>(event)->isAutoRepeat()) releaseAllKeys(); // FormKeyUp
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TCalculator::FormKeyDown(const QKeyEvent& event) {
+    if (const auto key = keyForKeyDown(event.key(), event.modifiers())) pressKeypadKey(*key);
+}
+
+void TCalculator::FormKeyPress(const QKeyEvent& event) {
+    // Ctrl turns letters into control characters, so Ctrl+S is not the S key (AltGr, which
+    // some systems report as Ctrl+Alt, still types).
+    const Qt::KeyboardModifiers m = event.modifiers();
+    if ((m & Qt::ControlModifier) && !(m & Qt::AltModifier)) return;
+    const QString text = event.text();
+    if (text.size() != 1) return;
+    if (const auto key = keyForCharacter(text.front())) pressKeypadKey(*key);
+}
+
+void TCalculator::showDisplay(const DisplayLayout& layout) {
+    pnOut3->setGeometry(kMantissaLeft, layout.mantissaTop, kMantissaWidth, layout.mantissaHeight);
+    pnOut3->setText(fromUtf8(layout.mantissa));
+    pnOut2->setText(fromUtf8(layout.exponent));
+    if (layout.exponentInFront)
+        pnOut2->raise();
+    else
+        pnOut2->stackUnder(pnOut3);
+}
+
+void TCalculator::showMemoryLine(const DisplayLayout& layout) {
+    pnOutHist3->setGeometry(kMemoryMantissaLeft, layout.mantissaTop, kMemoryMantissaWidth,
+                            layout.mantissaHeight);
+    pnOutHist3->setText(fromUtf8(layout.mantissa));
+    pnOutHist2->setText(fromUtf8(layout.exponent));
+    if (layout.exponentInFront)
+        pnOutHist2->raise();
+    else
+        pnOutHist2->stackUnder(pnOutHist3);
+}
+
+void TCalculator::showSelectedRegister(int registerNumber, std::string_view label) {
+    for (int n = 1; n <= kRegisterCount; ++n)
+        registerKeys_[n - 1]->setFrameShadow(n == registerNumber ? QFrame::Sunken : QFrame::Raised);
+    Panel15->setText(fromUtf8(label));
+}
+
+void TCalculator::showSign(std::string_view sign) {
+    pnSSS->setText(fromUtf8(sign));
+}
+
+void TCalculator::setDisplayRed(bool mantissa, bool exponent) {
+    if (mantissa) pnOut3->setTextColour(colorFromColorRef(kRed));
+    if (exponent) pnOut2->setTextColour(colorFromColorRef(kRed));
+}
+
+void TCalculator::restoreDisplayColours(bool frameToo) {
+    const QColor digits = colorFromColorRef(mapper_.MapStandardColor(settings_.DigitColor));
+    pnOut2->setTextColour(digits);
+    pnOut3->setTextColour(digits);
+    if (frameToo)
+        pnOut->setTextColour(colorFromColorRef(
+            mapper_.MapStandardColor(store_.readInteger(value::RIndFontColor, Settings{}.DigitColor))));
+}
+
+void TCalculator::showErrorHint(HintTarget, std::string_view text) {
+    errorHint_->showHint(pnOut, fromUtf8(text));
+}
+
+void TCalculator::releaseKey(KeypadKey key) {
+    keypadButton(key)->setLowered(false);
+}
+
+void TCalculator::errorButUp() {
+    for (KeypadKey key : {KeypadKey::Eq, KeypadKey::Minus, KeypadKey::Plus, KeypadKey::Multy,
+                          KeypadKey::Divide, KeypadKey::MPlus, KeypadKey::MMinus})
+        releaseKey(key);
+}
+
+void TCalculator::memIndOpen() {
+    if (fullSize_) setWindowHeight(kHeightWithMemory);
+}
+
+void TCalculator::memIndClose() {
+    if (fullSize_) setWindowHeight(kHeightWithoutMemory);
+}
+
+} // namespace orv

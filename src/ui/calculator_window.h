@@ -1,0 +1,133 @@
+#pragma once
+
+#include "appearance.h"
+#include "button_panel.h"
+#include "calculator.h"
+#include "calculator_view.h"
+#include "error_hint_window.h"
+#include "settings_values.h"
+#include "text_panel.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QKeyEvent;
+
+namespace orv {
+
+class SettingsStore;
+
+// The main window: display strip, keypad, memory line and register row. It only draws and
+// forwards: every key goes to the calculator engine, which reports back through CalculatorView.
+class TCalculator : public QMainWindow, public CalculatorView {
+    Q_OBJECT
+  public:
+    static constexpr int kWidth = 246;
+    static constexpr int kHeightWithoutMemory = 216;
+    static constexpr int kHeightWithMemory = 244;
+    static constexpr int kHeightReduced = 75;
+
+    // Reads the settings (writing defaults that are missing), applies the appearance and
+    // restores the display number, the registers and the memory line.
+    TCalculator(SettingsStore& store, Separators separators, QWidget* parent = nullptr);
+    ~TCalculator() override;
+
+    Calculator& calculator() { return calc_; }
+    TErrorHintWindow& errorHint() { return *errorHint_; }
+    TButtonPanel* keypadButton(KeypadKey key) const { return keys_[static_cast<std::size_t>(key)]; }
+    bool fullSize() const { return fullSize_; }
+    const Settings& settings() const { return settings_; }
+
+    // The Evaluator window comes separately; registering how to open it enables its command.
+    void setEvaluatorOpener(std::function<void(const QString& expression)> opener);
+
+    // One handler for all 27 keys, from the mouse and from the keyboard: the key is shown
+    // pressed and its command runs.
+    void pressKeypadKey(KeypadKey key);
+    void releaseAllKeys();
+    void miCopyClick();
+    void miPasteClick();
+    void Evaluator1Click();
+    void MaxMinClick();
+    void pnMClick(int registerNumber); // pnM1Click .. pnM10Click
+    void SetLang(int language);
+    // The working state written at exit.
+    void saveWorkingState();
+
+    // CalculatorView
+    void showDisplay(const DisplayLayout& layout) override;
+    void showMemoryLine(const DisplayLayout& layout) override;
+    void showSelectedRegister(int registerNumber, std::string_view label) override;
+    void showSign(std::string_view sign) override;
+    void setDisplayRed(bool mantissa, bool exponent) override;
+    void restoreDisplayColours(bool frameToo) override;
+    void showErrorHint(HintTarget target, std::string_view text) override;
+    void releaseKey(KeypadKey key) override;
+    void errorButUp() override;
+    void memIndOpen() override;
+    void memIndClose() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void buildDisplay(QWidget* area);
+    void buildKeypad(QWidget* area);
+    void buildMemoryRow(QWidget* area);
+    void buildMenus();
+    QAction* addCommand(QMenu* menu, void (TCalculator::*handler)(), const QKeySequence& shortcut = {});
+    void applyAppearance();
+    void FormKeyDown(const QKeyEvent& event);
+    void FormKeyPress(const QKeyEvent& event);
+    void setWindowHeight(int height);
+    void hideCutPanels();
+
+    SettingsStore& store_;
+    Settings settings_;
+    WorkingState restored_;
+    AppearanceMapper mapper_;
+    Calculator calc_;
+    bool fullSize_ = true;
+    bool keyPreviewInstalled_ = false;
+    std::function<void(const QString&)> evaluatorOpener_;
+
+    TErrorHintWindow* errorHint_ = nullptr;
+    TextPanel* pnInd = nullptr;
+    TextPanel* pnOut = nullptr;
+    TextPanel* pnOut3 = nullptr;
+    TextPanel* pnOut2 = nullptr;
+    TextPanel* pnSSS = nullptr;
+    TextPanel* pnSize = nullptr;
+    QWidget* pnSimple = nullptr;
+    TextPanel* pnMHist = nullptr;
+    TextPanel* Panel15 = nullptr;
+    TextPanel* pnOutHist3 = nullptr;
+    TextPanel* pnOutHist2 = nullptr;
+    QWidget* pnMemory = nullptr;
+    std::array<TextPanel*, kRegisterCount> registerKeys_{};
+    std::array<TButtonPanel*, kKeypadKeyCount> keys_{};
+
+    QAction* miCopy = nullptr;
+    QAction* miPaste = nullptr;
+    QAction* miPrefer = nullptr;
+    QAction* miConvert = nullptr;
+    QAction* miScience = nullptr;
+    QAction* miStatist = nullptr;
+    QAction* Evaluator1 = nullptr;
+    QAction* miMax = nullptr;
+    QAction* miMin = nullptr;
+    QAction* miContens = nullptr;
+    QAction* miPage = nullptr;
+    QAction* miAbout = nullptr;
+    QMenu* miEdit = nullptr;
+    QMenu* miView = nullptr;
+    QMenu* miHelp = nullptr;
+};
+
+} // namespace orv

@@ -1,0 +1,9 @@
+#include "colour.h"
+
+namespace orv {
+
+QColor colorFromColorRef(int colorRef) {
+    return QColor(colorRef & 0xFF, (colorRef >> 8) & 0xFF, (colorRef >> 16) & 0xFF);
+}
+
+} // namespace orv

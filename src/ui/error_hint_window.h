@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace orv {
+
+// The one orange error hint of the program. Shown under a control; the next key-down, typed
+// character, mouse-button-down, double-click, wheel, menu command or application (de)activation
+// hides it while that input still goes on to act. Key-up, button-up and mouse moves do not.
+class TErrorHintWindow : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kWrapWidth = 298;
+    static constexpr int kBackground = 0x4080FF; // 0x00BBGGRR
+    static constexpr int kFrame = 0x000080;
+
+    explicit TErrorHintWindow(QWidget* parent = nullptr);
+
+    // Shows (or moves and re-texts) the hint 6 px right of the control's left edge and 1 px
+    // below its bottom edge; the control takes the keyboard focus.
+    void showHint(QWidget* control, const QString& text);
+    void hideHint();
+    QString text() const { return text_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QString text_;
+    bool filtering_ = false;
+};
+
+} // namespace orv

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "separators.h"
+
+#include <QLocale>
+
+namespace orv {
+
+// The decimal and thousands separators of a locale, as the engine takes them.
+Separators separatorsFromLocale(const QLocale& locale);
+
+} // namespace orv

@@ -1,0 +1,56 @@
+#include "main_window_texts.h"
+
+namespace orv {
+
+namespace {
+
+const MainWindowTexts kEnglish{
+    "Orvantis",
+    "&Edit",
+    "Copy",
+    "Paste",
+    "Preferences",
+    "&View",
+    "Converting",
+    "Scientific",
+    "Statistic",
+    "Evaluator",
+    "&Help",
+    "Contents",
+    "Home Page",
+    "&About",
+    "Indicator",
+    "Sign of operetion",
+    "Memory indicator",
+    "  Cell of memory",
+    "Minimize",
+    "Maximize",
+};
+
+const MainWindowTexts kRussian{
+    "Вычислитель",       "&Правка",
+    "Копировать",        "Вставить",
+    "&Настройка",        "&Вид",
+    "Перевод величин",   "Научный",
+    "Статистический",    "Вычислитель",
+    "&Справка",          "Вызов справки",
+    "Домашняя страница", "&О программе",
+    "Цифровой дисплей",  "Знак текущей операции",
+    "Индикатор памяти",  "  Ячейка памяти",
+    "Свернуть",          "Развернуть",
+};
+
+} // namespace
+
+const MainWindowTexts* mainWindowTexts(int language) {
+    switch (language) {
+    case 0:
+        return &kEnglish;
+    case 1:
+        return &kRussian;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace orv

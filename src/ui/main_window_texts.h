@@ -1,0 +1,33 @@
+#pragma once
+
+namespace orv {
+
+// The language texts of the main window (UTF-8). Keypad captions and key hints are symbols and
+// key names and stay the same in every language.
+struct MainWindowTexts {
+    const char* title;
+    const char* miEdit;
+    const char* miCopy;
+    const char* miPaste;
+    const char* miPrefer;
+    const char* miView;
+    const char* miConvert;
+    const char* miScience;
+    const char* miStatist;
+    const char* Evaluator1;
+    const char* miHelp;
+    const char* miContens;
+    const char* miPage;
+    const char* miAbout;
+    const char* pnOutHint;
+    const char* pnSSSHint;
+    const char* pnMHistHint;
+    const char* registerHint;    // pnM1 .. pnM10
+    const char* sizeHintFull;    // pnSize in the full layout
+    const char* sizeHintReduced; // pnSize in the reduced layout
+};
+
+// 0 English, 1 Russian; any other language has no table (nullptr) and changes nothing.
+const MainWindowTexts* mainWindowTexts(int language);
+
+} // namespace orv

@@ -1,0 +1,85 @@
+#include "text_panel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTextOption>
+
+namespace orv {
+
+TextPanel::TextPanel(QWidget* parent) : QFrame(parent) {
+    setAutoFillBackground(true);
+}
+
+void TextPanel::setText(const QString& text) {
+    if (text == text_) return;
+    text_ = text;
+    update();
+}
+
+void TextPanel::setAlignment(Qt::Alignment alignment) {
+    alignment_ = alignment;
+    update();
+}
+
+void TextPanel::setTextColour(const QColor& colour) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::ButtonText, colour);
+    setPalette(p);
+}
+
+QColor TextPanel::textColour() const {
+    return palette().color(QPalette::WindowText);
+}
+
+void TextPanel::setBackground(const QColor& colour) {
+    QPalette p = palette();
+    p.setColor(backgroundRole(), colour);
+    setPalette(p);
+}
+
+QColor TextPanel::background() const {
+    return palette().color(backgroundRole());
+}
+
+void TextPanel::setPicture(std::function<void(QPainter&, const QRectF&)> picture) {
+    picture_ = std::move(picture);
+    update();
+}
+
+void TextPanel::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRectF area = QRectF(contentsRect()).translated(contentOffset());
+    if (picture_) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        picture_(painter, area);
+        return;
+    }
+    if (text_.isEmpty()) return;
+    painter.setPen(palette().color(QPalette::WindowText));
+    QTextOption option(alignment_);
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    painter.drawText(area, text_, option);
+}
+
+void TextPanel::mousePressEvent(QMouseEvent* event) {
+    pressedInside_ = event->button() == Qt::LeftButton;
+    // Taken here: passed on to the parent, the same press would reach the error hint again.
+    event->accept();
+}
+
+void TextPanel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressedInside_ && event->button() == Qt::LeftButton && rect().contains(event->pos());
+    pressedInside_ = false;
+    event->accept();
+    if (click) emit clicked();
+}
+
+void TextPanel::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event); // the second press of a double click is a press too
+    if (event->button() == Qt::LeftButton) emit doubleClicked();
+}
+
+} // namespace orv

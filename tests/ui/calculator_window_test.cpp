@@ -1,0 +1,438 @@
+#include "keypad_table.h"
+#include "window_fixture.h"
+
+#include <QActionGroup>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+
+#include <optional>
+
+namespace orv::testing {
+namespace {
+
+using K = KeypadKey;
+
+// --- Mouse: every keypad key acts on button-down, by left and by right button ----------------
+
+struct MouseRow {
+    KeypadKey key;
+    const char* before;  // typed first
+    const char* display; // pnOut3 afterwards
+    const char* sign;    // pnSSS afterwards
+    const char* memory;  // memory line afterwards, or nullptr when it does not matter
+};
+
+std::ostream& operator<<(std::ostream& os, const MouseRow& row) {
+    return os << keypadKey(row.key).name;
+}
+
+const MouseRow kMouseRows[] = {
+    {K::C, "2+3", "0 ", "=", nullptr},        {K::CE, "2+3", "0 ", "+", nullptr},
+    {K::Sign, "5", "-5 ", "=", nullptr},      {K::Divide, "8", "8 ", "\u00F7", nullptr},
+    {K::Multy, "8", "8 ", "\u00D7", nullptr}, {K::Minus, "8", "8 ", "-", nullptr},
+    {K::MC, "5^P7", "7 ", "=", "0 "},         {K::Back, "12", "1 ", "=", nullptr},
+    {K::Digit7, "", "7 ", "=", nullptr},      {K::Digit8, "1", "18 ", "=", nullptr},
+    {K::Digit9, "", "9 ", "=", nullptr},      {K::Plus, "8", "8 ", "+", nullptr},
+    {K::MR, "5^P9", "5 ", "=", "5 "},         {K::PerCent, "200+10", "220 ", "=", nullptr},
+    {K::Digit4, "", "4 ", "=", nullptr},      {K::Digit5, "", "5 ", "=", nullptr},
+    {K::Digit6, "", "6 ", "=", nullptr},      {K::MMinus, "5", "5 ", "=", "-5 "},
+    {K::Inv, "4", "0,25 ", "=", nullptr},     {K::Digit1, "", "1 ", "=", nullptr},
+    {K::Digit2, "", "2 ", "=", nullptr},      {K::Digit3, "", "3 ", "=", nullptr},
+    {K::Eq, "2+3", "5 ", "+", nullptr},       {K::MPlus, "5", "5 ", "=", "5 "},
+    {K::Sqrt, "9", "3 ", "=", nullptr},       {K::Digit0, "5", "50 ", "=", nullptr},
+    {K::Comma, "1", "1 ", "=", nullptr},
+};
+
+class MouseKeyTest : public WindowTest,
+                     public ::testing::WithParamInterface<std::tuple<MouseRow, Qt::MouseButton>> {};
+
+TEST_P(MouseKeyTest, ButtonDownRunsTheCommandAndLowersTheKeyUntilButtonUp) {
+    const auto& [row, button] = GetParam();
+    type(row.before);
+    TButtonPanel* key = window->keypadButton(row.key);
+    QTest::mousePress(key, button, Qt::NoModifier, key->rect().center());
+    EXPECT_TRUE(key->isLowered());
+    EXPECT_EQ(display(), QString::fromUtf8(row.display));
+    EXPECT_EQ(sign(), QString::fromUtf8(row.sign));
+    if (row.memory) {
+        EXPECT_EQ(memoryLine(), QString::fromUtf8(row.memory));
+    }
+    QTest::mouseRelease(key, button, Qt::NoModifier, key->rect().center());
+    EXPECT_FALSE(key->isLowered());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKey, MouseKeyTest,
+                         ::testing::Combine(::testing::ValuesIn(kMouseRows),
+                                            ::testing::Values(Qt::LeftButton, Qt::RightButton)));
+
+TEST_F(WindowTest, TheCommaKeyTypesTheLocaleSeparator) {
+    type("1");
+    QTest::mouseClick(window->keypadButton(K::Comma), Qt::LeftButton);
+    type("5");
+    EXPECT_EQ(display(), "1,5 ");
+}
+
+// --- Keyboard: key-down codes and typed characters -------------------------------------------
+
+struct KeyboardRow {
+    const char* name;
+    const char* before;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* text; // the typed character, if the key makes one
+    KeypadKey pressed;
+    const char* display;
+    const char* memory;
+};
+
+std::ostream& operator<<(std::ostream& os, const KeyboardRow& row) {
+    return os << row.name;
+}
+
+const Qt::KeyboardModifiers kNone = Qt::NoModifier;
+const Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
+
+const KeyboardRow kKeyboardRows[] = {
+    {"Backspace", "12", Qt::Key_Backspace, kNone, "\b", K::Back, "1 ", nullptr},
+    {"Enter", "2+3", Qt::Key_Return, kNone, "\r", K::Eq, "5 ", nullptr},
+    {"KeypadEnter", "2+3", Qt::Key_Enter, Qt::KeypadModifier, "\r", K::Eq, "5 ", nullptr},
+    {"Esc", "2+3", Qt::Key_Escape, kNone, "\x1b", K::C, "0 ", nullptr},
+    {"Delete", "2+3", Qt::Key_Delete, kNone, "", K::CE, "0 ", nullptr},
+    {"CtrlC_IsMemoryClear", "5^P7", Qt::Key_C, kCtrl, "\x03", K::MC, "7 ", "0 "},
+    {"CtrlM_IsMemoryMinus", "5", Qt::Key_M, kCtrl, "\r", K::MMinus, "5 ", "-5 "},
+    {"CtrlP_IsMemoryPlus", "5", Qt::Key_P, kCtrl, "\x10", K::MPlus, "5 ", "5 "},
+    {"CtrlR_IsMemoryRecall", "5^P9", Qt::Key_R, kCtrl, "\x12", K::MR, "5 ", "5 "},
+    {"R_IsReciprocal", "4", Qt::Key_R, kNone, "r", K::Inv, "0,25 ", nullptr},
+    {"ShiftR_IsReciprocal", "4", Qt::Key_R, Qt::ShiftModifier, "R", K::Inv, "0,25 ", nullptr},
+    {"AltR_IsReciprocal", "4", Qt::Key_R, Qt::AltModifier, "r", K::Inv, "0,25 ", nullptr},
+    {"CtrlShiftR_IsReciprocal", "4", Qt::Key_R, kCtrl | Qt::ShiftModifier, "\x12", K::Inv, "0,25 ", nullptr},
+    {"Digit0", "7", Qt::Key_0, kNone, "0", K::Digit0, "70 ", nullptr},
+    {"Digit1", "", Qt::Key_1, kNone, "1", K::Digit1, "1 ", nullptr},
+    {"Digit2", "", Qt::Key_2, kNone, "2", K::Digit2, "2 ", nullptr},
+    {"Digit3", "", Qt::Key_3, kNone, "3", K::Digit3, "3 ", nullptr},
+    {"Digit4", "", Qt::Key_4, kNone, "4", K::Digit4, "4 ", nullptr},
+    {"Digit5", "", Qt::Key_5, kNone, "5", K::Digit5, "5 ", nullptr},
+    {"Digit6", "", Qt::Key_6, kNone, "6", K::Digit6, "6 ", nullptr},
+    {"Digit7", "", Qt::Key_7, kNone, "7", K::Digit7, "7 ", nullptr},
+    {"Digit8", "", Qt::Key_8, kNone, "8", K::Digit8, "8 ", nullptr},
+    {"KeypadDigit9", "", Qt::Key_9, Qt::KeypadModifier, "9", K::Digit9, "9 ", nullptr},
+    {"Plus", "2+3", Qt::Key_Plus, kNone, "+", K::Plus, "5 ", nullptr},
+    {"Minus", "2+3", Qt::Key_Minus, kNone, "-", K::Minus, "5 ", nullptr},
+    {"Multiply", "2+3", Qt::Key_Asterisk, Qt::ShiftModifier, "*", K::Multy, "5 ", nullptr},
+    {"Divide", "2+3", Qt::Key_Slash, kNone, "/", K::Divide, "5 ", nullptr},
+    {"EqualsSign", "2+3", Qt::Key_Equal, kNone, "=", K::Eq, "5 ", nullptr},
+    {"Comma", "1", Qt::Key_Comma, kNone, ",", K::Comma, "1 ", nullptr},
+    {"Period", "1", Qt::Key_Period, kNone, ".", K::Comma, "1 ", nullptr},
+    {"KeypadDecimal", "1", Qt::Key_Period, Qt::KeypadModifier, ".", K::Comma, "1 ", nullptr},
+    {"Percent", "200+10", Qt::Key_Percent, Qt::ShiftModifier, "%", K::PerCent, "220 ", nullptr},
+    {"At_IsSquareRoot", "9", Qt::Key_At, Qt::ShiftModifier, "@", K::Sqrt, "3 ", nullptr},
+    {"s_IsSignChange", "5", Qt::Key_S, kNone, "s", K::Sign, "-5 ", nullptr},
+    {"S_IsSignChange", "5", Qt::Key_S, Qt::ShiftModifier, "S", K::Sign, "-5 ", nullptr},
+};
+
+class KeyboardTest : public WindowTest, public ::testing::WithParamInterface<KeyboardRow> {};
+
+TEST_P(KeyboardTest, KeyDownRunsTheCommandAndShowsItsKeyPressedUntilKeyUp) {
+    const KeyboardRow& row = GetParam();
+    type(row.before);
+    QTest::sendKeyEvent(QTest::Press, handle(), row.key, QString::fromLatin1(row.text), row.modifiers);
+    EXPECT_TRUE(lowered(row.pressed));
+    EXPECT_EQ(loweredCount(), 1);
+    EXPECT_EQ(display(), QString::fromUtf8(row.display));
+    if (row.memory) {
+        EXPECT_EQ(memoryLine(), QString::fromUtf8(row.memory));
+    }
+    QTest::sendKeyEvent(QTest::Release, handle(), row.key, QString::fromLatin1(row.text), row.modifiers);
+    EXPECT_EQ(loweredCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothTables, KeyboardTest, ::testing::ValuesIn(kKeyboardRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WindowTest, SeparatorsFromTheKeyboardJoinTheNumberBeingTyped) {
+    type("1,5");
+    EXPECT_EQ(display(), "1,5 ");
+    QTest::keyClick(handle(), Qt::Key_Escape);
+    type(".25");
+    EXPECT_EQ(window->calculator().copyText(), "0,25");
+}
+
+TEST_F(WindowTest, CtrlWithADigitOrLetterTypesNothing) {
+    type("7");
+    QTest::keyClick(handle(), Qt::Key_5, Qt::ControlModifier);
+    QTest::keyClick(handle(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(display(), "7 ");
+}
+
+TEST_F(WindowTest, AnyKeyUpReleasesEveryKey) {
+    for (KeypadKey key : {K::Plus, K::Digit7, K::MC, K::Sqrt})
+        window->keypadButton(key)->setLowered(true);
+    QTest::keyRelease(handle(), Qt::Key_Shift);
+    EXPECT_EQ(loweredCount(), 0);
+}
+
+TEST_F(WindowTest, KeysReachTheKeypadWhileAnotherControlHasTheFocus) {
+    auto* edit = new QLineEdit(window->centralWidget());
+    edit->setGeometry(0, 0, 50, 20);
+    edit->show();
+    edit->setFocus();
+    ASSERT_TRUE(edit->hasFocus());
+    type("12+3=");
+    EXPECT_EQ(display(), "15 ");
+    EXPECT_EQ(edit->text(), "12+3="); // the focused control still gets its keys
+}
+
+TEST_F(WindowTest, ARepeatingKeyActsOnEveryRepeat) {
+    for (int i = 0; i < 3; ++i)
+        QTest::sendKeyEvent(QTest::Press, handle(), Qt::Key_4, QStringLiteral("4"), Qt::NoModifier);
+    EXPECT_EQ(display(), "444 ");
+}
+
+// --- Clipboard ---------------------------------------------------------------------------------
+
+TEST_F(WindowTest, CtrlInsertCopiesTheUngroupedResultNotTheDisplay) {
+    ASSERT_TRUE(window->calculator().state().GroupThousands);
+    type("2/3=");
+    EXPECT_EQ(display(), "0,666666666666667 ");
+    QTest::keyClick(handle(), Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "0,666666666666667");
+    type("1234567");
+    EXPECT_EQ(display(), "1 234 567 ");
+    window->miCopyClick();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1234567");
+}
+
+TEST_F(WindowTest, ShiftInsertPastesANumberAndIgnoresJunk) {
+    QGuiApplication::clipboard()->setText("12,5");
+    QTest::keyClick(handle(), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(display(), "12,5 ");
+
+    type("C7");
+    QGuiApplication::clipboard()->setText("12 apples");
+    QTest::keyClick(handle(), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(display(), "7 ");
+    window->miCopyClick();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "7");
+}
+
+TEST_F(WindowTest, DigitsTypedAfterAPasteExtendThePastedNumber) {
+    type("8");
+    QGuiApplication::clipboard()->setText("12,5");
+    window->miPasteClick();
+    type("1");
+    EXPECT_EQ(display(), "12,51 ");
+}
+
+// --- Display -----------------------------------------------------------------------------------
+
+TEST_F(WindowTest, DivisionByZeroTurnsTheDisplayRedUntilTheNextDigit) {
+    const QColor navy(0, 0, 128), red(255, 0, 0);
+    EXPECT_EQ(find("pnOut3")->textColour(), navy);
+    type("7/0=");
+    EXPECT_EQ(display(), "0 ");
+    EXPECT_EQ(find("pnOut3")->textColour(), red);
+    type("+");
+    EXPECT_EQ(find("pnOut3")->textColour(), red); // operation keys keep the colour
+    type("4");
+    EXPECT_EQ(find("pnOut3")->textColour(), navy);
+}
+
+TEST_F(WindowTest, CAndCEEndTheRedDisplay) {
+    for (const char* clear : {"\x1b", "CE"}) {
+        type("7/0=");
+        ASSERT_EQ(find("pnOut3")->textColour(), QColor(255, 0, 0));
+        if (clear[0] == '\x1b')
+            QTest::keyClick(handle(), Qt::Key_Escape);
+        else
+            QTest::keyClick(handle(), Qt::Key_Delete);
+        EXPECT_EQ(find("pnOut3")->textColour(), QColor(0, 0, 128)) << clear;
+    }
+}
+
+TEST_F(WindowTest, AnExponentIsRaisedIntoItsOwnPanelInFrontOfTheDigits) {
+    QGuiApplication::clipboard()->setText("1E-20");
+    window->miPasteClick();
+    EXPECT_EQ(display(), "1,000000000000*10          ");
+    EXPECT_EQ(exponent(), "-0020");
+    TextPanel* digits = find("pnOut3");
+    EXPECT_EQ(digits->geometry(), QRect(16, 3, 191, 18));
+    // Stacked in front: pnOut2 comes after pnOut3 among pnOut's children.
+    const auto children = find("pnOut")->children();
+    EXPECT_GT(children.indexOf(find("pnOut2")), children.indexOf(digits));
+
+    type("C5");
+    EXPECT_EQ(exponent(), "");
+    EXPECT_EQ(digits->geometry(), QRect(16, 1, 191, 20));
+    EXPECT_LT(find("pnOut")->children().indexOf(find("pnOut2")), find("pnOut")->children().indexOf(digits));
+}
+
+TEST_F(WindowTest, TheSignPanelFollowsTheOperationKeys) {
+    EXPECT_EQ(sign(), "=");
+    const std::pair<char, const char*> rows[] = {{'+', "+"}, {'-', "-"}, {'*', "\u00D7"}, {'/', "\u00F7"}};
+    for (const auto& [key, shown] : rows) {
+        type("5");
+        QTest::keyClick(handle(), key);
+        EXPECT_EQ(sign(), QString::fromUtf8(shown)) << key;
+    }
+    type("=");
+    EXPECT_EQ(sign(), "\u00F7"); // equals leaves it
+}
+
+// --- Memory row and heights --------------------------------------------------------------------
+
+TEST_F(WindowTest, MemoryKeysOpenAndCloseTheMemoryRow) {
+    EXPECT_EQ(window->size(), QSize(246, 216));
+    EXPECT_FALSE(find("pnMHist")->isVisible());
+    type("5^P");
+    EXPECT_EQ(window->height(), 244);
+    EXPECT_TRUE(find("pnMHist")->isVisible());
+    EXPECT_EQ(find("Panel15")->text(), "M1=");
+    type("^R");
+    EXPECT_EQ(window->height(), 244); // MR leaves the height
+    type("^C");
+    EXPECT_EQ(window->height(), 216);
+    EXPECT_FALSE(find("pnMHist")->isVisible());
+    type("^M");
+    EXPECT_EQ(window->height(), 244);
+}
+
+TEST_F(WindowTest, TheReducedLayoutKeepsItsHeightThroughMemoryKeys) {
+    window->MaxMinClick();
+    EXPECT_EQ(window->height(), 75);
+    EXPECT_FALSE(find<QWidget>("pnSimple")->isVisible());
+    type("5^P");
+    EXPECT_EQ(window->height(), 75);
+    QTest::keyClick(handle(), Qt::Key_F4);
+    EXPECT_EQ(window->height(), 244); // back to full, with the memory row in use
+    EXPECT_TRUE(find<QWidget>("pnSimple")->isVisible());
+}
+
+TEST_F(WindowTest, RegisterKeysSelectTheRegisterTheMemoryKeysUse) {
+    type("5^P");
+    TextPanel* m3 = find("pnM3");
+    QTest::mouseClick(m3, Qt::LeftButton);
+    EXPECT_EQ(find("Panel15")->text(), "M3=");
+    EXPECT_EQ(memoryLine(), "0 ");
+    EXPECT_EQ(m3->frameShadow(), QFrame::Sunken);
+    EXPECT_EQ(find("pnM1")->frameShadow(), QFrame::Raised);
+    type("7^P");
+    EXPECT_EQ(memoryLine(), "7 ");
+    QTest::mouseClick(find("pnM1"), Qt::LeftButton);
+    EXPECT_EQ(memoryLine(), "5 ");
+    type("^R");
+    EXPECT_EQ(display(), "5 ");
+}
+
+// --- Layout ------------------------------------------------------------------------------------
+
+TEST_F(WindowTest, KeypadKeysSitInsideTheKeypadWithoutOverlapping) {
+    auto* keypad = find<QWidget>("pnSimple");
+    EXPECT_EQ(keypad->geometry(), QRect(0, 30, 241, 141));
+    QList<QRect> seen;
+    for (const KeypadKeySpec& spec : keypadKeys()) {
+        auto* key = find<TButtonPanel>(spec.name);
+        ASSERT_EQ(key->parentWidget(), keypad) << spec.name;
+        EXPECT_TRUE(keypad->rect().contains(key->geometry())) << spec.name;
+        for (const QRect& other : seen)
+            EXPECT_FALSE(other.intersects(key->geometry())) << spec.name;
+        seen.append(key->geometry());
+        // Two left columns are wide; +, = are double height; 0 is double width.
+        const int width = spec.left < 100 ? 48 : spec.key == K::Digit0 ? 68 : 34;
+        const int height = spec.key == K::Plus || spec.key == K::Eq ? 56 : 28;
+        EXPECT_EQ(key->size(), QSize(width, height)) << spec.name;
+    }
+    EXPECT_EQ(seen.size(), 27);
+}
+
+TEST_F(WindowTest, MenusHoldTheCommandsWithTheirShortcuts) {
+    const std::tuple<const char*, QKeySequence, bool> rows[] = {
+        {"miCopy", QKeySequence(Qt::CTRL | Qt::Key_Insert), true},
+        {"miPaste", QKeySequence(Qt::SHIFT | Qt::Key_Insert), true},
+        {"Evaluator1", QKeySequence(Qt::Key_F8), false}, // until the Evaluator window exists
+        {"miPrefer", QKeySequence(Qt::Key_F2), false},
+        {"miScience", QKeySequence(Qt::Key_F6), false},
+    };
+    for (const auto& [name, shortcut, enabled] : rows) {
+        auto* action = window->findChild<QAction*>(name);
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_EQ(action->shortcut(), shortcut) << name;
+        EXPECT_EQ(action->isEnabled(), enabled) << name;
+    }
+    EXPECT_EQ(window->findChild<QAction*>("miCopy")->text(), "Copy");
+    EXPECT_EQ(window->windowTitle(), "Orvantis");
+}
+
+TEST_F(WindowTest, DoubleClickOnTheDisplayOpensTheEvaluatorOnceItExists) {
+    QString opened;
+    window->setEvaluatorOpener([&](const QString& expression) { opened = expression; });
+    type("1/3=");
+    QTest::mouseDClick(find("pnOut3"), Qt::LeftButton);
+    EXPECT_EQ(opened, "0,333333333333333");
+    opened.clear();
+    QTest::keyClick(handle(), Qt::Key_F8);
+    EXPECT_EQ(opened, "0,333333333333333");
+}
+
+// --- Settings applied and saved ----------------------------------------------------------------
+
+class SeededWindowTest : public WindowTest {
+  protected:
+    void prepareStore(SettingsStore& s) override {
+        s.writeInt("RIndColor", 0xFFFF00);     // aqua
+        s.writeInt("RIndFontColor", 0x0000FF); // red
+        s.writeInt("RThouSepOn", 0);
+        s.writeInt("RIndFontSize", 8);
+        s.writeInt("RIndFontStyle", 3);
+        s.writeInt("RLang", 1);
+        s.writeString("RZ", "1234,5");
+        s.writeString("RZM1", "42");
+        s.writeInt("RMemState", 1);
+    }
+};
+
+TEST_F(SeededWindowTest, AppearanceAndWorkingStateComeFromTheStore) {
+    const QColor aqua(0, 255, 255), red(255, 0, 0);
+    for (const char* name : {"pnOut", "pnOut3", "pnOut2", "pnSSS", "pnMHist", "pnOutHist3", "Panel15"})
+        EXPECT_EQ(find(name)->background(), aqua) << name;
+    for (const char* name : {"pnOut3", "pnOut2", "pnSSS", "pnOutHist3", "Panel15"})
+        EXPECT_EQ(find(name)->textColour(), red) << name;
+    EXPECT_EQ(find("pnOut3")->font().pointSize(), 8);
+    EXPECT_TRUE(find("pnOut3")->font().italic());
+    EXPECT_FALSE(find("pnOut3")->font().bold());
+    EXPECT_EQ(display(), "1234,5 "); // grouping off
+    EXPECT_EQ(memoryLine(), "42 ");
+    EXPECT_EQ(window->height(), 244);
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Вычислитель"));
+    EXPECT_EQ(find("pnOut")->toolTip(), QString::fromUtf8("Цифровой дисплей"));
+}
+
+TEST_F(WindowTest, ClosingWritesTheWorkingStateForTheNextRun) {
+    type("1/3=^P");
+    QTest::mouseClick(find("pnM2"), Qt::LeftButton);
+    type("2^M");
+    window->close();
+    EXPECT_EQ(store->readString("RZ"), "2");
+    EXPECT_EQ(store->readString("RZM1"), "0,333333333333333");
+    EXPECT_EQ(store->readString("RZM2"), "-2");
+    EXPECT_EQ(store->readString("RZM3"), "0");
+    EXPECT_EQ(store->readInt("RMemState"), 1);
+    EXPECT_EQ(store->readString("RZM"), "-2");
+
+    openWindow();
+    EXPECT_EQ(display(), "2 ");
+    EXPECT_EQ(find("Panel15")->text(), "M1="); // every run starts on M1
+    EXPECT_EQ(memoryLine(), "0,333333333333333 ");
+    EXPECT_EQ(window->height(), 244);
+}
+
+TEST_F(WindowTest, FirstStartShowsZeroAndWritesTheDefaults) {
+    EXPECT_EQ(display(), "0 ");
+    EXPECT_EQ(memoryLine(), "0 ");
+    for (const char* name : {"RThouSepOn", "RIndColor", "RLang", "RIndFontName", "RZ", "RZM10", "RCalcMode"})
+        EXPECT_TRUE(store->hasValue(name)) << name;
+}
+
+} // namespace
+} // namespace orv::testing

@@ -1,0 +1,232 @@
+#include "appearance.h"
+#include "colour.h"
+#include "settings_store.h"
+#include "settings_values.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <variant>
+
+namespace orv {
+namespace {
+
+class SettingsStoreTest : public ::testing::Test {
+  protected:
+    QString path() const { return dir.filePath(QStringLiteral("Orvantis.conf")); }
+    std::unique_ptr<SettingsStore> open() const { return openSettingsFile(path()); }
+    QByteArray fileText() const {
+        QFile f(path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QTemporaryDir dir;
+};
+
+struct DefaultRow {
+    const char* name;
+    std::variant<int, const char*> value;
+};
+
+// Every value start-up reads, with its default; RZM and RReference are not read at start-up.
+const DefaultRow kDefaults[] = {
+    {"RThouSepOn", 1},
+    {"RIndColor", 0xFFFFFF},
+    {"RIndFontColor", 0x800000},
+    {"RMinToTray", 1},
+    {"RStayOnTop", 1},
+    {"RLang", 0},
+    {"RIndFontSize", 10},
+    {"RIndFontStyle", 2},
+    {"RIndFontName", "MS Sans Serif"},
+    {"RZ", ""},
+    {"RDecSepState", 0},
+    {"RMinState", 1},
+    {"RZM1", ""},
+    {"RZM2", ""},
+    {"RZM3", ""},
+    {"RZM4", ""},
+    {"RZM5", ""},
+    {"RZM6", ""},
+    {"RZM7", ""},
+    {"RZM8", ""},
+    {"RZM9", ""},
+    {"RZM10", ""},
+    {"RMemState", 0},
+    {"RCalcMode", 0},
+    {"RConvertItem", 0},
+};
+
+TEST_F(SettingsStoreTest, FirstRunWritesEveryDefaultWithItsType) {
+    {
+        auto store = open();
+        readSettings(*store);
+        readWorkingState(*store);
+    }
+    auto store = open(); // what reached the file, not what the first object cached
+    for (const DefaultRow& row : kDefaults) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(store->hasValue(row.name));
+        if (std::holds_alternative<int>(row.value)) {
+            EXPECT_EQ(store->readInt(row.name), std::get<int>(row.value));
+            EXPECT_FALSE(store->readString(row.name));
+        } else {
+            EXPECT_EQ(store->readString(row.name), QString::fromUtf8(std::get<const char*>(row.value)));
+            EXPECT_FALSE(store->readInt(row.name));
+        }
+    }
+    EXPECT_FALSE(store->hasValue("RZM"));
+    EXPECT_FALSE(store->hasValue("RReference"));
+}
+
+TEST_F(SettingsStoreTest, ExistingValuesAreReadAndNotOverwritten) {
+    auto store = open();
+    store->writeInt("RLang", 1);
+    store->writeInt("RThouSepOn", 0);
+    store->writeString("RIndFontName", "DejaVu Serif");
+    const Settings s = readSettings(*store);
+    EXPECT_EQ(s.Language, 1);
+    EXPECT_FALSE(s.GroupThousands);
+    EXPECT_EQ(s.DigitFontName, "DejaVu Serif");
+    EXPECT_EQ(store->readInt("RLang"), 1);
+}
+
+struct WrongTypeRow {
+    const char* name;
+    bool storeAsText; // else stored as an integer
+    const char* text;
+    int number;
+};
+
+TEST_F(SettingsStoreTest, AValueOfTheWrongTypeReadsAsMissingAndTakesTheDefault) {
+    const WrongTypeRow rows[] = {
+        {"RLang", true, "1", 0},       {"RThouSepOn", true, "0", 0},
+        {"RIndColor", true, "red", 0}, {"RIndFontName", false, nullptr, 42},
+        {"RZ", false, nullptr, 5},     {"RZM3", false, nullptr, 7},
+    };
+    {
+        auto store = open();
+        for (const auto& row : rows) {
+            if (row.storeAsText)
+                store->writeString(row.name, row.text);
+            else
+                store->writeInt(row.name, row.number);
+        }
+    }
+    auto store = open();
+    const Settings s = readSettings(*store);
+    const WorkingState w = readWorkingState(*store);
+    EXPECT_EQ(s.Language, 0);
+    EXPECT_TRUE(s.GroupThousands);
+    EXPECT_EQ(s.IndicatorColor, 0xFFFFFF);
+    EXPECT_EQ(s.DigitFontName, "MS Sans Serif");
+    EXPECT_EQ(w.entryText, "");
+    EXPECT_EQ(w.registers[2], "");
+    // The default replaced the wrong-typed value, with the right type.
+    EXPECT_EQ(store->readInt("RLang"), 0);
+    EXPECT_EQ(store->readString("RIndFontName"), "MS Sans Serif");
+}
+
+TEST_F(SettingsStoreTest, BooleansAreStoredAsOneAndZeroAndAnyNonZeroReadsTrue) {
+    {
+        auto store = open();
+        store->writeBool("RThouSepOn", true);
+        store->writeBool("RMemState", false);
+        store->writeInt("RStayOnTop", 7);
+        store->flush();
+    }
+    const QByteArray file = fileText();
+    EXPECT_TRUE(file.contains("RThouSepOn=1\n")) << file.toStdString();
+    EXPECT_TRUE(file.contains("RMemState=0\n")) << file.toStdString();
+    auto store = open();
+    EXPECT_TRUE(store->readBool("RThouSepOn", false));
+    EXPECT_FALSE(store->readBool("RMemState", true));
+    EXPECT_TRUE(store->readBool("RStayOnTop", false));
+}
+
+TEST_F(SettingsStoreTest, ColoursAreKeptAsBlueGreenRedIntegers) {
+    {
+        auto store = open();
+        store->writeInt("RIndColor", 0x4080FF);
+        store->flush();
+    }
+    EXPECT_TRUE(fileText().contains("RIndColor=4227327\n")); // 0x4080FF unchanged
+    EXPECT_EQ(open()->readInt("RIndColor"), 0x4080FF);
+}
+
+TEST_F(SettingsStoreTest, StringsSurviveQuotesBackslashesAndCyrillic) {
+    const QString tricky = QStringLiteral("a \"b\" \\c\\ =; Вычислитель 1 234,5");
+    open()->writeString("RIndFontName", tricky);
+    open()->writeString("RZ", "12");
+    EXPECT_EQ(open()->readString("RIndFontName"), tricky);
+    EXPECT_EQ(open()->readString("RZ"), "12"); // a number-like text stays a string
+    EXPECT_FALSE(open()->readInt("RZ"));
+}
+
+TEST_F(SettingsStoreTest, WorkingStateRoundTripsAndWritesTheMemoryText) {
+    WorkingState w;
+    w.entryText = "0,333333333333333";
+    w.decimalEntered = true;
+    w.fullSize = false;
+    w.registers[0] = "5";
+    w.registers[9] = "1E-20";
+    w.memoryUsed = true;
+    w.calcMode = 11;
+    w.convertItem = 4;
+    writeWorkingState(*open(), w, "5");
+    auto store = open();
+    const WorkingState r = readWorkingState(*store);
+    EXPECT_EQ(r.entryText, w.entryText);
+    EXPECT_EQ(r.decimalEntered, true);
+    EXPECT_EQ(r.fullSize, false);
+    EXPECT_EQ(r.registers, w.registers);
+    EXPECT_EQ(r.memoryUsed, true);
+    EXPECT_EQ(r.calcMode, 11);
+    EXPECT_EQ(r.convertItem, 4);
+    EXPECT_EQ(store->readString("RZM"), "5");
+}
+
+TEST(UserSettings, LiveInTheConfigurationFolderThatTheTestsRedirect) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    ASSERT_TRUE(folder.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME"))) << folder.toStdString();
+    openUserSettings()->writeInt("RLang", 1);
+    EXPECT_TRUE(QFile::exists(folder + "/Orvantis/Orvantis.conf"));
+    EXPECT_EQ(openUserSettings()->readInt("RLang"), 1);
+}
+
+TEST(MapStandardColor, AnUnknownColourRepeatsThePreviousResultBlackAtFirst) {
+    AppearanceMapper mapper;
+    const std::pair<int, int> calls[] = {
+        {0x123456, 0x000000}, // nothing mapped yet: black
+        {0x800000, 0x800000}, {0x0000FF, 0x0000FF}, {0x0000FE, 0x0000FF},
+        {0xFFFFFF, 0xFFFFFF}, {-1, 0xFFFFFF},       {0xC0C0C0, 0xC0C0C0},
+    };
+    for (const auto& [colour, expected] : calls)
+        EXPECT_EQ(mapper.MapStandardColor(colour), expected) << colour;
+    for (int colour : kStandardColours)
+        EXPECT_EQ(mapper.MapStandardColor(colour), colour);
+}
+
+TEST(FontStyleFromCode, AnUnknownCodeRepeatsThePreviousStyleRegularAtFirst) {
+    AppearanceMapper mapper;
+    const std::pair<int, FontStyle> calls[] = {
+        {0, {false, false}}, {3, {false, true}}, {9, {false, true}},  {2, {true, false}},
+        {4, {true, true}},   {-1, {true, true}}, {1, {false, false}},
+    };
+    for (const auto& [code, expected] : calls)
+        EXPECT_EQ(mapper.FontStyleFromCode(code), expected) << code;
+}
+
+TEST(ColourConversion, StoredNumbersHaveRedInTheLowByte) {
+    const std::pair<int, QColor> rows[] = {
+        {0x0000FF, QColor(255, 0, 0)},    {0xFF0000, QColor(0, 0, 255)}, {0x800000, QColor(0, 0, 128)},
+        {0x4080FF, QColor(255, 128, 64)}, {0x000080, QColor(128, 0, 0)}, {0x33FFFF, QColor(255, 255, 51)},
+    };
+    for (const auto& [number, colour] : rows)
+        EXPECT_EQ(colorFromColorRef(number), colour) << number;
+}
+
+} // namespace
+} // namespace orv

@@ -1,0 +1,30 @@
+// Widget tests run offscreen with a private configuration folder, and fail (rather than hang)
+// when a modal dialog appears.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Nothing here may read or write the real user's settings.
+    QTemporaryDir home;
+    if (!home.isValid()) return 2;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ADD_FAILURE() << "unexpected modal window: " << modal->objectName().toStdString();
+            modal->close();
+        }
+    });
+    watchdog.start(100);
+    return RUN_ALL_TESTS();
+}
