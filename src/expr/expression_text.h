@@ -23,6 +23,9 @@ public:
     // The number of characters including the sentinel.
     int length() const { return static_cast<int>(characters_.size()) - 1; }
 
+    // The characters from index 0 (unused) to the sentinel, for readers that check the bound.
+    const char* data() const { return characters_.data(); }
+
 private:
     std::vector<char> characters_; // index 0 is unused so that the cursor indexes directly
 };

@@ -1,7 +1,7 @@
 #include "function_library.h"
 
-#include "arithmetic.h"
 #include "hyperbolic.h"
+#include "noise_free_sum.h"
 #include "parser.h"
 #include "powers.h"
 #include "trigonometry.h"
@@ -120,7 +120,7 @@ Extended summation(Parser& p) {
         p.Cursor = start;
         index = static_cast<Extended>(i);
         const Extended term = p.ParseSum();
-        sum = settleSum(sum, term, checked(sum + term));
+        sum = noiseFreeSum(sum, term);
         p.countTerm();
         if (i >= high) break;
     }

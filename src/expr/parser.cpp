@@ -1,8 +1,8 @@
 #include "parser.h"
 
 #include "angle.h"
-#include "arithmetic.h"
 #include "function_library.h"
+#include "noise_free_sum.h"
 #include "number_literal.h"
 
 #include <cmath>
@@ -31,9 +31,6 @@ Extended integerPart(Extended x) {
     return x < 0 ? whole - 1 : whole;
 }
 
-// A sum or difference with the cancellation-noise rule of the engine.
-Extended settledSum(Extended a, Extended b) { return settleSum(a, b, checked(a + b)); }
-
 class DepthGuard {
 public:
     explicit DepthGuard(int& depth) : depth_(depth) {
@@ -54,7 +51,8 @@ private:
 
 Parser::Parser(const ExpressionText& text, ExpressionVariables& variables, const EvaluationSettings& settings,
                Evaluation& result)
-    : text_(text), variables_(variables), settings_(settings), result_(result) {}
+    : text_(text), characters_(text.data()), end_(static_cast<unsigned>(text.length())), variables_(variables),
+      settings_(settings), result_(result) {}
 
 void Parser::report(std::string text) {
     auto& list = result_.diagnostics;
@@ -88,7 +86,7 @@ Extended Parser::ParseSum() {
         advance();
         try {
             const Extended w = ParseProduct();
-            v = settledSum(v, c == '+' ? w : -w);
+            v = noiseFreeSum(v, c == '+' ? w : -w);
         } catch (const ArithmeticFailure&) {
             // v keeps its value
         }
@@ -96,11 +94,36 @@ Extended Parser::ParseSum() {
     return v;
 }
 
+// A one-letter variable, the commonest operand of a summand, read without the general routine
+// (and without its depth count: it cannot nest).
+bool Parser::readVariable(Extended& value) {
+    const char c = current();
+    if (!isLetter(c)) return false;
+    const char next = characterAt(Cursor + 1);
+    if (isLetter(next) || isDigit(next) || next == '(') return false;
+    advance();
+    value = variable(variables_, c);
+    return true;
+}
+
+// ParseFactor with its commonest case inlined into the product loop.
+inline Extended Parser::operand() {
+    Extended v;
+    if (readVariable(v)) return v;
+    return ParseFactor();
+}
+
 Extended Parser::ParseProduct() {
-    Extended v = ParseFactor();
+    Extended v = operand();
     for (char c = current(); c == '*' || c == '/'; c = current()) {
         advance();
         if (c == '*') {
+            Extended w;
+            if (readVariable(w)) {
+                const Extended product = v * w;
+                if (std::isfinite(product)) v = product; // on a failure v keeps its value
+                continue;
+            }
             try {
                 v = checked(v * ParseFactor());
             } catch (const ArithmeticFailure&) {
@@ -108,7 +131,7 @@ Extended Parser::ParseProduct() {
             }
             continue;
         }
-        const Extended d = ParseFactor();
+        const Extended d = operand();
         if (d == 0) {
             report(settings_.messages->DivideByZeroMessage);
             continue;
@@ -136,6 +159,8 @@ Extended Parser::ParseBracket(char closing, bool integer) {
 }
 
 Extended Parser::ParseFactor() {
+    Extended v;
+    if (readVariable(v)) return v;
     DepthGuard depth(depth_);
     const char c = current();
     if (c == '(') return ParseBracket(')', false);
@@ -162,11 +187,11 @@ Extended Parser::ParseName() {
     const int start = Cursor;
     advance();
     for (char c = current(); isDigit(c) || isLetter(c); c = current()) advance();
-    if (current() != '(' && Cursor == start + 1) return variable(variables_, text_.at(start));
+    if (current() != '(' && Cursor == start + 1) return variable(variables_, characterAt(start));
 
     std::string name;
     name.reserve(static_cast<std::size_t>(Cursor - start));
-    for (int i = start; i < Cursor; ++i) name.push_back(text_.at(i));
+    for (int i = start; i < Cursor; ++i) name.push_back(characterAt(i));
     if (current() != '(') {
         if (name == "PI") return kPi;
         report(name + " is wrong name ");
@@ -202,7 +227,7 @@ bool Parser::ParseCondition() {
     if (Cursor == text_.length()) report(" Unexpected end of expression ");
     Relation relation = Relation::Missing;
     const char c = current();
-    const char next = text_.at(Cursor + 1);
+    const char next = characterAt(Cursor + 1);
     if (c == '<' && next == '=') {
         relation = Relation::LessOrEqual;
     } else if (c == '<' && next == '>') {
@@ -224,7 +249,7 @@ bool Parser::ParseCondition() {
 
     const Extended b = ParseSum();
     if ((relation == Relation::Less || relation == Relation::LessOrEqual) && current() == '<') {
-        const Relation second = text_.at(Cursor + 1) == '=' ? Relation::LessOrEqual : Relation::Less;
+        const Relation second = characterAt(Cursor + 1) == '=' ? Relation::LessOrEqual : Relation::Less;
         Cursor += second == Relation::LessOrEqual ? 2 : 1;
         const Extended c3 = ParseSum();
         return holds(a, relation, b) && holds(b, second, c3);

@@ -35,7 +35,12 @@ public:
     // Reports a missing "," without moving the cursor (SUM's upper limit).
     void checkSeparator();
 
-    char current() const { return text_.at(Cursor); }
+    // The character at the cursor, read through copies of the text's pointer and bound: the
+    // summand of a long SUM is read millions of times.
+    char current() const { return characterAt(Cursor); }
+    char characterAt(int cursor) const {
+        return static_cast<unsigned>(cursor) <= end_ ? characters_[cursor] : ExpressionText::kEndOfText;
+    }
     void advance() { ++Cursor; }
     void report(std::string text);
     // The text with the cursor's decimal digits and a blank after them.
@@ -51,8 +56,12 @@ public:
 
 private:
     Extended ParseBracket(char closing, bool integerPart);
+    bool readVariable(Extended& value);
+    Extended operand();
 
     const ExpressionText& text_;
+    const char* characters_;
+    unsigned end_; // the sentinel's index
     ExpressionVariables& variables_;
     const EvaluationSettings& settings_;
     Evaluation& result_;
