@@ -33,12 +33,16 @@ constexpr int kMemoryMantissaLeft = 34, kMemoryMantissaWidth = 198;
 constexpr int kMemoryExponentLeft = 190, kMemoryExponentTop = 2, kMemoryExponentWidth = 42,
               kMemoryExponentHeight = 9;
 
+// Operator signs are drawn as Unicode characters in the ordinary sans-serif face: a font that
+// answers to "Symbol" here may use the symbol encoding and draw the multiplication sign as a dot.
+QFont operatorFont(int pointSize, bool bold) {
+    QFont f(QApplication::font().family(), pointSize, bold ? QFont::Bold : QFont::Normal);
+    f.setStyleHint(QFont::SansSerif);
+    return f;
+}
+
 QFont keyFont(KeyFont font) {
-    if (font == KeyFont::Symbol12) {
-        QFont f(QStringLiteral("Symbol"), 12);
-        f.setStyleHint(QFont::SansSerif);
-        return f;
-    }
+    if (font == KeyFont::Symbol12) return operatorFont(12, false);
     QFont f(QStringLiteral("MS Sans Serif"), 8);
     f.setStyleHint(QFont::SansSerif);
     return f;
@@ -168,9 +172,7 @@ void TCalculator::buildDisplay(QWidget* area) {
     pnSSS = new TextPanel(pnOut);
     pnSSS->setObjectName(QStringLiteral("pnSSS"));
     pnSSS->setGeometry(0, 1, 17, 22);
-    QFont signFont(QStringLiteral("Symbol"), 12, QFont::Bold);
-    signFont.setStyleHint(QFont::SansSerif);
-    pnSSS->setFont(signFont);
+    pnSSS->setFont(operatorFont(12, true));
 
     pnSize = new TextPanel(pnInd);
     pnSize->setObjectName(QStringLiteral("pnSize"));
@@ -212,7 +214,7 @@ void TCalculator::buildMemoryRow(QWidget* area) {
 
     Panel15 = new TextPanel(pnMHist);
     Panel15->setObjectName(QStringLiteral("Panel15"));
-    Panel15->setGeometry(2, 2, 32, 19);
+    Panel15->setGeometry(2, 2, 32, 15); // level with the digits beside it
     Panel15->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QFont labelFont = font();
     labelFont.setBold(true);

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QTextOption>
 
+#include <algorithm>
+
 namespace orv {
 
 TextPanel::TextPanel(QWidget* parent) : QFrame(parent) {
@@ -61,6 +63,13 @@ void TextPanel::paintEvent(QPaintEvent* event) {
     QTextOption option(alignment_);
     option.setWrapMode(QTextOption::NoWrap);
     option.setFlags(QTextOption::IncludeTrailingSpaces);
+    // A face wider than the one the display was designed for is condensed rather than clipped.
+    const QRectF needed = painter.boundingRect(area, text_, option);
+    if (needed.width() > area.width() && needed.width() > 0) {
+        QFont condensed = font();
+        condensed.setStretch(std::max(50, int(100 * area.width() / needed.width())));
+        painter.setFont(condensed);
+    }
     painter.drawText(area, text_, option);
 }
 
