@@ -1,5 +1,7 @@
 #include "calculator_window.h"
 #include "command_line.h"
+#include "evaluator_link.h"
+#include "evaluator_window.h"
 #include "locale_separators.h"
 #include "settings_store.h"
 
@@ -19,6 +21,8 @@ int main(int argc, char** argv) {
 
     const auto store = orv::openUserSettings();
     orv::TCalculator window(*store, orv::separatorsFromLocale(QLocale::system()));
+    orv::TEvaluator evaluator(window.calculator(), *store, window.errorHint(), &window);
+    orv::attachEvaluator(window, evaluator);
     window.show();
     return QApplication::exec();
 }

@@ -73,7 +73,6 @@ TEvaluator::TEvaluator(Calculator& calculator, SettingsStore& settings, TErrorHi
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       calculator_(calculator), settings_(settings), hint_(hint) {
     setObjectName(QStringLiteral("TEvaluator"));
-    setModal(true);
     buildControls();
     buildMenus();
     move(241, 125);

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace orv {
+
+class TCalculator;
+class TEvaluator;
+
+// Lets the main window open the Evaluator (F8, the menu, a double click on the display): the
+// Evaluator takes the display's look and the current value's text, then runs modally.
+void attachEvaluator(TCalculator& calculator, TEvaluator& evaluator);
+
+} // namespace orv
