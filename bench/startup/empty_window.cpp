@@ -1,0 +1,11 @@
+// The floor for start-up figures: an empty Qt Widgets window of the calculator's size.
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(246, 216);
+    window.show();
+    return QApplication::exec();
+}
