@@ -52,7 +52,7 @@ struct ToolButton {
     int left;
 };
 constexpr ToolButton kToolButtons[] = {
-    {"sbCut", "\u2702", 4},   {"sbCopy", "\u2750", 27},   {"sbPaste", "\u2398", 52},  {"sbDel", "\u2716", 77},
+    {"sbCut", "\u2702", 4},   {"sbCopy", "\u2750", 27},   {"sbPaste", "\u25A4", 52},  {"sbDel", "\u2716", 77},
     {"sbUndo", "\u21B6", 103}, {"sbRun", "=", 134},       {"sbExample", "\u2139", 166}, {"sbHelp", "?", 194},
 };
 
@@ -102,7 +102,7 @@ void TEvaluator::buildControls() {
     for (std::size_t i = 0; i < std::size(kAngles); ++i) {
         auto* radio = new QRadioButton(client);
         radio->setObjectName(QString::fromLatin1(kAngles[i].radio));
-        radio->setGeometry(kAngles[i].left, 6, 60, 17);
+        radio->setGeometry(kAngles[i].left, 6, 52, 17);
         radio->setFont(radioFont);
         radio->setStyleSheet(QStringLiteral("color: red"));
         radio->setCursor(Qt::PointingHandCursor);
