@@ -441,12 +441,23 @@ void TCalculator::resizeEvent(QResizeEvent* event) {
 
 void TCalculator::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // Key preview: the window's own platform window sees every key once, before any control.
-    if (!keyPreviewInstalled_ && windowHandle()) {
-        windowHandle()->installEventFilter(this);
-        keyPreviewInstalled_ = true;
-    }
+    installKeyPreview();
     hideCutPanels();
+}
+
+// Key preview: the window's own platform window sees every key once, before any control. Changing
+// window flags (stay-on-top) can replace the platform window, so the filter follows it.
+void TCalculator::installKeyPreview() {
+    QWindow* platformWindow = windowHandle();
+    if (!platformWindow || platformWindow == keyPreviewWindow_) return;
+    if (keyPreviewWindow_) keyPreviewWindow_->removeEventFilter(this);
+    platformWindow->installEventFilter(this);
+    keyPreviewWindow_ = platformWindow;
+}
+
+bool TCalculator::event(QEvent* event) {
+    if (event->type() == QEvent::WinIdChange) installKeyPreview();
+    return QMainWindow::event(event);
 }
 
 void TCalculator::closeEvent(QCloseEvent* event) {

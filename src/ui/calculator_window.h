@@ -9,6 +9,8 @@
 #include "text_panel.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QWindow>
 
 #include <array>
 #include <functional>
@@ -75,6 +77,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void buildDisplay(QWidget* area);
@@ -86,6 +89,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void FormKeyDown(const QKeyEvent& event);
     void FormKeyPress(const QKeyEvent& event);
     void setWindowHeight(int height);
+    void installKeyPreview();
     void hideCutPanels();
 
     SettingsStore& store_;
@@ -94,7 +98,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     AppearanceMapper mapper_;
     Calculator calc_;
     bool fullSize_ = true;
-    bool keyPreviewInstalled_ = false;
+    QPointer<QWindow> keyPreviewWindow_;
     std::function<void(const QString&)> evaluatorOpener_;
 
     TErrorHintWindow* errorHint_ = nullptr;

@@ -1,4 +1,5 @@
 #include "keypad_table.h"
+#include "locale_separators.h"
 #include "window_fixture.h"
 
 #include <QActionGroup>
@@ -182,6 +183,27 @@ TEST_F(WindowTest, KeysReachTheKeypadWhileAnotherControlHasTheFocus) {
     type("12+3=");
     EXPECT_EQ(display(), "15 ");
     EXPECT_EQ(edit->text(), "12+3="); // the focused control still gets its keys
+}
+
+TEST_F(WindowTest, KeysStillReachTheKeypadAfterTheWindowFlagsChange) {
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    type("42");
+    EXPECT_EQ(display(), "42 ");
+}
+
+TEST(LocaleSeparators, ComeFromTheLocaleAsUtf8) {
+    const std::tuple<QLocale, const char*, const char*> rows[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), ".", ","},
+        {QLocale(QLocale::German, QLocale::Germany), ",", "."},
+        {QLocale(QLocale::Russian, QLocale::Russia), ",", "\u00A0"},
+    };
+    for (const auto& [locale, decimal, thousands] : rows) {
+        const Separators s = separatorsFromLocale(locale);
+        EXPECT_EQ(s.decimal, decimal) << locale.name().toStdString();
+        EXPECT_EQ(s.thousands, thousands) << locale.name().toStdString();
+    }
 }
 
 TEST_F(WindowTest, ARepeatingKeyActsOnEveryRepeat) {
