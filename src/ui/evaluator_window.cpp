@@ -233,7 +233,7 @@ void TEvaluator::buildToolBar(QWidget* parent) {
         button->setAutoRaise(true);
     }
     const auto tool = [this](const char* name) { return findChild<QToolButton*>(QString::fromLatin1(name)); };
-    connect(tool("sbCut"), &QToolButton::clicked, Memo1 ? Memo1 : nullptr, [this] { Memo1->cut(); });
+    connect(tool("sbCut"), &QToolButton::clicked, this, [this] { Memo1->cut(); });
     connect(tool("sbCopy"), &QToolButton::clicked, this, [this] { Memo1->copy(); });
     connect(tool("sbPaste"), &QToolButton::clicked, this, [this] { Memo1->paste(); });
     connect(tool("sbDel"), &QToolButton::clicked, this, [this] { Memo1->textCursor().removeSelectedText(); });
