@@ -2,6 +2,8 @@
 
 #include "colour.h"
 #include "keypad_table.h"
+#include "main_window_panel_texts.h"
+#include "main_window_restore.h"
 #include "main_window_texts.h"
 #include "number_text.h"
 #include "settings_store.h"
@@ -16,6 +18,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QShortcut>
+#include <QSystemTrayIcon>
 #include <QWindow>
 
 namespace orv {
@@ -139,6 +142,9 @@ TCalculator::TCalculator(SettingsStore& store, Separators separators, QWidget* p
 
     setFixedSize(kWidth, calc_.state().MemoryUsed ? kHeightWithMemory : kHeightWithoutMemory);
     if (!restored_.fullSize) MaxMinClick();
+    restoreSidePanels(*this, restored_.calcMode, restored_.convertItem);
+    SetLang(settings_.Language);
+    SetTopMost();
 }
 
 TCalculator::~TCalculator() = default;
@@ -342,6 +348,7 @@ void TCalculator::SetLang(int language) {
     for (TextPanel* key : registerKeys_)
         key->setToolTip(QString::fromUtf8(texts->registerHint));
     pnSize->setToolTip(QString::fromUtf8(fullSize_ ? texts->sizeHintFull : texts->sizeHintReduced));
+    applyMainWindowPanelTexts(this, language);
     calc_.setMessages(messagesFor(language == 1 ? Language::Russian : Language::English));
 }
 
@@ -368,6 +375,30 @@ void TCalculator::applyAppearance() {
             f.setItalic(style.italic);
             w->setFont(f);
         }
+}
+
+void TCalculator::applyPreferences(const Settings& settings) {
+    const bool stayOnTop = settings_.StayOnTop; // only OK changes it, through setStayOnTop
+    settings_ = settings;
+    settings_.StayOnTop = stayOnTop;
+    calc_.setGroupThousands(settings_.GroupThousands);
+    // The texts follow the new grouping; the panels show them at their next update.
+    calc_.Indicate(calc_.state().CurrentValue);
+    calc_.IndicateM(calc_.state().MemoryValue);
+    applyAppearance();
+    if (auto* tray = findChild<QSystemTrayIcon*>()) tray->setVisible(settings_.MinimizeToTray);
+}
+
+void TCalculator::setStayOnTop(bool on) {
+    settings_.StayOnTop = on;
+    SetTopMost();
+}
+
+void TCalculator::SetTopMost() {
+    if (bool(windowFlags() & Qt::WindowStaysOnTopHint) == settings_.StayOnTop) return;
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, settings_.StayOnTop);
+    if (shown) show(); // changing the flag hides a shown window
 }
 
 void TCalculator::setEvaluatorOpener(std::function<void(const QString&)> opener) {
@@ -462,11 +493,11 @@ bool TCalculator::event(QEvent* event) {
 
 void TCalculator::closeEvent(QCloseEvent* event) {
     errorHint_->hideHint();
-    saveWorkingState();
+    SaveWorkingState();
     QMainWindow::closeEvent(event);
 }
 
-void TCalculator::saveWorkingState() {
+void TCalculator::SaveWorkingState() {
     const CalculatorState& s = calc_.state();
     WorkingState w = restored_;
     w.entryText = QString::fromStdString(s.EntryText);
@@ -475,6 +506,8 @@ void TCalculator::saveWorkingState() {
     for (int i = 0; i < kRegisterCount; ++i)
         w.registers[i] = QString::fromStdString(generalText(s.MemoryRegisters[i], calc_.separators()));
     w.memoryUsed = s.MemoryUsed;
+    w.calcMode = shownPanelsCode(*this);
+    if (const auto group = selectedConvertGroup(*this)) w.convertItem = *group;
     writeWorkingState(store_, w, QString::fromStdString(s.MemoryEntryText));
 }
 

@@ -56,8 +56,13 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void MaxMinClick();
     void pnMClick(int registerNumber); // pnM1Click .. pnM10Click
     void SetLang(int language);
-    // The working state written at exit.
-    void saveWorkingState();
+    // The working state written at exit (and on a session end or a termination signal).
+    void SaveWorkingState();
+    // Preferences applied (Apply or OK): grouping, colours, tray, digit style, size, typeface.
+    void applyPreferences(const Settings& settings);
+    // OK in Preferences: the stay-on-top choice, applied at once.
+    void setStayOnTop(bool on);
+    void SetTopMost();
 
     // CalculatorView
     void showDisplay(const DisplayLayout& layout) override;

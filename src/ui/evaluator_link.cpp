@@ -5,7 +5,6 @@
 #include "text_panel.h"
 
 namespace orv {
-namespace {
 
 EvaluatorLook displayLook(const TCalculator& calculator) {
     EvaluatorLook look;
@@ -18,8 +17,6 @@ EvaluatorLook displayLook(const TCalculator& calculator) {
         look.frameColour = frame->palette().color(QPalette::Window);
     return look;
 }
-
-} // namespace
 
 void attachEvaluator(TCalculator& calculator, TEvaluator& evaluator) {
     evaluator.applyLook(displayLook(calculator));

@@ -4,6 +4,10 @@ namespace orv {
 
 class TCalculator;
 class TEvaluator;
+struct EvaluatorLook;
+
+// The main display's digit font and colours, as the Evaluator's fields take them over.
+EvaluatorLook displayLook(const TCalculator& calculator);
 
 // Lets the main window open the Evaluator (F8, the menu, a double click on the display): the
 // Evaluator takes the display's look and the current value's text, then runs modally.

@@ -68,6 +68,7 @@ const LanguageText kTexts[] = {
     {"sbRun", TextRole::Hint, "Evaluate", "Вычислить"},
     {"sbExample", TextRole::Hint, "Reference", "Справка по функциям"},
     {"sbHelp", TextRole::Hint, "Help", "Вызов справки"},
+    {"bpToCalc", TextRole::Hint, "From result to calculator", "Из результата в калькулятор"},
 };
 
 // Each entry: the function line, then its description lines.

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "language_table.h"
+
+#include <span>
+
+class QWidget;
+
+namespace orv {
+
+// The main window's texts on its side panels: angle-measure radio buttons, the hints of the
+// function keys, the statistics display and the conversion lists. Found by object name, so a
+// panel that is not built yet is simply skipped.
+std::span<const LanguageText> mainWindowPanelTexts();
+
+// Applies the panel table and renames the ten conversion groups in `cbVibor`, keeping the
+// selected group selected (replacing item texts must not lose it). Languages other than 0 and 1
+// change nothing.
+void applyMainWindowPanelTexts(QWidget* window, int language);
+
+} // namespace orv

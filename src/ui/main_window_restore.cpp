@@ -1,0 +1,57 @@
+#include "main_window_restore.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QWidget>
+
+namespace orv {
+namespace {
+
+QAction* viewItem(const QWidget& window, const char* name) {
+    return window.findChild<QAction*>(QString::fromLatin1(name));
+}
+
+bool checked(const QWidget& window, const char* name) {
+    const QAction* item = viewItem(window, name);
+    return item && item->isChecked();
+}
+
+void switchOn(QWidget& window, const char* name) {
+    QAction* item = viewItem(window, name);
+    if (item && !item->isChecked()) item->trigger();
+}
+
+} // namespace
+
+int shownPanelsCode(const QWidget& window) {
+    const int conversion = checked(window, "miConvert") ? 10 : 0;
+    const int wide = checked(window, "miScience") ? 1 : checked(window, "miStatist") ? 2 : 0;
+    return conversion + wide;
+}
+
+std::optional<int> selectedConvertGroup(const QWidget& window) {
+    if (const auto* groups = window.findChild<QComboBox*>(QStringLiteral("cbVibor")))
+        return groups->currentIndex();
+    return std::nullopt;
+}
+
+void restoreSidePanels(QWidget& window, int calcMode, int convertItem) {
+    switch (calcMode) {
+    case 1: switchOn(window, "miScience"); break;
+    case 2: switchOn(window, "miStatist"); break;
+    case 10: switchOn(window, "miConvert"); break;
+    case 11:
+        switchOn(window, "miConvert");
+        switchOn(window, "miScience");
+        break;
+    case 12:
+        switchOn(window, "miConvert");
+        switchOn(window, "miStatist");
+        break;
+    default: break; // an unknown code shows the plain keypad
+    }
+    if (auto* groups = window.findChild<QComboBox*>(QStringLiteral("cbVibor")))
+        groups->setCurrentIndex(convertItem);
+}
+
+} // namespace orv

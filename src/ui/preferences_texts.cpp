@@ -1,0 +1,36 @@
+#include "preferences_texts.h"
+
+namespace orv {
+namespace {
+
+constexpr TextRole kCaption = TextRole::Caption;
+constexpr TextRole kHint = TextRole::Hint;
+
+const LanguageText kTexts[] = {
+    {"TPreForm", kCaption, "Preferences", "Настройка"},
+    {"pnOutPref", kHint, "Preview", "Просмотр"},
+    {"gbIndColor", kCaption, "Color of indicators", "Цвет индикаторов"},
+    {"gbNumColor", kCaption, "Color of numbers", "Цвет цифр"},
+    {"gbFont", kCaption, "Font of numbers", "Шрифт цифр"},
+    {"gbSpecial", kCaption, "Special", "Специальные"},
+    {"gbStyle", kCaption, "Style of numbers", "Стиль цифр"},
+    {"gbLang", kCaption, "Language", "Язык"},
+    {"ckbThou", kCaption, "Thousand separator", "Разделитель тысяч"},
+    {"cbMinToTray", kCaption, "Minimize to System Tray", "Сворачиваться к часам"},
+    {"cbkStayOnTop", kCaption, "Stay on top", "Поверх всех окон"},
+    {"bB", kCaption, "B", "Ж"},
+    {"bB", kHint, "Bold numbers", "Полужирные"},
+    {"bI", kCaption, "I", "К"},
+    {"bI", kHint, "Italic numbers", "Курсив"},
+    {"spFontSize", kHint, "Size of numbers", "Размер цифр"},
+    {"bbOk", kCaption, "OK", "OK"},
+    {"bbNo", kCaption, "Cancel", "Отмена"},
+    {"bbApply", kCaption, "Apply", "Применить"},
+    {"bbHelp", kCaption, "Help", "Справка"},
+};
+
+} // namespace
+
+std::span<const LanguageText> preferencesTexts() { return kTexts; }
+
+} // namespace orv

@@ -1,0 +1,371 @@
+#include "preferences_window.h"
+
+#include "calculator_window.h"
+#include "colour.h"
+#include "evaluator_link.h"
+#include "evaluator_window.h"
+#include "preferences_texts.h"
+#include "settings_store.h"
+#include "settings_values.h"
+#include "text_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
+
+namespace orv {
+namespace {
+
+const QString kGroupedPreview = QStringLiteral("123 456 789.0123");
+const QString kPlainPreview = QStringLiteral("123456789.0123");
+
+QIcon swatch(int colour) {
+    QPixmap pixmap(150, 12);
+    pixmap.fill(colorFromColorRef(colour));
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, pixmap.width() - 1, pixmap.height() - 1);
+    return QIcon(pixmap);
+}
+
+QGroupBox* groupBox(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* box = new QGroupBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    return box;
+}
+
+QPushButton* button(QWidget* parent, const char* name, int left) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(left, 202, 70, 25);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+TPreForm::TPreForm(SettingsStore& store, TCalculator& calculator, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      store_(store), calculator_(calculator) {
+    setObjectName(QStringLiteral("TPreForm"));
+    setModal(true);
+    setFixedSize(kWidth, kHeight);
+    buildControls();
+    SetLang(0); // designed in English
+}
+
+TPreForm::~TPreForm() = default;
+
+void TPreForm::buildControls() {
+    pnOutPref = new TextPanel(this);
+    pnOutPref->setObjectName(QStringLiteral("pnOutPref"));
+    pnOutPref->setGeometry(4, 6, 202, 25);
+    pnOutPref->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnOutPref->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pnOutPref->setAutoFillBackground(true);
+
+    pnSSSPref = new TextPanel(pnOutPref);
+    pnSSSPref->setObjectName(QStringLiteral("pnSSSPref"));
+    pnSSSPref->setGeometry(4, 3, 20, 16);
+    pnSSSPref->setText(QStringLiteral("×"));
+    pnSSSPref->setToolTip(QStringLiteral("Знак операции")); // the same in both languages
+    pnSSSPref->setAutoFillBackground(true);
+
+    auto* gbIndColor = groupBox(this, "gbIndColor", {4, 38, 202, 50});
+    cbIndColor = colourList(gbIndColor, "cbIndColor");
+    connect(cbIndColor, &QComboBox::activated, this, &TPreForm::cbIndColorClick);
+    auto* gbNumColor = groupBox(this, "gbNumColor", {4, 92, 202, 50});
+    cbIndFontColor = colourList(gbNumColor, "cbIndFontColor");
+    connect(cbIndFontColor, &QComboBox::activated, this, &TPreForm::cbIndFontColorChange);
+
+    auto* gbFont = groupBox(this, "gbFont", {4, 146, 202, 50});
+    cbIndFontName = new QComboBox(gbFont);
+    cbIndFontName->setObjectName(QStringLiteral("cbIndFontName"));
+    cbIndFontName->setGeometry(8, 18, 186, 24);
+    cbIndFontName->addItems(QFontDatabase::families());
+    connect(cbIndFontName, &QComboBox::activated, this, &TPreForm::cbIndFontNameClick);
+
+    auto* gbSpecial = groupBox(this, "gbSpecial", {212, 0, 200, 90});
+    const auto checkBox = [gbSpecial](const char* name, int top) {
+        auto* box = new QCheckBox(gbSpecial);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setGeometry(8, top, 186, 20);
+        return box;
+    };
+    ckbThou = checkBox("ckbThou", 16);
+    cbMinToTray = checkBox("cbMinToTray", 40);
+    cbkStayOnTop = checkBox("cbkStayOnTop", 64);
+    connect(ckbThou, &QCheckBox::clicked, this, &TPreForm::ckbThouClick);
+    connect(cbMinToTray, &QCheckBox::clicked, this, &TPreForm::cbMinToTrayClick);
+    connect(cbkStayOnTop, &QCheckBox::clicked, this, &TPreForm::cbkStayOnTopClick);
+
+    auto* gbStyle = groupBox(this, "gbStyle", {212, 92, 200, 50});
+    spFontSize = new QSpinBox(gbStyle);
+    spFontSize->setObjectName(QStringLiteral("spFontSize"));
+    spFontSize->setGeometry(8, 18, 60, 24);
+    spFontSize->setRange(kMinFontSize, kMaxFontSize);
+    // Arrows only: the number cannot be typed.
+    if (auto* edit = spFontSize->findChild<QLineEdit*>()) edit->setReadOnly(true);
+    connect(spFontSize, &QSpinBox::valueChanged, this, &TPreForm::spFontSizeChange);
+    const auto toggle = [gbStyle](const char* name, int left, bool bold, bool italic) {
+        auto* b = new QToolButton(gbStyle);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(left, 17, 26, 26);
+        b->setCheckable(true); // drawn lowered while its flag is on
+        QFont f = b->font();
+        f.setBold(bold);
+        f.setItalic(italic);
+        b->setFont(f);
+        return b;
+    };
+    bB = toggle("bB", 100, true, false);
+    bI = toggle("bI", 134, false, true);
+    connect(bB, &QToolButton::clicked, this, &TPreForm::bBClick);
+    connect(bI, &QToolButton::clicked, this, &TPreForm::bIClick);
+
+    auto* gbLang = groupBox(this, "gbLang", {212, 146, 200, 50});
+    cbLang = new QComboBox(gbLang);
+    cbLang->setObjectName(QStringLiteral("cbLang"));
+    cbLang->setGeometry(8, 18, 184, 24);
+    cbLang->addItems({QStringLiteral("English"), QStringLiteral("Russian")});
+    connect(cbLang, &QComboBox::activated, this, &TPreForm::cbLangClick);
+
+    bbOk = button(this, "bbOk", 6);
+    bbOk->setDefault(true);
+    bbNo = button(this, "bbNo", 116);
+    bbApply = button(this, "bbApply", 226);
+    bbHelp = button(this, "bbHelp", 338);
+    connect(bbOk, &QPushButton::clicked, this, &TPreForm::bbOkClick);
+    connect(bbNo, &QPushButton::clicked, this, &TPreForm::bbNoClick);
+    connect(bbApply, &QPushButton::clicked, this, &TPreForm::bbApplyClick);
+    connect(bbHelp, &QPushButton::clicked, this, &TPreForm::bbHelpClick);
+}
+
+QComboBox* TPreForm::colourList(QGroupBox* box, const char* name) {
+    auto* list = new QComboBox(box);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setGeometry(8, 18, 186, 24);
+    list->setIconSize(QSize(150, 12));
+    for (const int colour : kStandardColours)
+        list->addItem(swatch(colour), QString(), colour);
+    return list;
+}
+
+void TPreForm::selectColour(QComboBox* list, int colour) {
+    list->setCurrentIndex(list->findData(colour));
+}
+
+int TPreForm::chosenColour(const QComboBox* list) const {
+    return list->currentData().toInt();
+}
+
+void TPreForm::SetLang(int language) { applyLanguage(this, preferencesTexts(), language); }
+
+void TPreForm::showEvent(QShowEvent* event) {
+    FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TPreForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        bbHelpClick();
+        return;
+    }
+    QDialog::keyPressEvent(event); // Esc cancels, Enter is OK (the default button)
+}
+
+void TPreForm::FormActivate() {
+    const Settings& current = calculator_.settings();
+    bbApply->setEnabled(false);
+
+    ckbThou->setChecked(current.GroupThousands);
+    showPreviewText();
+
+    cbkStayOnTop->setChecked(current.StayOnTop);
+    cbMinToTray->setChecked(current.MinimizeToTray);
+
+    const auto* digits = calculator_.findChild<TextPanel*>(QStringLiteral("pnOut3"));
+    setPreviewBackground(digits ? digits->background() : colorFromColorRef(kColourWhite));
+    selectColour(cbIndColor, mapper_.MapStandardColor(current.IndicatorColor));
+    setPreviewTextColour(digits ? digits->textColour() : colorFromColorRef(kColourNavy));
+    selectColour(cbIndFontColor, mapper_.MapStandardColor(current.DigitColor));
+
+    const int language = store_.readInteger(value::RLang, Settings{}.Language);
+    cbLang->setCurrentIndex(language == 0 || language == 1 ? language : -1);
+    SetLang(language);
+
+    const int size = store_.readInteger(value::RIndFontSize, Settings{}.DigitFontSize);
+    setPreviewFont([size](QFont& f) { f.setPointSize(std::max(1, size)); });
+    spFontSize->blockSignals(true); // reloading is not an edit
+    spFontSize->setValue(size);     // clamped to 6..10 by the box
+    spFontSize->blockSignals(false);
+
+    digitFontStyle_ = store_.readInteger(value::RIndFontStyle, Settings{}.DigitFontStyle);
+    const FontStyle style = mapper_.FontStyleFromCode(digitFontStyle_);
+    setPreviewFont([style](QFont& f) {
+        f.setBold(style.bold);
+        f.setItalic(style.italic);
+    });
+    switch (digitFontStyle_) {
+    case 1: bold_ = false, italic_ = false; break;
+    case 2: bold_ = true, italic_ = false; break;
+    case 3: bold_ = false, italic_ = true; break;
+    case 4: bold_ = true, italic_ = true; break;
+    default: break; // an unknown code leaves the toggles as they were
+    }
+    showToggles();
+
+    digitFontName_ = store_.readText(value::RIndFontName, Settings{}.DigitFontName);
+    // A typeface that is not installed stays choosable, so OK does not silently replace it.
+    if (cbIndFontName->findText(digitFontName_) < 0) cbIndFontName->insertItem(0, digitFontName_);
+    cbIndFontName->setCurrentIndex(cbIndFontName->findText(digitFontName_));
+    const QString name = digitFontName_;
+    setPreviewFont([name](QFont& f) { f.setFamily(name); });
+}
+
+void TPreForm::enableApply() { bbApply->setEnabled(true); }
+
+void TPreForm::showPreviewText() {
+    pnOutPref->setText(ckbThou->isChecked() ? kGroupedPreview : kPlainPreview);
+}
+
+void TPreForm::setPreviewBackground(const QColor& colour) {
+    pnOutPref->setBackground(colour);
+    pnSSSPref->setBackground(colour);
+}
+
+void TPreForm::setPreviewTextColour(const QColor& colour) {
+    pnOutPref->setTextColour(colour);
+    pnSSSPref->setTextColour(colour);
+}
+
+void TPreForm::setPreviewFont(const std::function<void(QFont&)>& change) {
+    QFont f = pnOutPref->font();
+    change(f);
+    pnOutPref->setFont(f);
+}
+
+void TPreForm::showToggles() {
+    bB->setChecked(bold_);
+    bI->setChecked(italic_);
+}
+
+void TPreForm::SetStyle() {
+    digitFontStyle_ = bold_ && italic_ ? 4 : bold_ ? 2 : italic_ ? 3 : 1;
+    const FontStyle style = mapper_.FontStyleFromCode(digitFontStyle_);
+    setPreviewFont([style](QFont& f) {
+        f.setBold(style.bold);
+        f.setItalic(style.italic);
+    });
+}
+
+void TPreForm::ckbThouClick() {
+    showPreviewText();
+    enableApply();
+}
+
+void TPreForm::cbIndColorClick() {
+    setPreviewBackground(colorFromColorRef(mapper_.MapStandardColor(chosenColour(cbIndColor))));
+    enableApply();
+}
+
+void TPreForm::cbIndFontColorChange() {
+    setPreviewTextColour(colorFromColorRef(mapper_.MapStandardColor(chosenColour(cbIndFontColor))));
+    enableApply();
+}
+
+void TPreForm::cbkStayOnTopClick() { enableApply(); }
+
+void TPreForm::cbMinToTrayClick() { enableApply(); }
+
+void TPreForm::cbLangClick() {
+    SetLang(cbLang->currentIndex()); // the other windows wait for Apply or OK
+    enableApply();
+}
+
+void TPreForm::spFontSizeChange() {
+    const int size = spFontSize->value();
+    setPreviewFont([size](QFont& f) { f.setPointSize(size); });
+    enableApply();
+}
+
+void TPreForm::bBClick() {
+    bold_ = !bold_;
+    showToggles();
+    SetStyle();
+    enableApply();
+}
+
+void TPreForm::bIClick() {
+    italic_ = !italic_;
+    showToggles();
+    SetStyle();
+    enableApply();
+}
+
+void TPreForm::cbIndFontNameClick() {
+    digitFontName_ = cbIndFontName->currentText();
+    const QString name = digitFontName_;
+    setPreviewFont([name](QFont& f) { f.setFamily(name); });
+    enableApply();
+}
+
+void TPreForm::SetParam() {
+    Settings s = calculator_.settings();
+    s.GroupThousands = ckbThou->isChecked();
+    store_.writeBool(value::RThouSepOn, s.GroupThousands);
+    s.IndicatorColor = chosenColour(cbIndColor);
+    store_.writeInt(value::RIndColor, s.IndicatorColor);
+    s.DigitColor = chosenColour(cbIndFontColor);
+    store_.writeInt(value::RIndFontColor, s.DigitColor);
+    s.MinimizeToTray = cbMinToTray->isChecked();
+    store_.writeBool(value::RMinToTray, s.MinimizeToTray);
+    SetStyle();
+    s.DigitFontStyle = digitFontStyle_;
+    store_.writeInt(value::RIndFontStyle, s.DigitFontStyle);
+    s.Language = cbLang->currentIndex();
+    store_.writeInt(value::RLang, s.Language);
+    s.DigitFontSize = spFontSize->value();
+    store_.writeInt(value::RIndFontSize, s.DigitFontSize);
+    s.DigitFontName = digitFontName_;
+    store_.writeString(value::RIndFontName, s.DigitFontName);
+    store_.flush();
+
+    // Grouping, colours, tray, style, size and typeface reach the main window together.
+    calculator_.applyPreferences(s);
+    SetLang(s.Language);
+    calculator_.SetLang(s.Language);
+    if (evaluator_) {
+        evaluator_->SetLang(s.Language);
+        evaluator_->applyLook(displayLook(calculator_));
+    }
+}
+
+void TPreForm::bbApplyClick() {
+    SetParam();
+    bbApply->setEnabled(false);
+}
+
+void TPreForm::bbOkClick() {
+    const bool stayOnTop = cbkStayOnTop->isChecked();
+    store_.writeBool(value::RStayOnTop, stayOnTop);
+    calculator_.setStayOnTop(stayOnTop); // SetTopMost
+    SetParam();
+    accept();
+}
+
+void TPreForm::bbNoClick() { reject(); }
+
+void TPreForm::bbHelpClick() { emit helpRequested(kHelpTopic); }
+
+} // namespace orv

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "appearance.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+
+namespace orv {
+
+class SettingsStore;
+class TCalculator;
+class TEvaluator;
+class TextPanel;
+
+// The modal Preferences window: display colours, digit typeface, size and style, grouping,
+// tray, stay-on-top and language, with a live preview. Nothing reaches the other windows or the
+// settings until Apply or OK.
+class TPreForm : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr int kWidth = 416;
+    static constexpr int kHeight = 231;
+    static constexpr int kHelpTopic = 80;
+    static constexpr int kMinFontSize = 6;
+    static constexpr int kMaxFontSize = 10;
+
+    TPreForm(SettingsStore& store, TCalculator& calculator, QWidget* parent = nullptr);
+    ~TPreForm() override;
+
+    // The Evaluator takes over the look and the language on Apply and OK.
+    void setEvaluator(TEvaluator* evaluator) { evaluator_ = evaluator; }
+
+    void SetLang(int language);
+    // Reloads every control from the settings; runs each time the window comes up.
+    void FormActivate();
+    void SetStyle();
+    void SetParam();
+
+    void ckbThouClick();
+    void cbIndColorClick();
+    void cbIndFontColorChange();
+    void cbkStayOnTopClick();
+    void cbMinToTrayClick();
+    void cbLangClick();
+    void spFontSizeChange();
+    void bBClick();
+    void bIClick();
+    void cbIndFontNameClick();
+    void bbApplyClick();
+    void bbOkClick();
+    void bbNoClick();
+    void bbHelpClick();
+
+    int digitFontStyle() const { return digitFontStyle_; }
+
+  signals:
+    void helpRequested(int topic);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void buildControls();
+    QComboBox* colourList(QGroupBox* box, const char* name);
+    void selectColour(QComboBox* list, int colour);
+    int chosenColour(const QComboBox* list) const;
+    void enableApply();
+    void showPreviewText();
+    void setPreviewBackground(const QColor& colour);
+    void setPreviewTextColour(const QColor& colour);
+    void setPreviewFont(const std::function<void(QFont&)>& change);
+    void showToggles();
+
+    SettingsStore& store_;
+    TCalculator& calculator_;
+    TEvaluator* evaluator_ = nullptr;
+    AppearanceMapper mapper_;
+    bool bold_ = false;
+    bool italic_ = false;
+    int digitFontStyle_ = 2;
+    QString digitFontName_;
+
+    TextPanel* pnOutPref = nullptr;
+    TextPanel* pnSSSPref = nullptr;
+    QComboBox* cbIndColor = nullptr;
+    QComboBox* cbIndFontColor = nullptr;
+    QComboBox* cbIndFontName = nullptr;
+    QComboBox* cbLang = nullptr;
+    QCheckBox* ckbThou = nullptr;
+    QCheckBox* cbMinToTray = nullptr;
+    QCheckBox* cbkStayOnTop = nullptr;
+    QSpinBox* spFontSize = nullptr;
+    QToolButton* bB = nullptr;
+    QToolButton* bI = nullptr;
+    QPushButton* bbOk = nullptr;
+    QPushButton* bbNo = nullptr;
+    QPushButton* bbApply = nullptr;
+    QPushButton* bbHelp = nullptr;
+};
+
+} // namespace orv
