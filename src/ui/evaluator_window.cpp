@@ -104,7 +104,9 @@ void TEvaluator::buildControls() {
         radio->setObjectName(QString::fromLatin1(kAngles[i].radio));
         radio->setGeometry(kAngles[i].left, 6, 52, 17);
         radio->setFont(radioFont);
-        radio->setStyleSheet(QStringLiteral("color: red"));
+        QPalette red = radio->palette();
+        red.setColor(QPalette::WindowText, Qt::red);
+        radio->setPalette(red);
         radio->setCursor(Qt::PointingHandCursor);
         connect(radio, &QRadioButton::clicked, this, [this, i] { setAngleMeasure(kAngles[i].measure); });
         angleButtons_[i] = radio;
@@ -204,12 +206,15 @@ void TEvaluator::buildVariables(QWidget* parent) {
     QFont labelFont(QStringLiteral("Arial"));
     labelFont.setPixelSize(13);
     labelFont.setBold(true);
+    // A palette, not a style sheet: 26 style sheets cost milliseconds at start-up.
+    QPalette blue = palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
     for (int k = 0; k < 26; ++k) {
         const QChar letter(QLatin1Char(static_cast<char>('A' + k)));
         auto* label = new QLabel(QString(letter), rows);
         label->setObjectName(QStringLiteral("Label%1").arg(k + 1));
         label->setFont(labelFont);
-        label->setStyleSheet(QStringLiteral("color: blue"));
+        label->setPalette(blue);
         label->setGeometry(6, 2 + kRowPitch * k, 16, 21);
         auto* field = new QLineEdit(QStringLiteral("0"), rows);
         field->setObjectName(QStringLiteral("ed") + letter);
@@ -282,10 +287,14 @@ void TEvaluator::buildMenus() {
     for (const InsertSubmenu& submenu : evaluatorInsertMenu()) {
         QMenu* sub = insert->addMenu(QString::fromLatin1(submenu.name));
         sub->setObjectName(QString::fromLatin1(submenu.name));
-        for (const InsertItem& item : submenu.items) {
-            auto* action = sub->addAction(QString::fromLatin1(item.caption));
-            connect(action, &QAction::triggered, this, [this, &item] { insertItem(item); });
-        }
+        // The hundred insertion items are made when their submenu first opens: start-up stays quick.
+        connect(sub, &QMenu::aboutToShow, this, [this, sub, &submenu] {
+            if (!sub->isEmpty()) return;
+            for (const InsertItem& item : submenu.items) {
+                auto* action = sub->addAction(QString::fromLatin1(item.caption));
+                connect(action, &QAction::triggered, this, [this, &item] { insertItem(item); });
+            }
+        });
         if (submenu.separatorAfter) insert->addSeparator();
     }
 

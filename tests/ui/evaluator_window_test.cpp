@@ -61,6 +61,7 @@ protected:
     QAction* insertAction(const char* submenu, const char* caption) const {
         auto* menu = evaluator->findChild<QMenu*>(QString::fromLatin1(submenu));
         EXPECT_NE(menu, nullptr) << submenu;
+        emit menu->aboutToShow(); // the items are made when the submenu first opens
         for (QAction* a : menu->actions())
             if (a->text() == QLatin1String(caption)) return a;
         ADD_FAILURE() << "no item " << caption;
