@@ -125,6 +125,7 @@ TCalculator::TCalculator(SettingsStore& store, Separators separators, QWidget* p
     buildDisplay(area);
     buildKeypad(area);
     buildMemoryRow(area);
+    buildSidePanels(area);
     buildMenus();
 
     // Texts of the designed form are Russian; the chosen language replaces them.
@@ -282,9 +283,12 @@ void TCalculator::buildMenus() {
 
     miView = menuBar()->addMenu(QString());
     miView->setObjectName(QStringLiteral("miView"));
-    miConvert = addCommand(miView, nullptr, QKeySequence(Qt::Key_F5));
-    miScience = addCommand(miView, nullptr, QKeySequence(Qt::Key_F6));
-    miStatist = addCommand(miView, nullptr, QKeySequence(Qt::Key_F7));
+    miConvert = addCommand(miView, &TCalculator::miConvertClick, QKeySequence(Qt::Key_F5));
+    miScience = addCommand(miView, &TCalculator::miScienceClick, QKeySequence(Qt::Key_F6));
+    miStatist = addCommand(miView, &TCalculator::miStatistClick, QKeySequence(Qt::Key_F7));
+    // The check marks are the panels' state; each command sets its own mark when done.
+    for (QAction* item : {miConvert, miScience, miStatist})
+        item->setCheckable(true);
     miView->addSeparator();
     Evaluator1 = addCommand(miView, &TCalculator::Evaluator1Click, QKeySequence(Qt::Key_F8));
     miView->addSeparator();
@@ -321,11 +325,13 @@ void TCalculator::buildMenus() {
     for (const auto& [action, name] : names)
         action->setObjectName(QString::fromLatin1(name));
     // Their windows and panels are not part of this window yet.
-    for (QAction* item : {miPrefer, miConvert, miScience, miStatist, Evaluator1, miContens, miPage, miAbout})
+    for (QAction* item : {miPrefer, Evaluator1, miContens, miPage, miAbout})
         item->setEnabled(false);
 }
 
 void TCalculator::SetLang(int language) {
+    // The unit lists follow the language setting whatever language is applied.
+    refillUnitLists();
     const MainWindowTexts* texts = mainWindowTexts(language);
     if (!texts) return;
     setWindowTitle(QString::fromUtf8(texts->title));
@@ -474,6 +480,7 @@ void TCalculator::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     installKeyPreview();
     hideCutPanels();
+    startHousekeeping();
 }
 
 // Key preview: the window's own platform window sees every key once, before any control. Changing
@@ -539,7 +546,7 @@ void TCalculator::FormKeyPress(const QKeyEvent& event) {
 }
 
 void TCalculator::showDisplay(const DisplayLayout& layout) {
-    pnOut3->setGeometry(kMantissaLeft, layout.mantissaTop, kMantissaWidth, layout.mantissaHeight);
+    pnOut3->setGeometry(kMantissaLeft, layout.mantissaTop, pnOut3->width(), layout.mantissaHeight);
     pnOut3->setText(fromUtf8(layout.mantissa));
     pnOut2->setText(fromUtf8(layout.exponent));
     if (layout.exponentInFront)

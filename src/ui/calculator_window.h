@@ -17,10 +17,17 @@
 
 class QAction;
 class QKeyEvent;
+class QLineEdit;
+class QSystemTrayIcon;
+class QTimer;
 
 namespace orv {
 
 class SettingsStore;
+class TConversionPanel;
+class TSciencePanel;
+class TStatisticsPanel;
+class TooltipController;
 
 // The main window: display strip, keypad, memory line and register row. It only draws and
 // forwards: every key goes to the calculator engine, which reports back through CalculatorView.
@@ -56,6 +63,21 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void MaxMinClick();
     void pnMClick(int registerNumber); // pnM1Click .. pnM10Click
     void SetLang(int language);
+
+    // View menu and layouts (main_window_layout.cpp).
+    void miConvertClick();
+    void miScienceClick();
+    void miStatistClick();
+    void Peredvizka();
+    void Timer1Timer();
+    void RxTrayIcon1Click();
+    bool conversionShown() const { return ConversionShown; }
+    bool scientificShown() const { return ScientificShown; }
+    bool statisticsShown() const { return StatisticsShown; }
+    TSciencePanel* sciencePanel() const { return pnScience; }
+    TStatisticsPanel* statisticsPanel() const { return pnStatist; }
+    TConversionPanel* conversionPanel() const { return pnConvert; }
+    TooltipController& tooltips() const { return *tooltips_; }
     // The working state written at exit (and on a session end or a termination signal).
     void SaveWorkingState();
     // Preferences applied (Apply or OK): grouping, colours, tray, digit style, size, typeface.
@@ -83,8 +105,18 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    enum class WidePanel { Science, Statistics };
+    void buildSidePanels(QWidget* area);
+    void refillUnitLists();
+    void startHousekeeping();
+    void switchWidePanel(WidePanel which);
+    void setDisplayWide(bool wide);
+    void setWindowWidth(int width);
+    void setSizeItemsEnabled(bool enabled);
+    void CalcMinimize();
     void buildDisplay(QWidget* area);
     void buildKeypad(QWidget* area);
     void buildMemoryRow(QWidget* area);
@@ -137,6 +169,19 @@ class TCalculator : public QMainWindow, public CalculatorView {
     QMenu* miEdit = nullptr;
     QMenu* miView = nullptr;
     QMenu* miHelp = nullptr;
+
+    bool ConversionShown = false;
+    bool ScientificShown = false;
+    bool StatisticsShown = false;
+    bool WidePanelShown = false;
+    bool ComboFocusPending = true; // the first tick takes the focus off any list
+    TSciencePanel* pnScience = nullptr;
+    TStatisticsPanel* pnStatist = nullptr;
+    TConversionPanel* pnConvert = nullptr;
+    QLineEdit* edFocusOut = nullptr;
+    QTimer* Timer1 = nullptr;
+    QSystemTrayIcon* RxTrayIcon1 = nullptr;
+    TooltipController* tooltips_ = nullptr;
 };
 
 } // namespace orv

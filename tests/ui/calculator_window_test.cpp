@@ -374,7 +374,9 @@ TEST_F(WindowTest, MenusHoldTheCommandsWithTheirShortcuts) {
         {"miPaste", QKeySequence(Qt::SHIFT | Qt::Key_Insert), true},
         {"Evaluator1", QKeySequence(Qt::Key_F8), false}, // until the Evaluator window exists
         {"miPrefer", QKeySequence(Qt::Key_F2), false},
-        {"miScience", QKeySequence(Qt::Key_F6), false},
+        {"miScience", QKeySequence(Qt::Key_F6), true},
+        {"miConvert", QKeySequence(Qt::Key_F5), true},
+        {"miStatist", QKeySequence(Qt::Key_F7), true},
     };
     for (const auto& [name, shortcut, enabled] : rows) {
         auto* action = window->findChild<QAction*>(name);

@@ -1,0 +1,134 @@
+#include "conversion_panel.h"
+
+#include "button_panel.h"
+#include "calculator_conversion.h"
+#include "key_pictures.h"
+#include "unit_catalogue.h"
+
+#include <QAbstractItemView>
+
+namespace orv {
+namespace {
+
+constexpr int kListLeft = 4, kUpperListTop = 53, kLowerListTop = 140;
+constexpr int kButtonTop = 85, kButtonWidth = 45, kButtonHeight = 40;
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+void makeBold(QWidget* widget) {
+    QFont f = widget->font();
+    f.setBold(true);
+    widget->setFont(f);
+}
+
+} // namespace
+
+bool TUnitList::isListOpen() const {
+    return view() && view()->isVisible();
+}
+
+void TUnitList::showPopup() {
+    emit dropDown(); // cb1DropDown / cb2DropDown: widen before the list takes the width
+    QComboBox::showPopup();
+}
+
+TConversionPanel::TConversionPanel(Calculator& calculator, QWidget* listParent)
+    : QFrame(listParent), calc_(calculator) {
+    setObjectName(QStringLiteral("pnConvert"));
+    setGeometry(0, 2, kWidth, kHeight);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    cbVibor = new QComboBox(this);
+    cbVibor->setObjectName(QStringLiteral("cbVibor"));
+    cbVibor->setGeometry(kListLeft - 1, 4, kListWidth, 22);
+    makeBold(cbVibor);
+    // The designed texts; the language replaces them.
+    for (int group = 0; group < kGroupCount; ++group)
+        cbVibor->addItem(fromUtf8(groupName(group, Language::Russian)));
+    connect(cbVibor, &QComboBox::activated, this, [this] { cbViborClick(); });
+
+    auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Bevel1"));
+    line->setGeometry(2, 36, kWidth - 4, 2);
+    line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+
+    const auto makeButton = [this](const char* name, int left, bool up) {
+        auto* button = new TButtonPanel(this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(left, kButtonTop, kButtonWidth, kButtonHeight);
+        button->setFrameStyle(QFrame::NoFrame); // a flat button: only the arrow shows
+        button->setPicture(arrowPicture(up));
+        return button;
+    };
+    RxSpeedButton7 = makeButton("RxSpeedButton7", 22, true);
+    RxSpeedButton8 = makeButton("RxSpeedButton8", 88, false);
+    connect(RxSpeedButton7, &TButtonPanel::clicked, this, &TConversionPanel::RxSpeedButton7Click);
+    connect(RxSpeedButton8, &TButtonPanel::clicked, this, &TConversionPanel::RxSpeedButton8Click);
+
+    const auto makeList = [listParent](const char* name, int top) {
+        auto* list = new TUnitList(listParent);
+        list->setObjectName(QString::fromLatin1(name));
+        list->setGeometry(kListLeft, top, kListWidth, 22);
+        makeBold(list);
+        list->setMaxVisibleItems(20);
+        return list;
+    };
+    cb1 = makeList("cb1", kUpperListTop);
+    cb2 = makeList("cb2", kLowerListTop);
+    for (TUnitList* list : {cb1, cb2})
+        connect(list, &TUnitList::dropDown, list, [list] {
+            list->resize(kOpenListWidth, list->height());
+            list->raise(); // over the keypad while open
+        });
+    setShown(false);
+}
+
+void TConversionPanel::setShown(bool shown) {
+    setVisible(shown);
+    cb1->setVisible(shown);
+    cb2->setVisible(shown);
+    if (shown) {
+        cb1->raise();
+        cb2->raise();
+    }
+}
+
+void TConversionPanel::cbViborClick() {
+    cb1->clear();
+    cb2->clear();
+    const int group = cbVibor->currentIndex();
+    QStringList names;
+    for (std::string_view name : unitNames(group, unitLanguage_))
+        names << fromUtf8(name);
+    cb1->addItems(names);
+    cb2->addItems(names);
+    cb1->setCurrentIndex(names.isEmpty() ? -1 : 0);
+    cb2->setCurrentIndex(names.isEmpty() ? -1 : 0);
+    convertGroup_ = group;
+}
+
+void TConversionPanel::selectGroup(int group) {
+    cbVibor->setCurrentIndex(group >= 0 && group < cbVibor->count() ? group : -1);
+    convertGroup_ = cbVibor->currentIndex();
+}
+
+void TConversionPanel::convert(const QComboBox* from, const QComboBox* to) {
+    convertCurrentValue(calc_, convertGroup_, from->currentIndex(), to->currentIndex());
+}
+
+void TConversionPanel::RxSpeedButton8Click() { convert(cb1, cb2); }
+void TConversionPanel::RxSpeedButton7Click() { convert(cb2, cb1); }
+
+bool TConversionPanel::anyListOpen() const {
+    const auto* groups = static_cast<const QComboBox*>(cbVibor);
+    return cb1->isListOpen() || cb2->isListOpen() || (groups->view() && groups->view()->isVisible());
+}
+
+void TConversionPanel::narrowClosedLists() {
+    for (TUnitList* list : {cb1, cb2})
+        if (!list->isListOpen() && list->width() != kListWidth) list->resize(kListWidth, list->height());
+}
+
+} // namespace orv

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "calculator.h"
+#include "messages.h"
+
+#include <QComboBox>
+#include <QFrame>
+
+namespace orv {
+
+class TButtonPanel;
+
+// A unit list that reports its list opening first, so the window can widen it for long names.
+class TUnitList : public QComboBox {
+    Q_OBJECT
+  public:
+    using QComboBox::QComboBox;
+    bool isListOpen() const;
+
+  signals:
+    void dropDown();
+
+  protected:
+    void showPopup() override;
+};
+
+// The conversion panel `pnConvert`: the group list `cbVibor`, the two direction buttons and
+// the two unit lists `cb1` and `cb2`, which belong to the window (they widen over the keypad
+// while open) and are shown and hidden with the panel.
+class TConversionPanel : public QFrame {
+    Q_OBJECT
+  public:
+    static constexpr int kWidth = 163, kHeight = 168;
+    static constexpr int kListWidth = 155, kOpenListWidth = 280;
+
+    // `listParent` is the window area that holds cb1 and cb2.
+    TConversionPanel(Calculator& calculator, QWidget* listParent);
+
+    void setShown(bool shown);
+    // Unit names are Russian only for language 1; the group names are the window's texts.
+    void setUnitLanguage(Language language) { unitLanguage_ = language; }
+
+    // The user picks a group (also run whenever the language is applied): both unit lists
+    // refilled with the group's units, their first unit selected.
+    void cbViborClick();
+    // Down arrow: from the cb1 unit to the cb2 unit. Up arrow: the other way.
+    void RxSpeedButton8Click();
+    void RxSpeedButton7Click();
+
+    int convertGroup() const { return convertGroup_; }
+    void selectGroup(int group);
+
+    // The housekeeping timer's view of the lists.
+    bool anyListOpen() const;
+    void narrowClosedLists();
+
+  private:
+    void convert(const QComboBox* from, const QComboBox* to);
+
+    Calculator& calc_;
+    Language unitLanguage_ = Language::English;
+    int convertGroup_ = 0;
+    QComboBox* cbVibor = nullptr;
+    TUnitList* cb1 = nullptr;
+    TUnitList* cb2 = nullptr;
+    TButtonPanel* RxSpeedButton7 = nullptr;
+    TButtonPanel* RxSpeedButton8 = nullptr;
+};
+
+} // namespace orv

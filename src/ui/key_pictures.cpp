@@ -1,0 +1,139 @@
+#include "key_pictures.h"
+
+#include "colour.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <vector>
+
+namespace orv {
+namespace {
+
+constexpr int kBlue = 0xFF0000; // 0x00BBGGRR
+
+// The formula is laid out at a fixed design size and then scaled into the face, so the same
+// outlines serve every key size and screen scale.
+constexpr qreal kDesignSize = 100;
+constexpr qreal kSmallScale = 0.62;
+
+QFont pictureFont(qreal pixelSize, bool italic) {
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setStyleHint(QFont::Serif);
+    f.setPixelSize(std::max(1, int(pixelSize)));
+    f.setItalic(italic);
+    return f;
+}
+
+// Letters are set in italic as formulas are; digits, signs and Greek letters upright.
+bool isItalicText(const QString& text) {
+    for (QChar c : text)
+        if (c.isLetter() && c.unicode() < 0x80) return true;
+    return false;
+}
+
+// Fits a path drawn at design size into `area`, keeping its proportions, centred.
+void fillFitted(QPainter& painter, const QPainterPath& path, const QRectF& area, qreal fill) {
+    const QRectF bounds = path.boundingRect();
+    if (bounds.isEmpty()) return;
+    const qreal scale = std::min(area.width() * fill / bounds.width(), area.height() * fill / bounds.height());
+    painter.save();
+    painter.translate(area.center());
+    painter.scale(scale, scale);
+    painter.translate(-bounds.center());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colorFromColorRef(kBlue));
+    painter.drawPath(path);
+    painter.restore();
+}
+
+QPainterPath rootSignPath(qreal w, qreal h, qreal stroke) {
+    // A short rising tick, the long stroke down and up, the bar: drawn as an outline so the
+    // picture can be filled like the text runs.
+    QPainterPath line;
+    line.moveTo(0, h * 0.58);
+    line.lineTo(w * 0.14, h * 0.50);
+    line.lineTo(w * 0.34, h);
+    line.lineTo(w * 0.58, 0);
+    line.lineTo(w, 0);
+    QPainterPathStroker stroker;
+    stroker.setWidth(stroke);
+    stroker.setJoinStyle(Qt::MiterJoin);
+    stroker.setCapStyle(Qt::FlatCap);
+    return stroker.createStroke(line);
+}
+
+} // namespace
+
+KeyPicture formulaPicture(std::initializer_list<FormulaRun> runs) {
+    std::vector<FormulaRun> copy(runs);
+    return [copy](QPainter& painter, const QRectF& area) {
+        QPainterPath path;
+        qreal x = 0;
+        for (const FormulaRun& run : copy) {
+            const bool small = run.place != RunPlace::Base;
+            const QFont font = pictureFont(kDesignSize * (small ? kSmallScale : 1.0), isItalicText(run.text));
+            const QFontMetricsF metrics(font);
+            qreal baseline = 0;
+            if (run.place == RunPlace::Raised) baseline = -kDesignSize * 0.42;
+            if (run.place == RunPlace::Lowered) baseline = kDesignSize * 0.22;
+            path.addText(x, baseline, font, run.text);
+            if (run.overline) {
+                const qreal top = -metrics.xHeight() - kDesignSize * 0.16;
+                path.addRect(QRectF(x + kDesignSize * 0.04, top, metrics.horizontalAdvance(run.text),
+                                    kDesignSize * 0.06));
+            }
+            x += metrics.horizontalAdvance(run.text) + (small ? kDesignSize * 0.04 : 0);
+        }
+        fillFitted(painter, path, area, 0.78);
+    };
+}
+
+KeyPicture cubeRootPicture() {
+    return [](QPainter& painter, const QRectF& area) {
+        const qreal h = kDesignSize;
+        const qreal w = h * 1.25;
+        QPainterPath path = rootSignPath(w, h, h / 10);
+        // The index sits above the tick, left of the long stroke.
+        const QFont index = pictureFont(h * 0.55, false);
+        path.addText(w * 0.02, h * 0.40, index, QStringLiteral("3"));
+        fillFitted(painter, path, area, 0.66);
+    };
+}
+
+KeyPicture chevronsPicture() {
+    return [](QPainter& painter, const QRectF& area) {
+        QPainterPath path;
+        for (qreal left : {0.0, 0.45}) {
+            QPainterPath chevron;
+            chevron.moveTo(left, 0);
+            chevron.lineTo(left + 0.55, 0.5);
+            chevron.lineTo(left, 1);
+            chevron.lineTo(left + 0.18, 1);
+            chevron.lineTo(left + 0.73, 0.5);
+            chevron.lineTo(left + 0.18, 0);
+            chevron.closeSubpath();
+            path = path.united(chevron);
+        }
+        fillFitted(painter, path, area, 0.55);
+    };
+}
+
+KeyPicture arrowPicture(bool up) {
+    return [up](QPainter& painter, const QRectF& area) {
+        QPainterPath path;
+        // Head and shaft of an arrow pointing up, in a unit box; mirrored for down.
+        const QPointF points[] = {{0.5, 0.0}, {1.0, 0.5}, {0.68, 0.5}, {0.68, 1.0},
+                                  {0.32, 1.0}, {0.32, 0.5}, {0.0, 0.5}};
+        path.moveTo(points[0].x(), up ? points[0].y() : 1 - points[0].y());
+        for (const QPointF& p : points)
+            path.lineTo(p.x(), up ? p.y() : 1 - p.y());
+        path.closeSubpath();
+        fillFitted(painter, path, area, 0.7);
+    };
+}
+
+} // namespace orv

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QRectF>
+#include <QString>
+
+#include <functional>
+#include <initializer_list>
+
+class QPainter;
+
+namespace orv {
+
+// A picture drawn into a key's face, scaled to it: vector outlines, crisp at any screen scale.
+using KeyPicture = std::function<void(QPainter&, const QRectF&)>;
+
+// Where a run of a formula sits relative to the base line.
+enum class RunPlace { Base, Raised, Lowered };
+
+struct FormulaRun {
+    QString text;
+    RunPlace place = RunPlace::Base;
+    bool overline = false; // x with a bar: the mean
+};
+
+// A small formula (x², log_y x, Σx², σ with n-1 below...) in blue, centred in the face.
+KeyPicture formulaPicture(std::initializer_list<FormulaRun> runs);
+
+// The root sign with a small 3 in its notch.
+KeyPicture cubeRootPicture();
+
+// Two right-pointing chevrons (>>), the statistics entry key.
+KeyPicture chevronsPicture();
+
+// A blue arrow, up (towards the upper unit list) or down.
+KeyPicture arrowPicture(bool up);
+
+} // namespace orv

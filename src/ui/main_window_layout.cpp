@@ -1,0 +1,235 @@
+// The main window's layouts: the side panels and the View-menu commands that show them, the
+// window's widths and the 168-pixel moves, the housekeeping timer, the tray and the hints.
+#include "calculator_window.h"
+#include "conversion_panel.h"
+#include "science_panel.h"
+#include "statistics_panel.h"
+#include "tooltip_controller.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+namespace orv {
+namespace {
+
+constexpr int kConversionShift = 168; // the keypad keeps its place on the screen
+constexpr int kPanelBesideKeypad = 244;
+
+struct DisplayGeometry {
+    int outWidth, exponentLeft, mantissaWidth;
+};
+constexpr DisplayGeometry kNarrowDisplay{209, 166, 191};
+constexpr DisplayGeometry kWideDisplay{240, 197, 222};
+
+QIcon trayIcon() {
+    // A small keypad: drawn, so no image file has to travel with the program.
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0, 0, 128), 2));
+    p.setBrush(QColor(240, 240, 240));
+    p.drawRoundedRect(QRectF(4, 2, 24, 28), 3, 3);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(8, 6, 16, 6));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 255));
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column) p.drawRect(QRectF(8 + column * 6, 15 + row * 5, 4, 3));
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+void TCalculator::buildSidePanels(QWidget* area) {
+    pnScience = new TSciencePanel(calc_, area);
+    pnScience->move(kPanelBesideKeypad, 0);
+    pnScience->hide(); // until shown: a narrow window would show a sliver of it
+    pnStatist = new TStatisticsPanel(calc_, area);
+    pnStatist->setGeometry(410, 2, TStatisticsPanel::kWidth, TStatisticsPanel::kHeight);
+    pnStatist->hide();
+    pnConvert = new TConversionPanel(calc_, area);
+
+    edFocusOut = new QLineEdit(area);
+    edFocusOut->setObjectName(QStringLiteral("edFocusOut"));
+    edFocusOut->setGeometry(2, 206, 20, 20);
+    edFocusOut->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &TCalculator::Timer1Timer);
+
+    RxTrayIcon1 = new QSystemTrayIcon(trayIcon(), this);
+    RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
+    RxTrayIcon1->setToolTip(QStringLiteral("Orvantis"));
+    connect(RxTrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) RxTrayIcon1Click();
+    });
+    // Where the desktop has no tray there is no icon, and minimising stays ordinary.
+    if (QSystemTrayIcon::isSystemTrayAvailable()) RxTrayIcon1->show();
+
+    tooltips_ = new TooltipController(this);
+}
+
+void TCalculator::refillUnitLists() {
+    pnConvert->setUnitLanguage(settings_.Language == 1 ? Language::Russian : Language::English);
+    pnConvert->cbViborClick();
+}
+
+void TCalculator::startHousekeeping() {
+    if (!Timer1->isActive()) Timer1->start();
+}
+
+void TCalculator::setDisplayWide(bool wide) {
+    const DisplayGeometry& g = wide ? kWideDisplay : kNarrowDisplay;
+    pnOut->resize(g.outWidth, pnOut->height());
+    pnOut2->move(g.exponentLeft, pnOut2->y());
+    pnOut3->resize(g.mantissaWidth, pnOut3->height());
+    pnSize->setVisible(!wide);
+}
+
+void TCalculator::setWindowWidth(int width) {
+    setFixedSize(width, height());
+}
+
+void TCalculator::setSizeItemsEnabled(bool enabled) {
+    miMax->setEnabled(enabled);
+    miMin->setEnabled(enabled);
+}
+
+void TCalculator::Peredvizka() {
+    const int left = pnSimple->x() + kPanelBesideKeypad;
+    pnScience->move(left, pnScience->y());
+    pnStatist->move(left, pnStatist->y());
+    pnMemory->move(left, pnMemory->y());
+    hideCutPanels();
+}
+
+void TCalculator::miScienceClick() { switchWidePanel(WidePanel::Science); }
+void TCalculator::miStatistClick() { switchWidePanel(WidePanel::Statistics); }
+
+// The scientific and statistics commands are one command with the two panels' roles exchanged.
+void TCalculator::switchWidePanel(WidePanel which) {
+    const bool science = which == WidePanel::Science;
+    QWidget* panel = science ? static_cast<QWidget*>(pnScience) : pnStatist;
+    QWidget* other = science ? static_cast<QWidget*>(pnStatist) : pnScience;
+    bool& shown = science ? ScientificShown : StatisticsShown;
+    bool& otherShown = science ? StatisticsShown : ScientificShown;
+    QAction* item = science ? miScience : miStatist;
+    QAction* otherItem = science ? miStatist : miScience;
+
+    if (shown) {
+        WidePanelShown = false;
+        calc_.setMemoryLineForced(false);
+        int target = 415;
+        if (!ConversionShown) {
+            pnSize->setEnabled(true);
+            setDisplayWide(false);
+            target = kWidth;
+            // The reduced layout exists only with the plain keypad.
+            setSizeItemsEnabled(true);
+        }
+        setWindowWidth(target);
+        Peredvizka();
+        if (!calc_.state().MemoryUsed) memIndClose();
+        panel->hide();
+        shown = false;
+        item->setChecked(false);
+        return;
+    }
+
+    if (!fullSize_) MaxMinClick();
+    WidePanelShown = true;
+    calc_.setMemoryLineForced(true);
+    panel->show();
+    other->hide();
+    if (!otherShown) {
+        setSizeItemsEnabled(false);
+        setDisplayWide(true);
+        Peredvizka();
+        memIndOpen();
+        setWindowWidth(width() + 228);
+    }
+    otherShown = false;
+    otherItem->setChecked(false);
+    shown = true;
+    item->setChecked(true);
+    hideCutPanels();
+}
+
+void TCalculator::miConvertClick() {
+    if (ConversionShown) {
+        if (WidePanelShown) {
+            setWindowWidth(476);
+        } else {
+            setDisplayWide(false);
+            pnOut->resize(210, pnOut->height());
+            pnSize->setEnabled(true);
+            setSizeItemsEnabled(true);
+            setWindowWidth(kWidth);
+            move(x() + kConversionShift, y());
+        }
+        pnConvert->setShown(false);
+        ConversionShown = false;
+        miConvert->setChecked(false);
+        pnInd->move(0, pnInd->y());
+        pnSimple->move(0, pnSimple->y());
+        pnMHist->move(0, pnMHist->y());
+    } else {
+        if (!fullSize_) MaxMinClick();
+        setWindowWidth(WidePanelShown ? 643 : 415);
+        move(x() - kConversionShift, y());
+        pnSize->setEnabled(false);
+        setSizeItemsEnabled(false);
+        pnInd->move(166, pnInd->y());
+        pnSimple->move(166, pnSimple->y());
+        pnMHist->move(168, pnMHist->y());
+        pnConvert->setShown(true);
+        ConversionShown = true;
+        miConvert->setChecked(true);
+        setDisplayWide(true);
+    }
+    Peredvizka();
+}
+
+void TCalculator::Timer1Timer() {
+    pnConvert->narrowClosedLists();
+    if (pnConvert->anyListOpen()) {
+        ComboFocusPending = true;
+    } else if (ComboFocusPending) {
+        // Keys go back to the calculator: the focus leaves the lists for a hidden edit and then
+        // for nothing, so no visible control keeps it.
+        edFocusOut->show();
+        edFocusOut->setFocus();
+        edFocusOut->clear();
+        edFocusOut->clearFocus();
+        edFocusOut->hide();
+        ComboFocusPending = false;
+    }
+}
+
+void TCalculator::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) CalcMinimize();
+}
+
+void TCalculator::CalcMinimize() {
+    if (!settings_.MinimizeToTray || !RxTrayIcon1->isVisible() || !QSystemTrayIcon::isSystemTrayAvailable())
+        return; // minimising behaves as usual
+    // Hidden after the state change has been handled, so the task-bar button goes with it.
+    QTimer::singleShot(0, this, [this] { hide(); });
+}
+
+void TCalculator::RxTrayIcon1Click() {
+    if (!settings_.MinimizeToTray) return;
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+} // namespace orv

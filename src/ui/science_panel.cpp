@@ -1,0 +1,152 @@
+#include "science_panel.h"
+
+#include "button_panel.h"
+#include "colour.h"
+#include "operand_value.h"
+#include "powers.h"
+
+#include <QRadioButton>
+
+namespace orv {
+namespace {
+
+using C = ScienceCommand;
+using F = ScientificKey;
+
+constexpr int kBlue = 0xFF0000, kRed = 0x0000FF; // 0x00BBGGRR
+constexpr int kKeyWidth = 44, kKeyHeight = 23;
+constexpr int kColumnLeft[] = {1, 45, 89, 133, 177};
+constexpr int kRowTop[] = {32, 55, 78, 101, 124, 147};
+
+KeyPicture squarePicture() { return formulaPicture({{"x"}, {"2", RunPlace::Raised}}); }
+KeyPicture cubePicture() { return formulaPicture({{"x"}, {"3", RunPlace::Raised}}); }
+KeyPicture powerPicture() { return formulaPicture({{"x"}, {"y", RunPlace::Raised}}); }
+KeyPicture logBasePicture() {
+    return formulaPicture({{"log"}, {"y", RunPlace::Lowered}, {"x"}});
+}
+
+const ScienceKeySpec kKeys[kScienceKeyCount] = {
+    {"bpSin", "sin", nullptr, 0, 0, C::Function, F::Sin},
+    {"bpSh", "sh", nullptr, 1, 0, C::Function, F::Sh},
+    {"bpArcsin", "arcsin", nullptr, 2, 0, C::Function, F::Arcsin},
+    {"bpArsh", "Arsh", nullptr, 3, 0, C::Function, F::Arsh},
+    {"bpLn", "ln", nullptr, 4, 0, C::Function, F::Ln},
+
+    {"bpCos", "cos", nullptr, 0, 1, C::Function, F::Cos},
+    {"bpCh", "ch", nullptr, 1, 1, C::Function, F::Ch},
+    {"bpArccos", "arccos", nullptr, 2, 1, C::Function, F::Arccos},
+    {"bpArch", "Arch", nullptr, 3, 1, C::Function, F::Arch},
+    {"bpLog", "lg", nullptr, 4, 1, C::Function, F::Log},
+
+    {"bpTg", "tg", nullptr, 0, 2, C::Function, F::Tg},
+    {"bpTh", "th", nullptr, 1, 2, C::Function, F::Th},
+    {"bpArctg", "arctg", nullptr, 2, 2, C::Function, F::Arctg},
+    {"bpArth", "Arth", nullptr, 3, 2, C::Function, F::Arth},
+    {"bpLogXY", "", logBasePicture, 4, 2, C::LogBase, F::Ln},
+
+    {"bpCtg", "ctg", nullptr, 0, 3, C::Function, F::Ctg},
+    {"bpCth", "cth", nullptr, 1, 3, C::Function, F::Cth},
+    {"bpArcctg", "arcctg", nullptr, 2, 3, C::Function, F::Arcctg},
+    {"bpArcth", "Arcth", nullptr, 3, 3, C::Function, F::Arcth},
+    {"bpFactorial", "n!", nullptr, 4, 3, C::Function, F::Factorial},
+
+    {"bpSec", "sec", nullptr, 0, 4, C::Function, F::Sec},
+    {"bpSech", "sech", nullptr, 1, 4, C::Function, F::Sech},
+    {"bpX2", "", squarePicture, 2, 4, C::Function, F::X2},
+    {"bp3Root", "", cubeRootPicture, 3, 4, C::Function, F::CubeRoot},
+    {"bpPI", "\u03C0", nullptr, 4, 4, C::Pi, F::Ln},
+
+    {"bpCosec", "cosec", nullptr, 0, 5, C::Function, F::Cosec},
+    {"bpCosech", "cosech", nullptr, 1, 5, C::Function, F::Cosech},
+    {"bpX3", "", cubePicture, 2, 5, C::Function, F::X3},
+    {"bpXY", "", powerPicture, 3, 5, C::Power, F::Ln},
+    {"bpExp", "Exp", nullptr, 4, 5, C::Function, F::Exp},
+};
+
+struct MeasureSpec {
+    const char* name;
+    AngleMeasure measure;
+    int left, width;
+};
+
+// Widths leave room for the longest caption of either language ("Градус").
+constexpr MeasureSpec kMeasures[] = {
+    {"rbRad", AngleMeasure::Radians, 4, 50},
+    {"rbDegr", AngleMeasure::Degrees, 55, 62},
+    {"rbGrad", AngleMeasure::Grads, 118, 50},
+    {"rbCycle", AngleMeasure::Cycles, 169, 52},
+};
+
+QFont captionFont(bool pi) {
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pi ? 16 : 12);
+    f.setBold(!pi);
+    return f;
+}
+
+} // namespace
+
+std::span<const ScienceKeySpec> scienceKeys() { return kKeys; }
+
+TSciencePanel::TSciencePanel(Calculator& calculator, QWidget* parent) : QFrame(parent), calc_(calculator) {
+    setObjectName(QStringLiteral("pnScience"));
+    resize(kWidth, kHeight);
+    calc_.setPowerFunction(&powerOperation); // x^y keeps the sign a whole exponent gives
+
+    auto* strip = new QFrame(this);
+    strip->setObjectName(QStringLiteral("pnAngles"));
+    strip->setGeometry(1, 2, 220, 27);
+    strip->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    QPalette red = palette();
+    red.setColor(QPalette::WindowText, colorFromColorRef(kRed));
+    red.setColor(QPalette::ButtonText, colorFromColorRef(kRed));
+    for (std::size_t i = 0; i < std::size(kMeasures); ++i) {
+        const MeasureSpec& spec = kMeasures[i];
+        auto* button = new QRadioButton(strip);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setGeometry(spec.left, 4, spec.width, 19);
+        button->setPalette(red);
+        measures_[i] = button;
+    }
+    measures_[0]->setChecked(true); // every run starts in radians
+
+    for (const ScienceKeySpec& spec : kKeys) {
+        auto* key = new TButtonPanel(this);
+        key->setObjectName(QString::fromLatin1(spec.name));
+        key->setGeometry(kColumnLeft[spec.column], kRowTop[spec.row], kKeyWidth, kKeyHeight);
+        key->setTextColour(colorFromColorRef(kBlue));
+        if (spec.picture) {
+            key->setPicture(spec.picture());
+        } else {
+            key->setText(QString::fromUtf8(spec.caption));
+            key->setFont(captionFont(spec.command == C::Pi));
+        }
+        const ScienceKeySpec* row = &spec;
+        connect(key, &TButtonPanel::clicked, this, [this, row] { bpClick(*row); });
+    }
+}
+
+AngleMeasure TSciencePanel::angleMeasure() const {
+    for (std::size_t i = 0; i < std::size(kMeasures); ++i)
+        if (measures_[i]->isChecked()) return kMeasures[i].measure;
+    return AngleMeasure::Radians;
+}
+
+void TSciencePanel::bpClick(const ScienceKeySpec& key) {
+    switch (key.command) {
+    case C::Power: calc_.pressOperation(Operation::opPower); return;
+    case C::LogBase: calc_.pressOperation(Operation::opLogBase); return;
+    case C::Pi: loadOperandValue(calc_, piValue()); return;
+    case C::Function: break;
+    }
+    const FunctionResult result = applyScientificKey(key.function, calc_.state().CurrentValue, angleMeasure());
+    switch (result.outcome) {
+    case FunctionOutcome::Value: calc_.commitFunctionResult(result.value); break;
+    case FunctionOutcome::Failure: break; // silent: nothing changes
+    case FunctionOutcome::ArgumentAboveOne:
+    case FunctionOutcome::ArgumentZero: calc_.ShowErrorHint(domainMessage(result.outcome, calc_.messages())); break;
+    }
+}
+
+} // namespace orv
