@@ -4,9 +4,8 @@
 
 namespace orv {
 namespace {
-
-// Powers of ten up to 10^27 are exact in a 64-bit significand.
-constexpr int kExactPowers = 27;
+constexpr int kExactPowers = kExactPowersOfTen;
+} // namespace
 
 Extended exactPowerOfTen(int n) {
     static const std::array<Extended, kExactPowers + 1> table = [] {
@@ -20,8 +19,6 @@ Extended exactPowerOfTen(int n) {
     }();
     return table[static_cast<std::size_t>(n)];
 }
-
-} // namespace
 
 Extended settleSum(Extended a, Extended b, Extended sum) {
     const Extended larger = std::fmax(std::fabs(a), std::fabs(b));

@@ -20,6 +20,11 @@ template <class Step> std::optional<Extended> guarded(Step&& step) {
     return value;
 }
 
+// Powers of ten up to 10^27 are exact in a 64-bit significand.
+inline constexpr int kExactPowersOfTen = 27;
+// 10^n for 0 <= n <= kExactPowersOfTen, exactly.
+Extended exactPowerOfTen(int n);
+
 // Removes the binary noise that a cancelling addition or subtraction lifts into the shown digits:
 // when |sum| is below the larger operand's magnitude, the sum is rounded to 17 significant digits
 // of that operand. `a` and `b` are the two addends (for a - b pass -b).

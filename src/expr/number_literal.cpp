@@ -1,5 +1,7 @@
 #include "number_literal.h"
 
+#include "arithmetic.h"
+
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -12,21 +14,7 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// 10^0 .. 10^27, all exact in a 64-bit significand.
-constexpr int kExactPowers = 27;
-
-const std::array<Extended, kExactPowers + 1>& powersOfTen() {
-    static const std::array<Extended, kExactPowers + 1> table = [] {
-        std::array<Extended, kExactPowers + 1> t{};
-        Extended p = 1;
-        for (auto& e : t) {
-            e = p;
-            p *= 10;
-        }
-        return t;
-    }();
-    return table;
-}
+constexpr int kExactPowers = kExactPowersOfTen;
 
 locale_t cLocale() {
     static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
@@ -85,7 +73,7 @@ std::optional<Extended> readNumber(const ExpressionText& text, int& cursor) {
     const long power = s.exponent - s.decimals;
     if (s.mantissaExact && s.exponentSmall && power >= -kExactPowers && power <= kExactPowers) {
         const auto m = static_cast<Extended>(s.mantissa);
-        const Extended scale = powersOfTen()[static_cast<std::size_t>(power < 0 ? -power : power)];
+        const Extended scale = exactPowerOfTen(power < 0 ? -power : power);
         return power < 0 ? m / scale : m * scale;
     }
     const Extended value = strtold_l(s.plain.c_str(), nullptr, cLocale());

@@ -2,6 +2,8 @@
 #include "number_text.h"
 #include "recording_view.h"
 
+#include "locale_text.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -12,22 +14,14 @@ void PrintTo(const Separators& s, std::ostream* os);
 
 namespace {
 
+using testing::inLocale;
+
 using testing::pressKeys;
 using testing::RecordingView;
 
 const Separators kComma{",", " "};
 const Separators kDot{".", ","};
 
-// Writes a canonical expectation in a locale: "." is the decimal and "_" the thousands separator.
-std::string inLocale(std::string_view text, const Separators& s) {
-    std::string out;
-    for (char c : text) {
-        if (c == '.') out += s.decimal;
-        else if (c == '_') out += s.thousands;
-        else out += c;
-    }
-    return out;
-}
 
 class CalculatorTest : public ::testing::TestWithParam<Separators> {
 protected:

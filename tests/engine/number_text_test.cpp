@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include "locale_text.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,20 +13,11 @@ void PrintTo(const Separators& s, std::ostream* os) { *os << "'" << s.decimal <<
 
 namespace {
 
+using testing::inLocale;
+
 const Separators kComma{",", " "};
 const Separators kDot{".", ","};
 
-// Writes a dot-form expectation in the given locale: "." becomes the decimal separator and "_"
-// the thousands separator.
-std::string inLocale(std::string text, const Separators& s) {
-    std::string out;
-    for (char c : text) {
-        if (c == '.') out += s.decimal;
-        else if (c == '_') out += s.thousands;
-        else out += c;
-    }
-    return out;
-}
 
 class BothLocales : public ::testing::TestWithParam<Separators> {};
 INSTANTIATE_TEST_SUITE_P(Locales, BothLocales, ::testing::Values(kComma, kDot),
