@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QStringList>
+#include <QTimer>
+
+class QPushButton;
+
+namespace orv {
+
+class TCalculator;
+
+// A text panel whose centred lines move up through it, one pixel a step, starting again from
+// the bottom once the whole text has passed.
+class CreditsScroller : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kStepMs = 30;
+
+    CreditsScroller(QStringList lines, QWidget* parent = nullptr);
+
+    void start();
+    void stop();
+    bool isRunning() const { return timer_.isActive(); }
+    int offset() const { return offset_; }
+    void setColours(const QColor& background, const QColor& text);
+    // The height of all lines together: one loop is this plus the panel's height.
+    int textHeight() const;
+    void step();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QStringList lines_;
+    QTimer timer_;
+    int offset_ = 0; // pixels the text has moved since it entered at the bottom
+};
+
+// A link label: navy, turning red with a pointing hand under the mouse; a click opens it.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+  public:
+    explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
+    void setHighlighted(bool on);
+
+  signals:
+    void clicked();
+
+  protected:
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The About window: product, version and the maker's addresses over a looping credits scroll in
+// the display's colours. The same texts in both languages.
+class TAbout : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr int kWidth = 338;
+    static constexpr int kHeight = 203;
+
+    explicit TAbout(const TCalculator& calculator, QWidget* parent = nullptr);
+
+    static QStringList creditLines();
+    CreditsScroller* scroller() const { return spAbout; }
+
+    void bb1Click();
+    void RxlbURLClick();
+    void RxlbMailClick();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    const TCalculator& calculator_;
+    CreditsScroller* spAbout = nullptr;
+    LinkLabel* RxlbURL = nullptr;
+    LinkLabel* RxlbMail = nullptr;
+    QPushButton* bb1 = nullptr;
+};
+
+} // namespace orv

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+namespace orv {
+
+// The maker's addresses, shown in the About window and opened by the Home Page commands.
+inline constexpr const char* kMakerWebHost = "www.orvantis.example.org";
+inline constexpr const char* kMakerMail = "calc@orvantis.example.org";
+
+// Help topics: the main window, the Preferences window, the Evaluator.
+inline constexpr int kMainWindowHelpTopic = 30;
+inline constexpr int kContentsHelpTopic = 0; // the start of the help, no topic
+
+// The bundled HTML help: beside the program in the build tree, under share/orvantis when
+// installed. Empty when neither exists.
+QString helpIndexPath();
+
+// The help page at a topic (an anchor "topicN"); the start of the help for kContentsHelpTopic.
+QUrl helpUrl(int topic);
+
+// Each opens its address with the desktop's default program; a missing program shows nothing.
+void openHelp(int topic);
+void openHomePage();
+void openMail();
+
+} // namespace orv

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace orv {
+
+// The program's picture: a small calculator with a display and keys, drawn as vectors so it is
+// sharp at every size (the same drawing as the installed SVG icon).
+QPixmap programPicture(const QSize& size);
+QIcon programIcon();
+
+} // namespace orv

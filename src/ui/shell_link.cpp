@@ -1,0 +1,36 @@
+#include "shell_link.h"
+
+#include "about_window.h"
+#include "calculator_window.h"
+#include "evaluator_window.h"
+#include "help_viewer.h"
+#include "preferences_window.h"
+
+#include <QAction>
+
+namespace orv {
+
+void attachShell(TCalculator& calculator, TAbout& about, TEvaluator& evaluator, TPreForm& preferences) {
+    preferences.setEvaluator(&evaluator);
+    const auto command = [&calculator](const char* name, auto handler) {
+        QAction* item = calculator.findChild<QAction*>(QString::fromLatin1(name));
+        if (!item) return;
+        item->setEnabled(true);
+        QObject::connect(item, &QAction::triggered, &calculator, [&calculator, handler] {
+            calculator.errorHint().hideHint(); // a menu command hides the error hint first
+            handler();
+        });
+    };
+    command("miPrefer", [&preferences] { preferences.exec(); });            // miPreferClick
+    command("miContens", [] { openHelp(kContentsHelpTopic); });             // miContensClick
+    command("miPage", [] { openHomePage(); });                              // miPageClick
+    command("miAbout", [&about] { about.exec(); });                         // miAboutClick
+
+    QObject::connect(&preferences, &TPreForm::helpRequested, &preferences, [](int topic) { openHelp(topic); });
+    QObject::connect(&evaluator, &TEvaluator::helpRequested, &evaluator, [](int topic) { openHelp(topic); });
+    QObject::connect(&evaluator, &TEvaluator::preferencesRequested, &evaluator, [&preferences] { preferences.exec(); });
+    QObject::connect(&evaluator, &TEvaluator::aboutRequested, &evaluator, [&about] { about.exec(); });
+    QObject::connect(&evaluator, &TEvaluator::homePageRequested, &evaluator, [] { openHomePage(); });
+}
+
+} // namespace orv

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace orv {
+
+class TAbout;
+class TCalculator;
+class TEvaluator;
+class TPreForm;
+
+// Wires the commands that open the other windows: Preferences (F2), help (F1, the Help menus and
+// buttons, at each window's topic), the home page and About, from the main window and from the
+// Evaluator; the Preferences window carries its look and language over to the Evaluator.
+void attachShell(TCalculator& calculator, TAbout& about, TEvaluator& evaluator, TPreForm& preferences);
+
+} // namespace orv
