@@ -5,6 +5,7 @@
 #include "operand_value.h"
 #include "powers.h"
 
+#include <QHBoxLayout>
 #include <QRadioButton>
 
 namespace orv {
@@ -66,15 +67,13 @@ const ScienceKeySpec kKeys[kScienceKeyCount] = {
 struct MeasureSpec {
     const char* name;
     AngleMeasure measure;
-    int left, width;
 };
 
-// Widths leave room for the longest caption of either language ("Градус").
 constexpr MeasureSpec kMeasures[] = {
-    {"rbRad", AngleMeasure::Radians, 4, 50},
-    {"rbDegr", AngleMeasure::Degrees, 55, 62},
-    {"rbGrad", AngleMeasure::Grads, 118, 50},
-    {"rbCycle", AngleMeasure::Cycles, 169, 52},
+    {"rbRad", AngleMeasure::Radians},
+    {"rbDegr", AngleMeasure::Degrees},
+    {"rbGrad", AngleMeasure::Grads},
+    {"rbCycle", AngleMeasure::Cycles},
 };
 
 QFont captionFont(bool pi) {
@@ -101,12 +100,19 @@ TSciencePanel::TSciencePanel(Calculator& calculator, QWidget* parent) : QFrame(p
     QPalette red = palette();
     red.setColor(QPalette::WindowText, colorFromColorRef(kRed));
     red.setColor(QPalette::ButtonText, colorFromColorRef(kRed));
+    // The captions differ in length between the languages ("Cycle", "Градус"), so the strip
+    // shares its width out by a layout rather than fixed places.
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(4, 0, 2, 0);
+    row->setSpacing(2);
+    QFont captions = font();
+    captions.setPixelSize(11);
     for (std::size_t i = 0; i < std::size(kMeasures); ++i) {
-        const MeasureSpec& spec = kMeasures[i];
         auto* button = new QRadioButton(strip);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setGeometry(spec.left, 4, spec.width, 19);
+        button->setObjectName(QString::fromLatin1(kMeasures[i].name));
         button->setPalette(red);
+        button->setFont(captions);
+        row->addWidget(button);
         measures_[i] = button;
     }
     measures_[0]->setChecked(true); // every run starts in radians
