@@ -7,7 +7,7 @@ namespace orv {
 
 // The maker's addresses, shown in the About window and opened by the Home Page commands.
 inline constexpr const char* kMakerWebHost = "www.orvantis.example.org";
-inline constexpr const char* kMakerMail = "calc@orvantis.example.org";
+inline constexpr const char* kMakerMail = "info@example.org";
 
 // Help topics: the main window, the Preferences window, the Evaluator.
 inline constexpr int kMainWindowHelpTopic = 30;
