@@ -16,12 +16,10 @@ class TUnitList : public QComboBox {
   public:
     using QComboBox::QComboBox;
     bool isListOpen() const;
+    void showPopup() override;
 
   signals:
     void dropDown();
-
-  protected:
-    void showPopup() override;
 };
 
 // The conversion panel `pnConvert`: the group list `cbVibor`, the two direction buttons and

@@ -1,0 +1,253 @@
+// The View-menu layouts: widths, heights, moves, the display's geometry and the size items.
+#include "conversion_panel.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+
+namespace orv::testing {
+namespace {
+
+class LayoutTest : public WindowTest {
+  protected:
+    void press(Qt::Key key) { QTest::keyClick(handle(), key); }
+    // Several keys in a row, as a user would press them.
+    void press(std::initializer_list<Qt::Key> keys) {
+        for (Qt::Key key : keys)
+            press(key);
+    }
+    QAction* item(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
+    bool shown(const char* name) const { return find<QWidget>(name)->isVisible(); }
+    int displayWidth() const { return find("pnOut")->width(); }
+};
+
+TEST_F(LayoutTest, ScientificPanelWidensTheWindowAndOpensTheMemoryRow) {
+    ASSERT_EQ(window->size(), QSize(246, 216));
+    press(Qt::Key_F6);
+    EXPECT_EQ(window->size(), QSize(474, 244));
+    EXPECT_FALSE(item("miMax")->isEnabled());
+    EXPECT_FALSE(item("miMin")->isEnabled());
+    EXPECT_TRUE(item("miScience")->isChecked());
+    EXPECT_FALSE(shown("pnSize"));
+    EXPECT_EQ(displayWidth(), 240);
+    EXPECT_EQ(find("pnOut3")->width(), 222);
+    EXPECT_EQ(find("pnOut2")->x(), 197);
+    EXPECT_TRUE(shown("pnScience"));
+    EXPECT_EQ(find<QWidget>("pnScience")->x(), 244);
+    EXPECT_TRUE(shown("pnMemory"));
+    EXPECT_TRUE(shown("pnMHist"));
+
+    press(Qt::Key_F6);
+    EXPECT_EQ(window->size(), QSize(246, 216)); // memory unused: the row closes again
+    EXPECT_TRUE(item("miMax")->isEnabled());
+    EXPECT_FALSE(item("miScience")->isChecked());
+    EXPECT_TRUE(shown("pnSize"));
+    EXPECT_EQ(displayWidth(), 209);
+    EXPECT_EQ(find("pnOut3")->width(), 191);
+    EXPECT_EQ(find("pnOut2")->x(), 166);
+}
+
+TEST_F(LayoutTest, LeavingTheScientificPanelKeepsAMemoryRowInUse) {
+    type("5^P"); // M+
+    ASSERT_EQ(window->height(), 244);
+    press({Qt::Key_F6, Qt::Key_F6});
+    EXPECT_EQ(window->size(), QSize(246, 244));
+}
+
+TEST_F(LayoutTest, StatisticsTakesTheScientificPanelsPlaceAtTheSameSize) {
+    press(Qt::Key_F6);
+    const QSize before = window->size();
+    press(Qt::Key_F7);
+    EXPECT_EQ(window->size(), before);
+    EXPECT_TRUE(shown("pnStatist"));
+    EXPECT_FALSE(shown("pnScience"));
+    EXPECT_EQ(find<QWidget>("pnStatist")->x(), 244);
+    EXPECT_TRUE(item("miStatist")->isChecked());
+    EXPECT_FALSE(item("miScience")->isChecked());
+    EXPECT_FALSE(item("miMax")->isEnabled());
+    // and back
+    press(Qt::Key_F6);
+    EXPECT_EQ(window->size(), before);
+    EXPECT_TRUE(shown("pnScience"));
+    EXPECT_FALSE(shown("pnStatist"));
+}
+
+struct WidthRow {
+    const char* name;
+    std::vector<Qt::Key> keys;
+    std::vector<int> widths;     // after each key
+    std::vector<int> leftShifts; // window x after each key minus x before the first
+};
+
+std::ostream& operator<<(std::ostream& os, const WidthRow& row) { return os << row.name; }
+
+class WidthTest : public LayoutTest, public ::testing::WithParamInterface<WidthRow> {};
+
+TEST_P(WidthTest, WidthsAndMovesFollowTheCommands) {
+    const WidthRow& row = GetParam();
+    window->move(400, 100);
+    const int x0 = window->x();
+    for (std::size_t i = 0; i < row.keys.size(); ++i) {
+        press(row.keys[i]);
+        EXPECT_EQ(window->width(), row.widths[i]) << "after key " << i;
+        EXPECT_EQ(window->x() - x0, row.leftShifts[i]) << "after key " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, WidthTest,
+    ::testing::Values(
+        WidthRow{"ConversionThenScientific", {Qt::Key_F5, Qt::Key_F6}, {415, 643}, {-168, -168}},
+        WidthRow{"ScientificThenConversion", {Qt::Key_F6, Qt::Key_F5}, {474, 643}, {0, -168}},
+        WidthRow{"ConversionOffWithAWidePanel", {Qt::Key_F6, Qt::Key_F5, Qt::Key_F5, Qt::Key_F6},
+                 {474, 643, 476, 246}, {0, -168, -168, -168}},
+        WidthRow{"ConversionOnAndOff", {Qt::Key_F5, Qt::Key_F5}, {415, 246}, {-168, 0}},
+        WidthRow{"StatisticsBesideConversion", {Qt::Key_F5, Qt::Key_F7, Qt::Key_F7}, {415, 643, 415},
+                 {-168, -168, -168}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LayoutTest, ConversionPanelMovesTheKeypadAndWidensTheDisplay) {
+    press(Qt::Key_F5);
+    EXPECT_TRUE(shown("pnConvert"));
+    EXPECT_TRUE(shown("cb1"));
+    EXPECT_TRUE(shown("cb2"));
+    EXPECT_EQ(find<QWidget>("pnInd")->x(), 166);
+    EXPECT_EQ(find<QWidget>("pnSimple")->x(), 166);
+    EXPECT_EQ(find<QWidget>("pnMHist")->x(), 168);
+    EXPECT_EQ(displayWidth(), 240);
+    EXPECT_FALSE(item("miMin")->isEnabled());
+    EXPECT_FALSE(find("pnSize")->isEnabled());
+    press(Qt::Key_F6);
+    EXPECT_EQ(find<QWidget>("pnScience")->x(), 410);
+    EXPECT_EQ(find<QWidget>("pnMemory")->x(), 410);
+    press(Qt::Key_F5);
+    EXPECT_FALSE(shown("pnConvert"));
+    EXPECT_FALSE(shown("cb1"));
+    EXPECT_EQ(find<QWidget>("pnSimple")->x(), 0);
+    EXPECT_EQ(find<QWidget>("pnMHist")->x(), 0);
+    EXPECT_EQ(find<QWidget>("pnScience")->x(), 244);
+    EXPECT_EQ(displayWidth(), 240); // the wide panel still needs the wide display
+    EXPECT_FALSE(item("miMax")->isEnabled());
+}
+
+TEST_F(LayoutTest, ReturnFromConversionToThePlainKeypadUsesA210PixelDisplay) {
+    press({Qt::Key_F5, Qt::Key_F5});
+    EXPECT_EQ(displayWidth(), 210);
+    EXPECT_TRUE(shown("pnSize"));
+    EXPECT_TRUE(find("pnSize")->isEnabled());
+    EXPECT_TRUE(item("miMax")->isEnabled());
+    EXPECT_TRUE(item("miMin")->isEnabled());
+}
+
+TEST_F(LayoutTest, HidingTheScientificPanelBesideConversionKeepsTheSizeItemsDisabled) {
+    press({Qt::Key_F5, Qt::Key_F6, Qt::Key_F6});
+    EXPECT_EQ(window->width(), 415);
+    EXPECT_EQ(displayWidth(), 240);
+    EXPECT_FALSE(item("miMax")->isEnabled());
+    press(Qt::Key_F4);
+    EXPECT_TRUE(window->fullSize()); // no reduced layout beside the conversion panel
+}
+
+class FromReducedTest : public LayoutTest, public ::testing::WithParamInterface<std::pair<Qt::Key, const char*>> {};
+
+TEST_P(FromReducedTest, APanelCommandFirstRestoresTheFullLayout) {
+    const auto& [key, panel] = GetParam();
+    press(Qt::Key_F4);
+    ASSERT_EQ(window->height(), 75);
+    press(key);
+    EXPECT_TRUE(window->fullSize());
+    EXPECT_GE(window->height(), 216);
+    EXPECT_TRUE(item("miMax")->isChecked());
+    EXPECT_TRUE(shown(panel));
+    EXPECT_TRUE(shown("pnSimple"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Panels, FromReducedTest,
+                         ::testing::Values(std::pair{Qt::Key_F5, "pnConvert"}, std::pair{Qt::Key_F6, "pnScience"},
+                                           std::pair{Qt::Key_F7, "pnStatist"}));
+
+TEST_F(LayoutTest, F4TogglesThePlainKeypadOnlyAndDoesNothingBesideAPanel) {
+    press(Qt::Key_F4);
+    EXPECT_EQ(window->size(), QSize(246, 75));
+    EXPECT_TRUE(item("miMin")->isChecked());
+    EXPECT_FALSE(shown("pnSimple"));
+    press(Qt::Key_F4);
+    EXPECT_EQ(window->size(), QSize(246, 216));
+    EXPECT_TRUE(item("miMax")->isChecked());
+
+    press(Qt::Key_F6);
+    press(Qt::Key_F4);
+    EXPECT_EQ(window->size(), QSize(474, 244));
+    EXPECT_TRUE(item("miMax")->isChecked());
+}
+
+TEST_F(LayoutTest, MemoryClearClosesTheRowOnlyWithThePlainKeypad) {
+    type("5^P");
+    ASSERT_EQ(window->height(), 244);
+    window->pressKeypadKey(KeypadKey::MC);
+    EXPECT_EQ(window->height(), 216);
+
+    press(Qt::Key_F7);
+    ASSERT_EQ(window->height(), 244);
+    type("5^P");
+    window->pressKeypadKey(KeypadKey::MC);
+    EXPECT_EQ(window->height(), 244); // the statistics view keeps its memory row
+    EXPECT_TRUE(shown("pnMHist"));
+}
+
+TEST_F(LayoutTest, AClosedListGivesTheKeysBackToTheKeypadWithinATimerTick) {
+    press(Qt::Key_F5);
+    auto* groups = find<QComboBox>("cbVibor");
+    groups->setFocus();
+    groups->showPopup();
+    QTest::qWait(150);
+    groups->hidePopup();
+    QTRY_VERIFY_WITH_TIMEOUT(!groups->hasFocus(), 300);
+    QWidget* focus = QApplication::focusWidget();
+    EXPECT_TRUE(focus == nullptr || !focus->isVisible()) << focus->objectName().toStdString();
+    type("7");
+    EXPECT_EQ(display(), "7 ");
+    EXPECT_EQ(groups->currentIndex(), 0); // the digit did not pick a group
+}
+
+TEST_F(LayoutTest, AnOpenUnitListIsWideAndNarrowsAgainWhenClosed) {
+    press(Qt::Key_F5);
+    auto* units = find<TUnitList>("cb1");
+    ASSERT_EQ(units->width(), 155);
+    units->showPopup();
+    EXPECT_EQ(units->width(), 280);
+    QTest::qWait(150);
+    EXPECT_EQ(units->width(), 280); // the timer leaves an open list wide
+    units->hidePopup();
+    QTRY_COMPARE_WITH_TIMEOUT(units->width(), 155, 300);
+}
+
+class TrayTest : public LayoutTest {
+  protected:
+    void prepareStore(SettingsStore& s) override { s.writeInt("RMinToTray", trayOn ? 1 : 0); }
+    bool trayOn = false;
+};
+
+TEST_F(TrayTest, WithoutTheTraySettingATrayClickDoesNotShowTheWindow) {
+    window->hide();
+    window->RxTrayIcon1Click();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(TrayTest, MinimisingWithoutADesktopTrayLeavesTheWindowAsUsual) {
+    trayOn = true;
+    store->writeInt("RMinToTray", 1);
+    openWindow();
+    window->showMinimized();
+    QTest::qWait(20);
+    // The offscreen desktop has no tray: hiding would leave no way back.
+    EXPECT_TRUE(window->isVisible());
+    window->hide();
+    window->RxTrayIcon1Click();
+    EXPECT_TRUE(window->isVisible());
+}
+
+} // namespace
+} // namespace orv::testing
