@@ -1,0 +1,368 @@
+// The keys of the scientific, statistics and conversion panels, driven through the real widgets.
+#include "button_panel.h"
+#include "conversion_panel.h"
+#include "number_text.h"
+#include "science_panel.h"
+#include "scientific_keys.h"
+#include "window_fixture.h"
+
+#include <QComboBox>
+#include <QRadioButton>
+#include <QTextEdit>
+
+namespace orv::testing {
+namespace {
+
+class PanelTest : public WindowTest {
+  protected:
+    void click(const char* name) {
+        auto* key = find<TButtonPanel>(name);
+        ASSERT_NE(key, nullptr);
+        ASSERT_TRUE(key->isVisible()) << name;
+        QTest::mouseClick(key, Qt::LeftButton);
+    }
+    const CalculatorState& state() const { return window->calculator().state(); }
+    QString hint() const { return window->errorHint().isVisible() ? window->errorHint().text() : QString(); }
+};
+
+// --- Scientific panel: every one-operand key in every angle measure ----------------------------
+
+struct Measure {
+    const char* radio;
+    AngleMeasure measure;
+};
+constexpr Measure kMeasures[] = {{"rbRad", AngleMeasure::Radians},
+                                 {"rbDegr", AngleMeasure::Degrees},
+                                 {"rbGrad", AngleMeasure::Grads},
+                                 {"rbCycle", AngleMeasure::Cycles}};
+
+// Arguments that reach the ordinary values, the domain checks and the silent failures.
+constexpr Extended kArguments[] = {0.5L, -0.75L, 30, 0, 1, 1.5L, -8, 2000};
+
+class EveryKeyTest : public PanelTest, public ::testing::WithParamInterface<Measure> {};
+
+TEST_P(EveryKeyTest, TheKeyShowsWhatTheScienceModuleComputes) {
+    QTest::keyClick(handle(), Qt::Key_F6);
+    QTest::mouseClick(find<QRadioButton>(GetParam().radio), Qt::LeftButton);
+    ASSERT_EQ(window->sciencePanel()->angleMeasure(), GetParam().measure);
+    Calculator& calc = window->calculator();
+    int checked = 0;
+    for (const ScienceKeySpec& key : scienceKeys()) {
+        if (key.command != ScienceCommand::Function) continue;
+        for (Extended x : kArguments) {
+            window->errorHint().hideHint();
+            calc.showResult(x);
+            const QString before = display();
+            const FunctionResult expected = applyScientificKey(key.function, x, GetParam().measure);
+            click(key.name);
+            const std::string where = std::string(key.name) + " of " + generalText(x, calc.separators());
+            switch (expected.outcome) {
+            case FunctionOutcome::Value:
+                EXPECT_EQ(state().CurrentValue, expected.value) << where;
+                EXPECT_EQ(state().FirstOperand, expected.value) << where << ": Obluzh";
+                EXPECT_FALSE(state().Typing) << where;
+                EXPECT_TRUE(hint().isEmpty()) << where;
+                break;
+            case FunctionOutcome::Failure:
+                EXPECT_EQ(state().CurrentValue, x) << where;
+                EXPECT_EQ(display(), before) << where;
+                EXPECT_TRUE(hint().isEmpty()) << where;
+                break;
+            case FunctionOutcome::ArgumentAboveOne:
+            case FunctionOutcome::ArgumentZero:
+                EXPECT_EQ(state().CurrentValue, x) << where;
+                EXPECT_EQ(hint().toStdString(), domainMessage(expected.outcome, calc.messages())) << where;
+                EXPECT_FALSE(hint().isEmpty()) << where;
+                break;
+            }
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 27 * int(std::size(kArguments)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Measures, EveryKeyTest, ::testing::ValuesIn(kMeasures),
+                         [](const auto& info) { return std::string(info.param.radio); });
+
+// --- Scientific panel: key sequences a user types ----------------------------------------------
+
+struct SequenceRow {
+    const char* name;
+    const char* radio;
+    // Items: "k:bpSin" clicks a panel key; anything else is typed on the keyboard.
+    std::vector<const char*> steps;
+    const char* display;
+    const char* hint; // nullptr: no hint
+};
+
+std::ostream& operator<<(std::ostream& os, const SequenceRow& row) { return os << row.name; }
+
+class SequenceTest : public PanelTest, public ::testing::WithParamInterface<SequenceRow> {};
+
+TEST_P(SequenceTest, DisplayAndHintAfterTheKeys) {
+    const SequenceRow& row = GetParam();
+    QTest::keyClick(handle(), Qt::Key_F6);
+    QTest::mouseClick(find<QRadioButton>(row.radio), Qt::LeftButton);
+    for (const char* step : row.steps) {
+        if (std::string_view(step).starts_with("k:")) click(step + 2);
+        else type(step);
+    }
+    EXPECT_EQ(display(), QString::fromUtf8(row.display));
+    EXPECT_EQ(hint(), row.hint ? QString::fromUtf8(row.hint) : QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, SequenceTest,
+    ::testing::Values(
+        SequenceRow{"SineOf30Degrees", "rbDegr", {"30", "k:bpSin"}, "0,5 ", nullptr},
+        SequenceRow{"SineOf100Grads", "rbGrad", {"100", "k:bpSin"}, "1 ", nullptr},
+        SequenceRow{"SineOfAQuarterCycle", "rbCycle", {"0,25", "k:bpSin"}, "1 ", nullptr},
+        SequenceRow{"CosineOf90DegreesIsExactlyZero", "rbDegr", {"90", "k:bpCos"}, "0 ", nullptr},
+        SequenceRow{"ArcTangentInDegrees", "rbDegr", {"1", "k:bpArctg"}, "45 ", nullptr},
+        SequenceRow{"ArcCotangentOfMinusOne", "rbDegr", {"1S", "k:bpArcctg"}, "-45 ", nullptr},
+        SequenceRow{"TrueSecant", "rbRad", {"2", "k:bpSec"}, "-2,40299796172238 ", nullptr},
+        SequenceRow{"ArcSineAboveOne", "rbRad", {"1,5", "k:bpArcsin"}, "1,5 ",
+                    "The value of variable must be <= 1 !"},
+        SequenceRow{"ArcCotangentOfZero", "rbRad", {"0", "k:bpArcctg"}, "0 ",
+                    "The value of variable must not be 0 !"},
+        SequenceRow{"LogarithmOfZeroIsSilent", "rbRad", {"0", "k:bpLn"}, "0 ", nullptr},
+        SequenceRow{"CubeRootKeepsTheSign", "rbRad", {"8S", "k:bp3Root"}, "-2 ", nullptr},
+        SequenceRow{"FactorialRoundsTiesToEven", "rbRad", {"4,5", "k:bpFactorial"}, "24 ", nullptr},
+        SequenceRow{"FactorialOfANegativeIsOne", "rbRad", {"5S", "k:bpFactorial"}, "1 ", nullptr},
+        SequenceRow{"FactorialOverflowChangesNothing", "rbRad", {"1755", "k:bpFactorial"}, "1 755 ", nullptr},
+        SequenceRow{"PowerKey", "rbRad", {"2", "k:bpXY", "10="}, "1 024 ", nullptr},
+        SequenceRow{"PowerOfANegativeBase", "rbRad", {"2S", "k:bpXY", "3="}, "-8 ", nullptr},
+        SequenceRow{"ZeroToTheZero", "rbRad", {"0", "k:bpXY", "0="}, "1 ", nullptr},
+        SequenceRow{"LogarithmToABase", "rbRad", {"8", "k:bpLogXY", "2="}, "3 ", nullptr},
+        SequenceRow{"LogarithmToBaseOneFails", "rbRad", {"8", "k:bpLogXY", "1="}, "8 ", nullptr},
+        SequenceRow{"PiAsASecondOperand", "rbRad", {"2*", "k:bpPI", "="}, "6,28318530717959 ", nullptr},
+        SequenceRow{"SquareReplacesTheFirstOperand", "rbRad", {"2*9", "k:bpX2", "="}, "6 561 ", nullptr},
+        SequenceRow{"CubeKey", "rbRad", {"3", "k:bpX3"}, "27 ", nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PanelTest, ThePowerKeysShowNoOperationSign) {
+    QTest::keyClick(handle(), Qt::Key_F6);
+    type("2+");
+    ASSERT_EQ(sign(), "+");
+    click("bpXY");
+    EXPECT_EQ(sign(), "");
+    EXPECT_EQ(state().PendingOperation, Operation::opPower);
+}
+
+TEST_F(PanelTest, LogarithmToBaseOneTurnsTheDigitsRed) {
+    QTest::keyClick(handle(), Qt::Key_F6);
+    type("8");
+    click("bpLogXY");
+    type("1=");
+    EXPECT_EQ(find("pnOut3")->textColour(), QColor(255, 0, 0));
+}
+
+TEST_F(PanelTest, EveryRunStartsInRadians) {
+    EXPECT_TRUE(find<QRadioButton>("rbRad")->isChecked());
+    EXPECT_EQ(window->sciencePanel()->angleMeasure(), AngleMeasure::Radians);
+}
+
+// --- Statistics panel ---------------------------------------------------------------------------
+
+class StatisticsTest : public PanelTest {
+  protected:
+    void SetUp() override {
+        PanelTest::SetUp();
+        QTest::keyClick(handle(), Qt::Key_F7);
+    }
+    void enter(std::initializer_list<const char*> numbers) {
+        for (const char* n : numbers) {
+            type(n);
+            click("bpStatEnter");
+        }
+    }
+    QTextEdit* list() const { return find<QTextEdit>("mmStat"); }
+    QString after(const char* key) {
+        click(key);
+        return display();
+    }
+};
+
+TEST_F(StatisticsTest, TheTextbookList) {
+    enter({"2", "4", "4", "4", "5", "5", "7", "9"});
+    EXPECT_EQ(list()->toPlainText(), "2\n4\n4\n4\n5\n5\n7\n9\n");
+    EXPECT_EQ(after("bpStatCount"), "8 ");
+    EXPECT_EQ(after("bpStatSumma"), "40 ");
+    EXPECT_EQ(after("bpStatSumma2"), "232 ");
+    EXPECT_EQ(after("bpStatSrednee"), "5 ");
+    EXPECT_EQ(after("bpStatSigmaN"), "2 ");
+    EXPECT_EQ(after("bpStatSigmaNm1"), "2,1380899352994 "); // sqrt(32/7), as many digits as fit
+}
+
+TEST_F(StatisticsTest, AnEmptyListCountsZeroAndTheMeanChangesNothing) {
+    type("7");
+    EXPECT_EQ(after("bpStatSrednee"), "7 ");
+    EXPECT_EQ(after("bpStatSigmaN"), "7 ");
+    EXPECT_EQ(after("bpStatCount"), "0 ");
+    type("7");
+    EXPECT_EQ(after("bpStatSumma"), "0 ");
+    EXPECT_EQ(after("bpStatSumma2"), "0 ");
+}
+
+TEST_F(StatisticsTest, OneEntryHasNoSampleDeviation) {
+    enter({"3"});
+    EXPECT_EQ(after("bpStatSigmaN"), "0 ");
+    type("6");
+    EXPECT_EQ(after("bpStatSigmaNm1"), "6 ");
+}
+
+TEST_F(StatisticsTest, EqualValuesDeviateByZeroDespiteRounding) {
+    enter({"0,1", "0,1", "0,1"});
+    EXPECT_EQ(after("bpStatSigmaN"), "0 ");
+    EXPECT_EQ(after("bpStatSigmaNm1"), "0 ");
+}
+
+TEST_F(StatisticsTest, ABlankLineCountsButStopsEveryOtherKey) {
+    enter({"2", "4"});
+    list()->setPlainText(QStringLiteral("2\n\n4\n"));
+    EXPECT_EQ(after("bpStatCount"), "3 ");
+    EXPECT_EQ(after("bpStatSumma"), "3 ");
+    EXPECT_EQ(after("bpStatSrednee"), "3 ");
+}
+
+TEST_F(StatisticsTest, HandEditsCountAndAMissingLastBreakIsPutBack) {
+    list()->setPlainText(QStringLiteral("1\n2"));
+    enter({"3"});
+    EXPECT_EQ(list()->toPlainText(), "1\n2\n3\n");
+    EXPECT_EQ(after("bpStatSumma"), "6 ");
+}
+
+TEST_F(StatisticsTest, AfterEnteringADigitStartsANewNumber) {
+    enter({"12"});
+    type("5");
+    EXPECT_EQ(display(), "5 ");
+    EXPECT_EQ(list()->toPlainText(), "12\n");
+}
+
+TEST_F(StatisticsTest, AStatisticCompletesAnOperationBegunBeforeIt) {
+    enter({"1", "2"});
+    window->pressKeypadKey(KeypadKey::C);
+    type("10+");
+    click("bpStatSumma");
+    type("=");
+    EXPECT_EQ(display(), "13 ");
+}
+
+TEST_F(StatisticsTest, TheListSurvivesSwitchingToTheScientificPanelAndBack) {
+    enter({"4"});
+    QTest::keyClick(handle(), Qt::Key_F6);
+    QTest::keyClick(handle(), Qt::Key_F7);
+    EXPECT_EQ(list()->toPlainText(), "4\n");
+}
+
+// --- Conversion panel ----------------------------------------------------------------------------
+
+class ConversionTest : public PanelTest {
+  protected:
+    void SetUp() override {
+        PanelTest::SetUp();
+        QTest::keyClick(handle(), Qt::Key_F5);
+    }
+    void pickGroup(int group) {
+        auto* groups = find<QComboBox>("cbVibor");
+        groups->setCurrentIndex(group);
+        emit groups->activated(group);
+    }
+    void pickUnits(const char* from, const char* to) {
+        auto* cb1 = find<QComboBox>("cb1");
+        auto* cb2 = find<QComboBox>("cb2");
+        cb1->setCurrentIndex(cb1->findText(QString::fromUtf8(from)));
+        cb2->setCurrentIndex(cb2->findText(QString::fromUtf8(to)));
+        ASSERT_GE(cb1->currentIndex(), 0) << from;
+        ASSERT_GE(cb2->currentIndex(), 0) << to;
+    }
+};
+
+struct ConversionRow {
+    const char* name;
+    int group;
+    const char* upper; // cb1
+    const char* lower; // cb2
+    const char* typed;
+    bool down;         // RxSpeedButton8 (cb1 -> cb2), else RxSpeedButton7
+    const char* display;
+    const char* hint;
+};
+
+std::ostream& operator<<(std::ostream& os, const ConversionRow& row) { return os << row.name; }
+
+class ConversionRowTest : public ConversionTest, public ::testing::WithParamInterface<ConversionRow> {};
+
+TEST_P(ConversionRowTest, Converts) {
+    const ConversionRow& row = GetParam();
+    pickGroup(row.group);
+    pickUnits(row.upper, row.lower);
+    type(row.typed);
+    click(row.down ? "RxSpeedButton8" : "RxSpeedButton7");
+    EXPECT_EQ(display(), QString::fromUtf8(row.display));
+    EXPECT_EQ(hint(), row.hint ? QString::fromUtf8(row.hint) : QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ConversionRowTest,
+    ::testing::Values(
+        ConversionRow{"BoilingWater", 4, "Celsius' degree", "Fahrenheit's degree", "100", true, "212 ", nullptr},
+        ConversionRow{"MinusFortyBothWays", 4, "Celsius' degree", "Fahrenheit's degree", "40S", false, "-40 ", nullptr},
+        ConversionRow{"AbsoluteZero", 4, "Celsius' degree", "Kelvin's degree", "0", false, "-273,15 ", nullptr},
+        ConversionRow{"BelowAbsoluteZero", 4, "Celsius' degree", "Kelvin's degree", "300S", true, "-300 ",
+                      "The temperature in Celsius' degrees can not be lower than  -273.15 !"},
+        ConversionRow{"NegativeKelvin", 4, "Celsius' degree", "Kelvin's degree", "1S", false, "-1 ",
+                      "The temperature in Kelvin's degrees can not be lower than  0 !"},
+        ConversionRow{"MeterToFoot", 0, "Meter", "Foot", "1", true, "3,28083989501312 ", nullptr},
+        // 3.28083989501312 x 0.3048 = 0.999999999999998976...: fifteen digits keep the last 9.
+        ConversionRow{"FootBackToMeter", 0, "Meter", "Foot", "3,28083989501312", false, "0,999999999999999 ",
+                      nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ConversionTest, TheConvertedValueCompletesAnOperationBegunBeforeIt) {
+    pickGroup(0);
+    pickUnits("Kilometer", "Meter");
+    type("2+1");
+    click("RxSpeedButton8");
+    type("=");
+    EXPECT_EQ(display(), "1 002 ");
+}
+
+TEST_F(ConversionTest, TheSameUnitRoundsTo15Digits) {
+    QTest::keyClick(handle(), Qt::Key_F6);
+    click("bpPI");
+    click("RxSpeedButton8");
+    EXPECT_EQ(state().EntryText, "3,14159265358979");
+    EXPECT_EQ(state().CurrentValue, parseNumber("3,14159265358979", window->calculator().separators()));
+}
+
+TEST_F(ConversionTest, AnotherGroupPutsBothListsOnTheirFirstUnit) {
+    pickGroup(0);
+    pickUnits("Foot", "Mile");
+    pickGroup(3);
+    EXPECT_EQ(find<QComboBox>("cb1")->currentIndex(), 0);
+    EXPECT_EQ(find<QComboBox>("cb2")->currentIndex(), 0);
+    EXPECT_EQ(window->conversionPanel()->convertGroup(), 3);
+    EXPECT_EQ(find<QComboBox>("cb1")->count(), 42);
+}
+
+TEST_F(ConversionTest, AppliedLanguageKeepsTheGroupAndResetsTheUnits) {
+    pickGroup(4);
+    pickUnits("Kelvin's degree", "Rankin's degree");
+    window->SetLang(0);
+    EXPECT_EQ(find<QComboBox>("cbVibor")->currentText(), "Temperature");
+    EXPECT_EQ(find<QComboBox>("cb1")->currentIndex(), 0);
+    EXPECT_EQ(find<QComboBox>("cb2")->currentIndex(), 0);
+}
+
+class RussianConversionTest : public ConversionTest {
+    void prepareStore(SettingsStore& s) override { s.writeInt("RLang", 1); }
+};
+
+TEST_F(RussianConversionTest, UnitAndGroupNamesAreRussian) {
+    EXPECT_EQ(find<QComboBox>("cbVibor")->itemText(0), QString::fromUtf8("Длина"));
+    EXPECT_EQ(find<QComboBox>("cb1")->itemText(0), QString::fromUtf8("Метр"));
+}
+
+} // namespace
+} // namespace orv::testing
