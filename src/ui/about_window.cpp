@@ -128,7 +128,6 @@ TAbout::TAbout(const TCalculator& calculator, QWidget* parent)
       calculator_(calculator) {
     setObjectName(QStringLiteral("TAbout"));
     setWindowTitle(QStringLiteral("About")); // the same in both languages
-    setModal(true);
     setFixedSize(kWidth, kHeight);
 
     bevel(this, "Bevel2", {0, 0, 253, 113});

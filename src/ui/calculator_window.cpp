@@ -135,8 +135,12 @@ TCalculator::TCalculator(SettingsStore& store, Separators separators, QWidget* p
     calc_.setGroupThousands(settings_.GroupThousands);
 
     std::array<Extended, kRegisterCount> registers{};
-    for (int i = 0; i < kRegisterCount; ++i)
-        registers[i] = parseNumber(restored_.registers[i].toStdString(), calc_.separators()).value_or(0);
+    // The first register text that is not a number ends the restore: it and the later ones stay 0.
+    for (int i = 0; i < kRegisterCount; ++i) {
+        const auto number = parseNumber(restored_.registers[i].toStdString(), calc_.separators());
+        if (!number) break;
+        registers[i] = *number;
+    }
     calc_.restoreWorkingState(restored_.entryText.toStdString(), restored_.decimalEntered, registers,
                               restored_.memoryUsed);
     showSign(Calculator::signOf(Operation::opNone));

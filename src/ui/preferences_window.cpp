@@ -58,7 +58,6 @@ TPreForm::TPreForm(SettingsStore& store, TCalculator& calculator, QWidget* paren
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       store_(store), calculator_(calculator) {
     setObjectName(QStringLiteral("TPreForm"));
-    setModal(true);
     setFixedSize(kWidth, kHeight);
     buildControls();
     SetLang(0); // designed in English

@@ -1,0 +1,327 @@
+// The Preferences and About windows and the help commands, driven through their controls.
+#include "window_fixture.h"
+
+#include "about_window.h"
+#include "evaluator_window.h"
+#include "help_viewer.h"
+#include "main_window_panel_texts.h"
+#include "preferences_texts.h"
+#include "preferences_window.h"
+#include "settings_values.h"
+#include "shell_link.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSystemTrayIcon>
+#include <QToolButton>
+
+namespace orv::testing {
+namespace {
+
+// Collects what the program asks the desktop to open instead of starting a browser.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+  public:
+    UrlRecorder() {
+        for (const char* scheme : {"file", "http", "mailto"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
+    }
+    ~UrlRecorder() override {
+        for (const char* scheme : {"file", "http", "mailto"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    QList<QUrl> urls;
+  public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+class ShellTest : public WindowTest {
+  public:
+    void SetUp() override {
+        WindowTest::SetUp();
+        about = std::make_unique<TAbout>(*window, window.get());
+        evaluator = std::make_unique<TEvaluator>(window->calculator(), *store, window->errorHint(), window.get());
+        prefs = std::make_unique<TPreForm>(*store, *window, window.get());
+        attachShell(*window, *about, *evaluator, *prefs);
+    }
+    void TearDown() override {
+        prefs.reset();
+        evaluator.reset();
+        about.reset();
+        WindowTest::TearDown();
+    }
+
+    template <typename T> T* pref(const char* name) const {
+        T* w = prefs->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    void openPrefs() {
+        prefs->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(prefs.get()));
+    }
+    // Near the left edge: a check box takes clicks only on its box and its text.
+    void click(const char* name) {
+        QAbstractButton* b = pref<QAbstractButton>(name);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+    }
+    void chooseLanguage(int index) {
+        auto* list = pref<QComboBox>("cbLang");
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+    QByteArray settingsFile() const {
+        store->flush();
+        QFile f(dir.filePath(QStringLiteral("Orvantis.conf")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    std::unique_ptr<TAbout> about;
+    std::unique_ptr<TEvaluator> evaluator;
+    std::unique_ptr<TPreForm> prefs;
+};
+
+TEST_F(ShellTest, CancelWritesNothing) {
+    const QByteArray before = settingsFile();
+    openPrefs();
+    click("ckbThou");
+    click("bI");
+    chooseLanguage(1);
+    pref<QSpinBox>("spFontSize")->setValue(7);
+    click("bbNo");
+    EXPECT_FALSE(prefs->isVisible());
+    EXPECT_EQ(settingsFile(), before);
+    EXPECT_EQ(window->windowTitle(), "Orvantis");
+    // The next activation shows the stored values again.
+    openPrefs();
+    EXPECT_TRUE(pref<QCheckBox>("ckbThou")->isChecked());
+    EXPECT_EQ(pref<QSpinBox>("spFontSize")->value(), 10);
+    EXPECT_EQ(pref<QComboBox>("cbLang")->currentIndex(), 0);
+    EXPECT_EQ(prefs->windowTitle(), "Preferences");
+}
+
+TEST_F(ShellTest, StayOnTopTakesEffectOnlyThroughOk) {
+    openPrefs();
+    click("cbkStayOnTop");
+    EXPECT_TRUE(pref<QPushButton>("bbApply")->isEnabled());
+    click("bbApply");
+    EXPECT_FALSE(pref<QPushButton>("bbApply")->isEnabled());
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(store->readInt(value::RStayOnTop), 1);
+    click("bbOk");
+    EXPECT_FALSE(prefs->isVisible());
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(store->readInt(value::RStayOnTop), 0);
+    EXPECT_TRUE(window->isVisible()); // changing the flag must not leave the window hidden
+}
+
+struct StyleRow {
+    const char* name;
+    int storedCode;
+    const char* presses; // "B" and "I"
+    int appliedCode;
+};
+
+class StyleCodeTest : public ShellTest, public ::testing::WithParamInterface<StyleRow> {
+    void prepareStore(SettingsStore& s) override { s.writeInt(value::RIndFontStyle, GetParam().storedCode); }
+};
+
+TEST_P(StyleCodeTest, TogglesGiveTheStoredCode) {
+    openPrefs();
+    for (const char* p = GetParam().presses; *p; ++p)
+        click(*p == 'B' ? "bB" : "bI");
+    EXPECT_EQ(pref<QToolButton>("bB")->isChecked(), GetParam().appliedCode == 2 || GetParam().appliedCode == 4);
+    EXPECT_EQ(pref<QToolButton>("bI")->isChecked(), GetParam().appliedCode >= 3);
+    click("bbApply");
+    EXPECT_EQ(store->readInt(value::RIndFontStyle), GetParam().appliedCode);
+    const QFont digits = find("pnOut3")->font();
+    EXPECT_EQ(digits.bold(), GetParam().appliedCode == 2 || GetParam().appliedCode == 4);
+    EXPECT_EQ(digits.italic(), GetParam().appliedCode >= 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, StyleCodeTest,
+                         ::testing::Values(StyleRow{"regularThenBoldItalic", 1, "BI", 4},
+                                           StyleRow{"boldItalicLessBold", 1, "BIB", 3},
+                                           StyleRow{"defaultLessBold", 2, "B", 1},
+                                           StyleRow{"italicPlusBold", 3, "B", 4},
+                                           StyleRow{"untouchedBoldItalic", 4, "", 4}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class OversizedFontTest : public ShellTest {
+    void prepareStore(SettingsStore& s) override { s.writeInt(value::RIndFontSize, 14); }
+};
+
+TEST_F(OversizedFontTest, SizeFourteenShowsTenAndAppliesTen) {
+    openPrefs();
+    EXPECT_EQ(pref<QSpinBox>("spFontSize")->value(), 10);
+    EXPECT_FALSE(pref<QPushButton>("bbApply")->isEnabled()); // reloading is not an edit
+    click("ckbThou");
+    click("bbApply");
+    EXPECT_EQ(store->readInt(value::RIndFontSize), 10);
+}
+
+TEST_F(ShellTest, TheTrayBoxShowsAndHidesTheIconAndIsReloaded) {
+    auto* tray = window->findChild<QSystemTrayIcon*>();
+    ASSERT_NE(tray, nullptr);
+    openPrefs();
+    click("cbMinToTray");
+    click("bbApply");
+    EXPECT_FALSE(tray->isVisible());
+    EXPECT_EQ(store->readInt(value::RMinToTray), 0);
+    click("bbNo");
+    openPrefs();
+    EXPECT_FALSE(pref<QCheckBox>("cbMinToTray")->isChecked());
+    click("cbMinToTray");
+    click("bbApply");
+    EXPECT_TRUE(tray->isVisible());
+}
+
+TEST_F(ShellTest, RussianSwitchesThisWindowAtOnceAndTheOthersOnApply) {
+    window->findChild<QAction*>(QStringLiteral("miConvert"))->trigger();
+    auto* groups = find<QComboBox>("cbVibor");
+    groups->setCurrentIndex(4);
+    openPrefs();
+    chooseLanguage(1);
+    EXPECT_EQ(prefs->windowTitle(), QString::fromUtf8("Настройка"));
+    EXPECT_EQ(pref<QPushButton>("bbNo")->text(), QString::fromUtf8("Отмена"));
+    EXPECT_EQ(window->windowTitle(), "Orvantis"); // waits for Apply
+    click("bbApply");
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Вычислитель"));
+    EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("miConvert"))->text(), QString::fromUtf8("Перевод величин"));
+    EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("miStatist"))->text(), QString::fromUtf8("Статистический"));
+    EXPECT_EQ(groups->itemText(0), QString::fromUtf8("Длина"));
+    EXPECT_EQ(groups->itemText(9), QString::fromUtf8("Приставки"));
+    EXPECT_EQ(groups->currentIndex(), 4);
+    EXPECT_EQ(find<QComboBox>("cb1")->itemText(0), QString::fromUtf8("Градус Цельсия"));
+    EXPECT_EQ(find("pnM7")->toolTip(), QString::fromUtf8("  Ячейка памяти"));
+    EXPECT_EQ(evaluator->windowTitle(), QString::fromUtf8("Режим вычисления выражений"));
+    EXPECT_EQ(store->readInt(value::RLang), 1);
+    EXPECT_EQ(window->calculator().messages().DivideByZeroMessage, "Нельзя делить на ноль!");
+}
+
+TEST_F(ShellTest, ColoursReachTheMainWindowTheEvaluatorAndTheAboutCredits) {
+    openPrefs();
+    auto* background = pref<QComboBox>("cbIndColor");
+    background->setCurrentIndex(background->findData(0x808000)); // teal
+    emit background->activated(background->currentIndex());
+    auto* digits = pref<QComboBox>("cbIndFontColor");
+    digits->setCurrentIndex(digits->findData(0x00FFFF)); // yellow
+    emit digits->activated(digits->currentIndex());
+    EXPECT_EQ(pref<TextPanel>("pnOutPref")->background(), QColor(0, 0x80, 0x80));
+    EXPECT_EQ(find("pnOut3")->background(), QColor(Qt::white)); // preview only until Apply
+    click("bbOk");
+    EXPECT_EQ(find("pnOut3")->background(), QColor(0, 0x80, 0x80));
+    EXPECT_EQ(find("pnOut3")->textColour(), QColor(0xFF, 0xFF, 0));
+    EXPECT_EQ(store->readInt(value::RIndColor), 0x808000);
+    auto* field = evaluator->findChild<QLineEdit*>(QStringLiteral("edA"));
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->palette().color(QPalette::Base), QColor(0, 0x80, 0x80));
+    EXPECT_EQ(field->palette().color(QPalette::Text), QColor(0xFF, 0xFF, 0));
+
+    about->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(about.get()));
+    EXPECT_EQ(about->scroller()->palette().color(QPalette::Window), QColor(0, 0x80, 0x80));
+    EXPECT_EQ(about->scroller()->palette().color(QPalette::WindowText), QColor(0xFF, 0xFF, 0));
+}
+
+TEST_F(ShellTest, GroupingOffReachesTheDisplayAtItsNextUpdate) {
+    type("1234567");
+    openPrefs();
+    click("ckbThou");
+    EXPECT_EQ(pref<TextPanel>("pnOutPref")->text(), "123456789.0123");
+    click("bbOk");
+    EXPECT_EQ(store->readInt(value::RThouSepOn), 0);
+    type("8");
+    EXPECT_EQ(display(), "12345678 ");
+}
+
+TEST_F(ShellTest, AboutScrollsOnlyWhileShownAndLoops) {
+    EXPECT_FALSE(about->scroller()->isRunning());
+    about->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(about.get()));
+    EXPECT_TRUE(about->scroller()->isRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(about->scroller()->offset() >= 3, 2000);
+    // One loop is the panel's height plus the text's: after it the text enters again.
+    const int loop = about->scroller()->height() + about->scroller()->textHeight();
+    while (about->scroller()->offset() < loop)
+        about->scroller()->step();
+    about->scroller()->step();
+    EXPECT_EQ(about->scroller()->offset(), 0);
+    QTest::keyClick(about.get(), Qt::Key_Return);
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_FALSE(about->scroller()->isRunning());
+}
+
+TEST_F(ShellTest, AboutLinksLightUpAndOpenTheirAddresses) {
+    UrlRecorder recorder;
+    about->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(about.get()));
+    auto* url = about->findChild<LinkLabel*>(QStringLiteral("RxlbURL"));
+    auto* mail = about->findChild<LinkLabel*>(QStringLiteral("RxlbMail"));
+    ASSERT_TRUE(url && mail);
+    url->setHighlighted(true);
+    EXPECT_EQ(url->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
+    EXPECT_EQ(url->cursor().shape(), Qt::PointingHandCursor);
+    url->setHighlighted(false);
+    EXPECT_EQ(url->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
+    QTest::mouseClick(url, Qt::LeftButton);
+    QTest::mouseClick(mail, Qt::LeftButton);
+    ASSERT_EQ(recorder.urls.size(), 2);
+    EXPECT_EQ(recorder.urls[0], QUrl(QStringLiteral("http://%1").arg(QLatin1String(kMakerWebHost))));
+    EXPECT_EQ(recorder.urls[1], QUrl(QStringLiteral("mailto:%1").arg(QLatin1String(kMakerMail))));
+    EXPECT_TRUE(about->scroller()->isRunning()); // the links do not close the window
+    about->bb1Click();
+}
+
+TEST_F(ShellTest, HelpOpensAtEachWindowsTopic) {
+    ASSERT_FALSE(helpIndexPath().isEmpty()) << "the help is copied beside the test program";
+    UrlRecorder recorder;
+    window->findChild<QAction*>(QStringLiteral("miContens"))->trigger();
+    openPrefs();
+    QTest::keyClick(prefs.get(), Qt::Key_F1);
+    click("bbHelp");
+    emit evaluator->helpRequested(TEvaluator::kHelpTopic);
+    window->findChild<QAction*>(QStringLiteral("miPage"))->trigger();
+    ASSERT_EQ(recorder.urls.size(), 5);
+    EXPECT_TRUE(recorder.urls[0].isLocalFile());
+    EXPECT_TRUE(recorder.urls[0].fragment().isEmpty());
+    EXPECT_EQ(recorder.urls[1].fragment(), "topic80");
+    EXPECT_EQ(recorder.urls[2].fragment(), "topic80");
+    EXPECT_EQ(recorder.urls[3].fragment(), "topic1220");
+    EXPECT_EQ(recorder.urls[4].scheme(), "http");
+    // Every topic a window opens exists as an anchor of the bundled help.
+    QFile help(helpIndexPath());
+    ASSERT_TRUE(help.open(QIODevice::ReadOnly));
+    const QByteArray html = help.readAll();
+    for (const int topic : {kMainWindowHelpTopic, TPreForm::kHelpTopic, TEvaluator::kHelpTopic})
+        EXPECT_TRUE(html.contains(QStringLiteral("id=\"topic%1\"").arg(topic).toUtf8())) << topic;
+}
+
+TEST_F(ShellTest, EveryTextOfTheLanguageTablesHasItsControl) {
+    window->findChild<QAction*>(QStringLiteral("miConvert"))->trigger();
+    window->findChild<QAction*>(QStringLiteral("miScience"))->trigger();
+    window->findChild<QAction*>(QStringLiteral("miStatist"))->trigger();
+    const std::pair<QWidget*, std::span<const LanguageText>> tables[] = {
+        {prefs.get(), preferencesTexts()}, {window.get(), mainWindowPanelTexts()}};
+    for (const auto& [owner, table] : tables)
+        for (const LanguageText& row : table)
+            EXPECT_TRUE(owner->objectName() == QLatin1String(row.control) ||
+                        owner->findChild<QObject*>(QString::fromLatin1(row.control)))
+                << row.control;
+}
+
+TEST_F(ShellTest, TheShellCommandsAreEnabledOnceTheirWindowsExist) {
+    for (const char* name : {"miPrefer", "miContens", "miPage", "miAbout"})
+        EXPECT_TRUE(window->findChild<QAction*>(QString::fromLatin1(name))->isEnabled()) << name;
+}
+
+} // namespace
+} // namespace orv::testing
+
+#include "shell_test.moc"

@@ -1,0 +1,202 @@
+// Start-up and exit through the real main window: what a first run writes, what a stored
+// working state brings back, and how damaged or edited values fall back.
+#include "window_fixture.h"
+
+#include "main_window_restore.h"
+#include "settings_values.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+
+#include <map>
+
+namespace orv::testing {
+namespace {
+
+QAction* action(const TCalculator& window, const char* name) {
+    return window.findChild<QAction*>(QString::fromLatin1(name));
+}
+
+// A window started from seeded values; `restart()` closes it (saving) and starts a new one.
+class StartupTest : public WindowTest {
+  public:
+    std::map<QString, QVariant> seed;
+
+    void SetUp() override {} // each test seeds first, then calls start()
+    void start() {
+        WindowTest::SetUp();
+    }
+    void prepareStore(SettingsStore& s) override {
+        for (const auto& [name, value] : seed) {
+            if (value.typeId() == QMetaType::QString)
+                s.writeString(name, value.toString());
+            else
+                s.writeInt(name, value.toInt());
+        }
+    }
+    void restart() {
+        window->close();
+        window.reset();
+        openWindow();
+    }
+    void trigger(const char* name) { action(*window, name)->trigger(); }
+};
+
+TEST_F(StartupTest, FirstRunWritesEveryDefaultAndShowsThePlainEnglishKeypad) {
+    start();
+    const std::pair<const char*, QVariant> defaults[] = {
+        {value::RThouSepOn, 1},     {value::RIndColor, 0xFFFFFF}, {value::RIndFontColor, 0x800000},
+        {value::RMinToTray, 1},     {value::RStayOnTop, 1},       {value::RLang, 0},
+        {value::RIndFontSize, 10},  {value::RIndFontStyle, 2},    {value::RDecSepState, 0},
+        {value::RMinState, 1},      {value::RMemState, 0},        {value::RCalcMode, 0},
+        {value::RConvertItem, 0},   {value::RIndFontName, QStringLiteral("MS Sans Serif")},
+        {value::RZ, QString()},
+    };
+    for (const auto& [name, expected] : defaults) {
+        if (expected.typeId() == QMetaType::QString)
+            EXPECT_EQ(store->readString(name), expected.toString()) << name;
+        else
+            EXPECT_EQ(store->readInt(name), expected.toInt()) << name;
+    }
+    for (int n = 1; n <= 10; ++n)
+        EXPECT_EQ(store->readString(value::registerValueName(n)), QString()) << n;
+    EXPECT_FALSE(store->hasValue(value::RZM)); // written at exit only
+
+    EXPECT_EQ(window->size(), QSize(246, 216));
+    EXPECT_EQ(find("pnOut3")->background(), QColor(Qt::white));
+    EXPECT_EQ(find("pnOut3")->textColour(), QColor(0, 0, 0x80));
+    EXPECT_TRUE(find("pnOut3")->font().bold());
+    EXPECT_EQ(find("pnOut3")->font().pointSize(), 10);
+    EXPECT_EQ(window->windowTitle(), "Orvantis");
+    EXPECT_EQ(action(*window, "miConvert")->text(), "Converting");
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(display(), "0 ");
+    for (const Extended r : window->calculator().state().MemoryRegisters)
+        EXPECT_EQ(r, 0);
+}
+
+TEST_F(StartupTest, ScientificAndConversionComeBackAt643) {
+    start();
+    find<QComboBox>("cbVibor")->setCurrentIndex(3);
+    trigger("miConvert");
+    trigger("miScience");
+    restart();
+    EXPECT_EQ(store->readInt(value::RCalcMode), 11);
+    EXPECT_EQ(store->readInt(value::RConvertItem), 3);
+    EXPECT_EQ(window->width(), 643);
+    EXPECT_TRUE(action(*window, "miConvert")->isChecked());
+    EXPECT_TRUE(action(*window, "miScience")->isChecked());
+    EXPECT_EQ(find<QComboBox>("cbVibor")->currentIndex(), 3);
+}
+
+TEST_F(StartupTest, ReducedLayoutComesBackReduced) {
+    start();
+    window->MaxMinClick();
+    restart();
+    EXPECT_EQ(store->readInt(value::RMinState), 0);
+    EXPECT_FALSE(window->fullSize());
+    EXPECT_EQ(window->height(), TCalculator::kHeightReduced);
+}
+
+TEST_F(StartupTest, AStoredPanelWinsOverAStoredReducedLayout) {
+    seed = {{value::RMinState, 0}, {value::RCalcMode, 1}};
+    start();
+    EXPECT_TRUE(window->fullSize());
+    EXPECT_EQ(window->size(), QSize(474, 244));
+    EXPECT_EQ(shownPanelsCode(*window), 1);
+}
+
+TEST_F(StartupTest, RegistersStopAtTheFirstTextThatIsNotANumber) {
+    seed = {{"RZM1", QStringLiteral("1,5")}, {"RZM2", QStringLiteral("-2")}, {"RZM3", QStringLiteral("abc")},
+            {"RZM4", QStringLiteral("4")}};
+    start();
+    const auto& registers = window->calculator().state().MemoryRegisters;
+    EXPECT_EQ(registers[0], 1.5L);
+    EXPECT_EQ(registers[1], -2.0L);
+    for (int i = 2; i < 10; ++i)
+        EXPECT_EQ(registers[i], 0) << "M" << i + 1;
+    EXPECT_EQ(memoryLine(), "1,5 ");
+}
+
+TEST_F(StartupTest, AnEntryThatIsNotANumberShowsZero) {
+    seed = {{value::RZ, QStringLiteral("12x")}, {value::RDecSepState, 1}};
+    start();
+    EXPECT_EQ(display(), "0 ");
+    EXPECT_EQ(window->calculator().state().CurrentValue, 0);
+    EXPECT_TRUE(window->calculator().state().DecimalEntered); // kept as read
+}
+
+class UnknownPanelCodeTest : public StartupTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(UnknownPanelCodeTest, ShowsNoPanelAndIsRewrittenFromTheRealState) {
+    seed = {{value::RCalcMode, GetParam()}};
+    start();
+    EXPECT_EQ(window->width(), 246);
+    EXPECT_EQ(shownPanelsCode(*window), 0);
+    restart();
+    EXPECT_EQ(store->readInt(value::RCalcMode), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, UnknownPanelCodeTest, ::testing::Values(3, 13, -1));
+
+TEST_F(StartupTest, AnUnknownLanguageKeepsTheDesignedTexts) {
+    seed = {{value::RLang, 2}};
+    start();
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Вычислитель"));
+    EXPECT_EQ(action(*window, "miConvert")->text(), QString::fromUtf8("Перевод величин"));
+    // The unit lists are English for anything but Russian.
+    EXPECT_EQ(find<QComboBox>("cb1")->itemText(0), "Meter");
+}
+
+TEST_F(StartupTest, TheSizeButtonsHintFollowsTheLayout) {
+    start();
+    EXPECT_EQ(find("pnSize")->toolTip(), "Minimize");
+    QTest::keyClick(handle(), Qt::Key_F4);
+    EXPECT_EQ(find("pnSize")->toolTip(), "Maximize");
+    QTest::keyClick(handle(), Qt::Key_F4);
+    EXPECT_EQ(find("pnSize")->toolTip(), "Minimize");
+}
+
+TEST_F(StartupTest, MessagesFollowTheLanguage) {
+    seed = {{value::RLang, 1}};
+    start();
+    EXPECT_EQ(window->calculator().messages().DivideByZeroMessage, "Нельзя делить на ноль!");
+    window->SetLang(0);
+    EXPECT_EQ(window->calculator().messages().DivideByZeroMessage, "It is impossible to divide into a zero!");
+}
+
+// Damaged files and wrong-typed values start with the defaults, silently.
+struct DamagedFile {
+    const char* name;
+    QByteArray content;
+};
+
+class DamagedSettingsTest : public ::testing::TestWithParam<DamagedFile> {};
+
+TEST_P(DamagedSettingsTest, StartsWithTheDefaults) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Orvantis.conf"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(GetParam().content);
+    file.close();
+    auto store = openSettingsFile(path);
+    TCalculator window(*store, Separators{",", " "});
+    EXPECT_EQ(window.settings().Language, 0);
+    EXPECT_EQ(window.settings().DigitFontSize, 10);
+    EXPECT_EQ(window.settings().IndicatorColor, 0xFFFFFF);
+    EXPECT_EQ(window.size(), QSize(246, 216));
+    EXPECT_EQ(store->readInt(value::RLang), 0); // the default replaced what could not be read
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedSettingsTest,
+    ::testing::Values(DamagedFile{"binary", QByteArray("\x00\xff\xfe\x01\x80garbage\n\x00=\x00", 16)},
+                      DamagedFile{"wrongTypes", "RLang=\"abc\"\nRIndFontSize=\"big\"\nRIndColor=\"white\"\n"},
+                      DamagedFile{"truncated", "RLang=\nRIndFontSize\nRIndColor=\"12"},
+                      DamagedFile{"empty", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace orv::testing
