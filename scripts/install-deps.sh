@@ -6,7 +6,7 @@ packages=(
     clang libclang-rt-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev
-    xvfb xauth imagemagick fonts-dejavu-core
+    xvfb xauth xdotool imagemagick fonts-dejavu-core
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Round trip through the real program on a private X server with a private HOME: type a number,
+# store it in a register, open the conversion and scientific panels, switch to Russian in
+# Preferences, stop the program with SIGINT, start it again, type once more and stop it with
+# SIGTERM. Both stops must save the working state; the second run must have restored the first
+# run's state, or it would have saved something else. Exits 77 (skipped) without Xvfb or xdotool.
+set -euo pipefail
+program=${1:?usage: round_trip.sh PATH_TO_ORVANTIS}
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A free display number, chosen by the server itself.
+exec 3<> "$work/displayfd"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -1 "$work/displayfd")"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" LC_ALL=C.UTF-8
+unset QT_QPA_PLATFORM
+mkdir -p "$HOME"
+conf="$XDG_CONFIG_HOME/Orvantis/Orvantis.conf"
+
+fail() { echo "FAIL: $*"; [ -f "$conf" ] && cat "$conf"; exit 1; }
+value() { sed -n "s/^$1=\"\{0,1\}\([^\"]*\)\"\{0,1\}$/\1/p" "$conf"; } # strings are quoted
+expect() { [ "$(value "$1")" = "$2" ] || fail "$1 is '$(value "$1")', expected '$2' ($3)"; }
+
+start() {
+    "$program" >"$work/run.log" 2>&1 &
+    app=$!
+    pids+=("$app")
+    window=$(xdotool search --sync --onlyvisible --pid "$app" --name . | head -1)
+    [ -n "$window" ] || fail "no window"
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    # Click the empty end of the menu bar to give the window the keyboard.
+    xdotool mousemove $((X + 235)) $((Y + 10)) click 1
+    sleep 0.3
+}
+
+stop() {
+    kill "-$1" "$app"
+    for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$app" 2>/dev/null && fail "still running after SIG$1"
+    wait "$app" || fail "SIG$1 ended the program with status $?"
+}
+
+# First run.
+start
+xdotool type --delay 50 "1234.5"
+xdotool key ctrl+p F5 F6
+sleep 0.3
+xdotool key F2
+prefs=$(xdotool search --sync --onlyvisible --name '^Preferences$' | head -1)
+eval "$(xdotool getwindowgeometry --shell "$prefs")"
+xdotool mousemove $((X + 300)) $((Y + 176)) click 1 # the language list
+sleep 0.3
+xdotool key Down Return
+sleep 0.2
+xdotool mousemove $((X + 41)) $((Y + 214)) click 1 # OK
+sleep 0.3
+stop INT
+[ -f "$conf" ] || fail "nothing saved after SIGINT"
+expect RZ 1234.5 "the display"
+expect RZM1 1234.5 "M+"
+expect RMemState 1 "memory row"
+expect RCalcMode 11 "conversion and scientific panels"
+expect RLang 1 "Russian applied with OK"
+
+# Second run: the same state comes back; a new entry reaches the file through SIGTERM.
+start
+xdotool type --delay 50 "7"
+sleep 0.2
+stop TERM
+expect RZ 7 "typed in the second run"
+expect RZM1 1234.5 "register restored and saved again"
+expect RZM 1234.5 "memory line restored"
+expect RMemState 1 "memory row restored"
+expect RCalcMode 11 "panels restored"
+expect RLang 1 "language kept"
+echo "round trip passed"
