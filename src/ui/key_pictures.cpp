@@ -20,19 +20,14 @@ constexpr int kBlue = 0xFF0000; // 0x00BBGGRR
 constexpr qreal kDesignSize = 100;
 constexpr qreal kSmallScale = 0.62;
 
-QFont pictureFont(qreal pixelSize, bool italic) {
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setStyleHint(QFont::Serif);
+// The same bold sans-serif face as the text captions beside them, so the picture keys read as
+// one set with the others.
+QFont pictureFont(qreal pixelSize) {
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(std::max(1, int(pixelSize)));
-    f.setItalic(italic);
+    f.setBold(true);
     return f;
-}
-
-// Letters are set in italic as formulas are; digits, signs and Greek letters upright.
-bool isItalicText(const QString& text) {
-    for (QChar c : text)
-        if (c.isLetter() && c.unicode() < 0x80) return true;
-    return false;
 }
 
 // Fits a path drawn at design size into `area`, keeping its proportions, centred.
@@ -75,7 +70,7 @@ KeyPicture formulaPicture(std::initializer_list<FormulaRun> runs) {
         qreal x = 0;
         for (const FormulaRun& run : copy) {
             const bool small = run.place != RunPlace::Base;
-            const QFont font = pictureFont(kDesignSize * (small ? kSmallScale : 1.0), isItalicText(run.text));
+            const QFont font = pictureFont(kDesignSize * (small ? kSmallScale : 1.0));
             const QFontMetricsF metrics(font);
             qreal baseline = 0;
             if (run.place == RunPlace::Raised) baseline = -kDesignSize * 0.42;
@@ -96,11 +91,11 @@ KeyPicture cubeRootPicture() {
     return [](QPainter& painter, const QRectF& area) {
         const qreal h = kDesignSize;
         const qreal w = h * 1.25;
-        QPainterPath path = rootSignPath(w, h, h / 10);
+        QPainterPath path = rootSignPath(w, h, h / 9);
         // The index sits above the tick, left of the long stroke.
-        const QFont index = pictureFont(h * 0.55, false);
-        path.addText(w * 0.02, h * 0.40, index, QStringLiteral("3"));
-        fillFitted(painter, path, area, 0.66);
+        const QFont index = pictureFont(h * 0.5);
+        path.addText(w * 0.0, h * 0.42, index, QStringLiteral("3"));
+        fillFitted(painter, path, area, 0.8);
     };
 }
 
