@@ -94,7 +94,11 @@ QSettings::Format typedFormat() {
 
 class QtSettingsStore final : public SettingsStore {
   public:
-    explicit QtSettingsStore(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {}
+    explicit QtSettingsStore(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {
+        // Every write goes to a temporary file that replaces the old one, so a crash in the
+        // middle of a write leaves the previous file whole; never fall back to writing in place.
+        settings_->setAtomicSyncRequired(true);
+    }
 
     bool hasValue(const QString& name) const override { return settings_->contains(name); }
 

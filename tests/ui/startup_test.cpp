@@ -11,6 +11,8 @@
 
 #include <map>
 
+#include <unistd.h>
+
 namespace orv::testing {
 namespace {
 
@@ -197,6 +199,33 @@ INSTANTIATE_TEST_SUITE_P(
                       DamagedFile{"truncated", "RLang=\nRIndFontSize\nRIndColor=\"12"},
                       DamagedFile{"empty", ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+
+// A write that cannot replace the file whole (here: no room for the temporary file beside it)
+// must leave the previous file untouched rather than rewrite it in place.
+TEST(AtomicSettingsTest, AFailedWriteLeavesThePreviousFileWhole) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Orvantis.conf"));
+    {
+        auto store = openSettingsFile(path);
+        store->writeString(value::RZ, QStringLiteral("1"));
+        store->flush();
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    {
+        auto store = openSettingsFile(path);
+        store->writeString(value::RZ, QStringLiteral("2"));
+        store->flush();
+    }
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+}
 
 } // namespace
 } // namespace orv::testing
