@@ -17,10 +17,14 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-void makeBold(QWidget* widget) {
-    QFont f = widget->font();
+void styleList(QComboBox* list) {
+    QFont f = list->font();
     f.setBold(true);
-    widget->setFont(f);
+    list->setFont(f);
+    // A drop-down under the control with a scroll bar, not a menu over the whole screen that
+    // ignores the visible-item limit.
+    list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    list->setMaxVisibleItems(20);
 }
 
 } // namespace
@@ -43,7 +47,7 @@ TConversionPanel::TConversionPanel(Calculator& calculator, QWidget* listParent)
     cbVibor = new QComboBox(this);
     cbVibor->setObjectName(QStringLiteral("cbVibor"));
     cbVibor->setGeometry(kListLeft - 1, 4, kListWidth, 22);
-    makeBold(cbVibor);
+    styleList(cbVibor);
     // The designed texts; the language replaces them.
     for (int group = 0; group < kGroupCount; ++group)
         cbVibor->addItem(fromUtf8(groupName(group, Language::Russian)));
@@ -71,8 +75,7 @@ TConversionPanel::TConversionPanel(Calculator& calculator, QWidget* listParent)
         auto* list = new TUnitList(listParent);
         list->setObjectName(QString::fromLatin1(name));
         list->setGeometry(kListLeft, top, kListWidth, 22);
-        makeBold(list);
-        list->setMaxVisibleItems(20);
+        styleList(list);
         return list;
     };
     cb1 = makeList("cb1", kUpperListTop);
