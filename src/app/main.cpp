@@ -13,8 +13,13 @@
 #include <QApplication>
 #include <QLocale>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
 
 #include <iostream>
+#include <memory>
 
 namespace {
 
@@ -25,6 +30,29 @@ void centreOnScreen(QWidget& window) {
     QRect frame = window.frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window.move(frame.topLeft());
+}
+
+// Runs `action` from the event loop once the window is first exposed, that is, on screen.
+void runAfterFirstExpose(QWidget& window, std::function<void()> action) {
+    class ExposeWatch : public QObject {
+    public:
+        ExposeWatch(QWindow* watched, std::function<void()> action) : QObject(watched), action_(std::move(action)) {
+            watched->installEventFilter(this);
+        }
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+                watched->removeEventFilter(this);
+                QTimer::singleShot(0, watched, std::move(action_));
+                deleteLater();
+            }
+            return false;
+        }
+
+    private:
+        std::function<void()> action_;
+    };
+    if (QWindow* handle = window.windowHandle()) new ExposeWatch(handle, std::move(action));
+    else QTimer::singleShot(0, &window, std::move(action));
 }
 
 } // namespace
@@ -38,16 +66,24 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Orvantis"));
     QApplication::setApplicationName(QStringLiteral("Orvantis"));
     QGuiApplication::setDesktopFileName(QStringLiteral("orvantis"));
-    QApplication::setWindowIcon(orv::programIcon());
 
-    // The windows, in order: the main window reads every setting while it is created.
+    // The main window reads every setting while it is created and is shown first; the About,
+    // Evaluator and Preferences windows follow, in that order, once it is on screen (they are
+    // modal and hidden until asked for, so nobody can reach them sooner, and start-up stays quick).
     const auto store = orv::openUserSettings();
     orv::TCalculator window(*store, orv::separatorsFromLocale(QLocale::system()));
-    orv::TAbout about(window, &window);
-    orv::TEvaluator evaluator(window.calculator(), *store, window.errorHint(), &window);
-    orv::TPreForm preferences(*store, window, &window);
-    orv::attachEvaluator(window, evaluator);
-    orv::attachShell(window, about, evaluator, preferences);
+    std::unique_ptr<orv::TAbout> about;
+    std::unique_ptr<orv::TEvaluator> evaluator;
+    std::unique_ptr<orv::TPreForm> preferences;
+    const auto createHiddenWindows = [&] {
+        about = std::make_unique<orv::TAbout>(window, &window);
+        evaluator = std::make_unique<orv::TEvaluator>(window.calculator(), *store, window.errorHint(), &window);
+        preferences = std::make_unique<orv::TPreForm>(*store, window, &window);
+        orv::attachEvaluator(window, *evaluator);
+        orv::attachShell(window, *about, *evaluator, *preferences);
+        // The icon is drawn at several sizes; that too waits until the window is on screen.
+        QApplication::setWindowIcon(orv::programIcon());
+    };
 
     // The working state also survives a session end and a termination signal, not only a
     // closed window: each writes it, and a signal then ends the event loop as closing does.
@@ -59,7 +95,12 @@ int main(int argc, char** argv) {
 
     centreOnScreen(window);
     window.show();
+    runAfterFirstExpose(window, createHiddenWindows);
     const int status = QApplication::exec();
     window.SaveWorkingState();
+    // The hidden windows go before the main window that parents them.
+    preferences.reset();
+    evaluator.reset();
+    about.reset();
     return status;
 }

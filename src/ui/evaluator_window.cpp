@@ -448,8 +448,10 @@ void TEvaluator::SetVariable() {
                                           : parseNumber(text.toStdString(), separators());
         if (value) {
             variables_[k] = *value;
-            field->setStyleSheet(QString());
-            field->setToolTip(QString());
+            if (!field->styleSheet().isEmpty()) { // only a marked field is touched: this runs per keystroke
+                field->setStyleSheet(QString());
+                field->setToolTip(QString());
+            }
         } else {
             // The variable keeps its last good value; the field says why.
             field->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid red; }"));
