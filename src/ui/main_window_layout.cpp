@@ -2,6 +2,7 @@
 // window's widths and the 168-pixel moves, the housekeeping timer, the tray and the hints.
 #include "calculator_window.h"
 #include "conversion_panel.h"
+#include "program_picture.h"
 #include "science_panel.h"
 #include "statistics_panel.h"
 #include "tooltip_controller.h"
@@ -25,23 +26,6 @@ struct DisplayGeometry {
 constexpr DisplayGeometry kNarrowDisplay{209, 166, 191};
 constexpr DisplayGeometry kWideDisplay{240, 197, 222};
 
-QIcon trayIcon() {
-    // A small keypad: drawn, so no image file has to travel with the program.
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0, 0, 128), 2));
-    p.setBrush(QColor(240, 240, 240));
-    p.drawRoundedRect(QRectF(4, 2, 24, 28), 3, 3);
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(8, 6, 16, 6));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 255));
-    for (int row = 0; row < 3; ++row)
-        for (int column = 0; column < 3; ++column) p.drawRect(QRectF(8 + column * 6, 15 + row * 5, 4, 3));
-    return QIcon(pixmap);
-}
 
 } // namespace
 
@@ -64,14 +48,18 @@ void TCalculator::buildSidePanels(QWidget* area) {
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &TCalculator::Timer1Timer);
 
-    RxTrayIcon1 = new QSystemTrayIcon(trayIcon(), this);
+    RxTrayIcon1 = new QSystemTrayIcon(this);
     RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
     RxTrayIcon1->setToolTip(QStringLiteral("Orvantis"));
     connect(RxTrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) RxTrayIcon1Click();
     });
     // Where the desktop has no tray there is no icon, and minimising stays ordinary.
-    if (QSystemTrayIcon::isSystemTrayAvailable()) RxTrayIcon1->show();
+    // The icon is the program's picture, drawn only where a tray will show it.
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        RxTrayIcon1->setIcon(programIcon());
+        RxTrayIcon1->show();
+    }
 
     tooltips_ = new TooltipController(this);
 }
