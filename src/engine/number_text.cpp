@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include "characters.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -11,8 +13,6 @@ namespace orv {
 namespace {
 
 constexpr int kExpandedDigits = 18;
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The 18-digit expansion. snprintf rounds correctly; its decimal point may be any locale's, so
 // only digits, the sign and the exponent are read back.

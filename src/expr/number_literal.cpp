@@ -1,6 +1,7 @@
 #include "number_literal.h"
 
 #include "arithmetic.h"
+#include "characters.h"
 
 #include <array>
 #include <cmath>
@@ -11,8 +12,6 @@
 
 namespace orv {
 namespace {
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 constexpr int kExactPowers = kExactPowersOfTen;
 

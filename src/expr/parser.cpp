@@ -1,6 +1,7 @@
 #include "parser.h"
 
 #include "angle.h"
+#include "characters.h"
 #include "function_library.h"
 #include "noise_free_sum.h"
 #include "number_literal.h"
@@ -10,7 +11,6 @@
 namespace orv {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
 // Terms of SUM between two polls of the cancel callback.

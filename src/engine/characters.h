@@ -1,0 +1,8 @@
+#pragma once
+
+namespace orv {
+
+// An ASCII decimal digit. Not std::isdigit: that one depends on the C locale and takes an int.
+inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+} // namespace orv
