@@ -1,5 +1,6 @@
 #include "number_text.h"
 
+#include "c_locale.h"
 #include "characters.h"
 
 #include <algorithm>
@@ -7,7 +8,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <locale.h>
 
 namespace orv {
 namespace {
@@ -79,11 +79,6 @@ char digitAt(const DecimalDigits& d, int power) {
     const int index = d.exponent - power;
     if (index < 0 || index >= static_cast<int>(d.digits.size())) return '0';
     return d.digits[static_cast<std::size_t>(index)];
-}
-
-locale_t cLocale() {
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return locale;
 }
 
 } // namespace

@@ -1,24 +1,19 @@
 #include "number_literal.h"
 
 #include "arithmetic.h"
+#include "c_locale.h"
 #include "characters.h"
 
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 namespace orv {
 namespace {
 
 constexpr int kExactPowers = kExactPowersOfTen;
-
-locale_t cLocale() {
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return locale;
-}
 
 struct Scan {
     std::uint64_t mantissa = 0;
