@@ -1,5 +1,7 @@
 #include "case_fold.h"
 
+#include "utf8.h"
+
 namespace orv {
 namespace {
 
@@ -24,10 +26,6 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-bool isContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
 } // namespace
 
 std::string foldCase(std::string_view text) {
@@ -41,7 +39,7 @@ std::string foldCase(std::string_view text) {
             out.push_back(static_cast<char>(lowerCodePoint(lead)));
             ++i;
         } else if ((lead & 0xE0) == 0xC0 && i + 1 < text.size() &&
-                   isContinuation(static_cast<unsigned char>(text[i + 1]))) {
+                   isContinuationByte(static_cast<unsigned char>(text[i + 1]))) {
             const char32_t c =
                 (char32_t{lead} & 0x1F) << 6 | (static_cast<unsigned char>(text[i + 1]) & 0x3F);
             if (c < 0x80)

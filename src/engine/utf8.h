@@ -6,6 +6,9 @@
 
 namespace orv {
 
+// A byte that continues a multi-byte UTF-8 character (10xxxxxx), never one that starts a character.
+inline bool isContinuationByte(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
 // Number of characters (code points) in UTF-8 text.
 std::size_t utf8Length(std::string_view text);
 

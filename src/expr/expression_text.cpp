@@ -1,12 +1,12 @@
 #include "expression_text.h"
 
+#include "utf8.h"
+
 namespace orv {
 namespace {
 
 // Keeps every cursor value, including the skips past the end, inside a 32-bit integer.
 constexpr std::size_t kMaxCharacters = std::size_t{1} << 30;
-
-bool isContinuationByte(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
 } // namespace
 
