@@ -10,6 +10,10 @@ static_assert(sizeof(Extended) >= 10, "Extended must be the 80-bit extended form
 // The smallest positive Extended, 2^-16445. Magnitudes at or below it count as zero.
 inline constexpr Extended kSmallestExtended = 3.64519953188247460253e-4951L;
 
+// 2^63: the first magnitude past the 64-bit integer range, and where the x87 unit stops reducing
+// angles for sine and cosine.
+inline constexpr Extended kTwoToThe63 = 9223372036854775808.0L;
+
 inline bool isZero(Extended x) { return (x < 0 ? -x : x) <= kSmallestExtended; }
 
 } // namespace orv

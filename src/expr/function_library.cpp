@@ -86,8 +86,7 @@ Extended sign(Parser& p) {
 
 // A SUM limit: truncated toward zero; the conversion fails beyond the 64-bit integer range.
 std::int64_t summationLimit(Extended x) {
-    constexpr Extended kLimit = 9223372036854775808.0L;
-    if (!(std::fabs(x) < kLimit)) throw ArithmeticFailure{};
+    if (!(std::fabs(x) < kTwoToThe63)) throw ArithmeticFailure{};
     return static_cast<std::int64_t>(std::trunc(x));
 }
 

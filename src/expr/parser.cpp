@@ -17,7 +17,7 @@ bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
 constexpr std::uint64_t kPollInterval = 4096;
 
 // The integer conversion fails beyond the 64-bit integer range.
-constexpr Extended kIntegerLimit = 9223372036854775808.0L;
+constexpr Extended kIntegerLimit = kTwoToThe63;
 
 Extended checked(Extended value) {
     if (!std::isfinite(value)) throw ArithmeticFailure{};

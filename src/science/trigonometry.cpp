@@ -8,7 +8,7 @@ namespace orv {
 namespace {
 
 // From 2^63 radians on, sine and cosine are taken as 0, as the x87 unit has always given them.
-constexpr Extended kHugeRadians = 9223372036854775808.0L;
+constexpr Extended kHugeRadians = kTwoToThe63;
 
 // An angle as a number of quarter turns (0 to 3) plus a radian residual of at most an eighth turn.
 struct Reduced {
