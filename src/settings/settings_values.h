@@ -33,7 +33,6 @@ QString registerValueName(int registerNumber);
 
 inline constexpr int kColourWhite = 0xFFFFFF;
 inline constexpr int kColourNavy = 0x800000;
-inline constexpr int kColourRed = 0x0000FF;
 
 // The appearance preferences, read at start-up and written when the user applies them.
 struct Settings {

@@ -25,9 +25,6 @@ namespace orv {
 
 namespace {
 
-constexpr int kRed = 0x0000FF;
-constexpr int kBlue = 0xFF0000;
-
 // Display geometry inside pnOut (narrow display, the plain keypad).
 constexpr int kMantissaLeft = 16, kMantissaWidth = 191;
 constexpr int kExponentLeft = 166, kExponentTop = 1, kExponentWidth = 46, kExponentHeight = 10;
@@ -66,7 +63,7 @@ void drawRootSign(QPainter& painter, const QRectF& area) {
     path.lineTo(box.left() + w * 0.34, box.bottom());
     path.lineTo(box.left() + w * 0.58, box.top());
     path.lineTo(box.right(), box.top());
-    QPen pen(colorFromColorRef(kBlue), std::max<qreal>(1.4, h / 10));
+    QPen pen(colorFromColorRef(kKeyBlue), std::max<qreal>(1.4, h / 10));
     pen.setJoinStyle(Qt::MiterJoin);
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);
@@ -207,7 +204,7 @@ void TCalculator::buildKeypad(QWidget* area) {
         key->setGeometry(spec.left, spec.top, spec.width, spec.height);
         key->setText(QString::fromUtf8(spec.caption));
         key->setFont(keyFont(spec.font));
-        key->setTextColour(colorFromColorRef(spec.colour == KeyColour::Red ? kRed : kBlue));
+        key->setTextColour(colorFromColorRef(spec.colour == KeyColour::Red ? kKeyRed : kKeyBlue));
         key->setToolTip(QString::fromUtf8(spec.hint));
         if (spec.key == KeypadKey::Sqrt) key->setPicture(drawRootSign);
         const KeypadKey which = spec.key;
@@ -230,7 +227,7 @@ void TCalculator::buildMemoryRow(QWidget* area) {
     QFont labelFont = font();
     labelFont.setBold(true);
     Panel15->setFont(labelFont);
-    Panel15->setTextColour(colorFromColorRef(kRed));
+    Panel15->setTextColour(colorFromColorRef(kKeyRed));
 
     pnOutHist3 = new TextPanel(pnMHist);
     pnOutHist3->setObjectName(QStringLiteral("pnOutHist3"));
@@ -259,7 +256,7 @@ void TCalculator::buildMemoryRow(QWidget* area) {
         key->setFrameStyle(QFrame::Panel | QFrame::Raised);
         key->setText(QString::number(n));
         key->setFont(registerFont);
-        key->setTextColour(colorFromColorRef(kRed));
+        key->setTextColour(colorFromColorRef(kKeyRed));
         connect(key, &TextPanel::clicked, this, [this, n] { pnMClick(n); });
         registerKeys_[n - 1] = key;
     }
@@ -581,8 +578,8 @@ void TCalculator::showSign(std::string_view sign) {
 }
 
 void TCalculator::setDisplayRed(bool mantissa, bool exponent) {
-    if (mantissa) pnOut3->setTextColour(colorFromColorRef(kRed));
-    if (exponent) pnOut2->setTextColour(colorFromColorRef(kRed));
+    if (mantissa) pnOut3->setTextColour(colorFromColorRef(kKeyRed));
+    if (exponent) pnOut2->setTextColour(colorFromColorRef(kKeyRed));
 }
 
 void TCalculator::restoreDisplayColours(bool frameToo) {

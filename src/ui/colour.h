@@ -8,4 +8,8 @@ namespace orv {
 // colour is built here.
 QColor colorFromColorRef(int colorRef);
 
+// The two colours of key captions and signs; the red also marks labels and a failed result.
+inline constexpr int kKeyRed = 0x0000FF;
+inline constexpr int kKeyBlue = 0xFF0000;
+
 } // namespace orv

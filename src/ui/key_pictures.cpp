@@ -13,8 +13,6 @@
 namespace orv {
 namespace {
 
-constexpr int kBlue = 0xFF0000; // 0x00BBGGRR
-
 // The formula is laid out at a fixed design size and then scaled into the face, so the same
 // outlines serve every key size and screen scale.
 constexpr qreal kDesignSize = 100;
@@ -40,7 +38,7 @@ void fillFitted(QPainter& painter, const QPainterPath& path, const QRectF& area,
     painter.scale(scale, scale);
     painter.translate(-bounds.center());
     painter.setPen(Qt::NoPen);
-    painter.setBrush(colorFromColorRef(kBlue));
+    painter.setBrush(colorFromColorRef(kKeyBlue));
     painter.drawPath(path);
     painter.restore();
 }

@@ -1,6 +1,7 @@
 #include "program_picture.h"
 
 #include "colour.h"
+#include "settings_values.h"
 
 #include <QPainter>
 
@@ -13,13 +14,13 @@ QPixmap programPicture(const QSize& size) {
     p.setRenderHint(QPainter::Antialiasing);
     // A 64 x 64 drawing scaled to the size asked for.
     p.scale(size.width() / 64.0, size.height() / 64.0);
-    p.setPen(QPen(colorFromColorRef(0x800000), 2));
+    p.setPen(QPen(colorFromColorRef(kColourNavy), 2));
     p.setBrush(QColor(0xC8, 0xD0, 0xD4));
     p.drawRoundedRect(QRectF(8, 3, 48, 58), 5, 5);
     p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
     p.setBrush(Qt::white);
     p.drawRect(QRectF(13, 8, 38, 12));
-    p.setPen(colorFromColorRef(0x800000));
+    p.setPen(colorFromColorRef(kColourNavy));
     QFont digits(QStringLiteral("Sans"), 1, QFont::Bold);
     digits.setPixelSize(10);
     p.setFont(digits);
@@ -28,7 +29,7 @@ QPixmap programPicture(const QSize& size) {
         for (int column = 0; column < 4; ++column) {
             const bool operation = column == 3;
             p.setPen(Qt::NoPen);
-            p.setBrush(operation ? colorFromColorRef(0x0000FF) : colorFromColorRef(0x800000));
+            p.setBrush(operation ? colorFromColorRef(kKeyRed) : colorFromColorRef(kColourNavy));
             p.drawRoundedRect(QRectF(13 + column * 10, 25 + row * 9, 8, 7), 1.5, 1.5);
         }
     return pixmap;

@@ -14,7 +14,6 @@ namespace {
 using C = ScienceCommand;
 using F = ScientificKey;
 
-constexpr int kBlue = 0xFF0000, kRed = 0x0000FF; // 0x00BBGGRR
 constexpr int kKeyWidth = 44, kKeyHeight = 23;
 constexpr int kColumnLeft[] = {1, 45, 89, 133, 177};
 constexpr int kRowTop[] = {32, 55, 78, 101, 124, 147};
@@ -98,8 +97,8 @@ TSciencePanel::TSciencePanel(Calculator& calculator, QWidget* parent) : QFrame(p
     strip->setGeometry(1, 2, 220, 27);
     strip->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     QPalette red = palette();
-    red.setColor(QPalette::WindowText, colorFromColorRef(kRed));
-    red.setColor(QPalette::ButtonText, colorFromColorRef(kRed));
+    red.setColor(QPalette::WindowText, colorFromColorRef(kKeyRed));
+    red.setColor(QPalette::ButtonText, colorFromColorRef(kKeyRed));
     // The captions differ in length between the languages ("Cycle", "Градус"), so the strip
     // shares its width out by a layout rather than fixed places.
     auto* row = new QHBoxLayout(strip);
@@ -121,7 +120,7 @@ TSciencePanel::TSciencePanel(Calculator& calculator, QWidget* parent) : QFrame(p
         auto* key = new TButtonPanel(this);
         key->setObjectName(QString::fromLatin1(spec.name));
         key->setGeometry(kColumnLeft[spec.column], kRowTop[spec.row], kKeyWidth, kKeyHeight);
-        key->setTextColour(colorFromColorRef(kBlue));
+        key->setTextColour(colorFromColorRef(kKeyBlue));
         if (spec.picture) {
             key->setPicture(spec.picture());
         } else {

@@ -13,7 +13,6 @@
 namespace orv {
 namespace {
 
-constexpr int kBlue = 0xFF0000; // 0x00BBGGRR
 constexpr int kKeyLeft = 1, kKeyWidth = 34, kKeyHeight = 23;
 
 KeyPicture meanPicture() { return formulaPicture({{"x", RunPlace::Base, true}}); }
@@ -48,7 +47,7 @@ TStatisticsPanel::TStatisticsPanel(Calculator& calculator, QWidget* parent) : QF
         auto* key = new TButtonPanel(this);
         key->setObjectName(QString::fromLatin1(spec.name));
         key->setGeometry(kKeyLeft, spec.top, kKeyWidth, kKeyHeight);
-        key->setTextColour(colorFromColorRef(kBlue));
+        key->setTextColour(colorFromColorRef(kKeyBlue));
         if (spec.picture) {
             key->setPicture(spec.picture());
         } else {
