@@ -2,6 +2,7 @@
 
 #include "colour.h"
 #include "keypad_table.h"
+#include "legacy_font.h"
 #include "main_window_panel_texts.h"
 #include "main_window_restore.h"
 #include "main_window_texts.h"
@@ -43,9 +44,7 @@ QFont operatorFont(int pointSize, bool bold) {
 
 QFont keyFont(KeyFont font) {
     if (font == KeyFont::Symbol12) return operatorFont(12, false);
-    QFont f(QStringLiteral("MS Sans Serif"), 8);
-    f.setStyleHint(QFont::SansSerif);
-    return f;
+    return legacySansSerif(8);
 }
 
 QString fromUtf8(std::string_view text) {
@@ -172,9 +171,7 @@ void TCalculator::buildDisplay(QWidget* area) {
     pnOut2->setObjectName(QStringLiteral("pnOut2"));
     pnOut2->setGeometry(kExponentLeft, kExponentTop, kExponentWidth, kExponentHeight);
     pnOut2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QFont exponentFont(QStringLiteral("MS Sans Serif"), 8);
-    exponentFont.setStyleHint(QFont::SansSerif);
-    pnOut2->setFont(exponentFont);
+    pnOut2->setFont(legacySansSerif(8));
     pnOut2->stackUnder(pnOut3);
 
     pnSSS = new TextPanel(pnOut);

@@ -1,6 +1,7 @@
 #include "key_pictures.h"
 
 #include "colour.h"
+#include "legacy_font.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -21,11 +22,7 @@ constexpr qreal kSmallScale = 0.62;
 // The same bold sans-serif face as the text captions beside them, so the picture keys read as
 // one set with the others.
 QFont pictureFont(qreal pixelSize) {
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(std::max(1, int(pixelSize)));
-    f.setBold(true);
-    return f;
+    return legacySansSerifPixels(std::max(1, int(pixelSize)), true);
 }
 
 // Fits a path drawn at design size into `area`, keeping its proportions, centred.

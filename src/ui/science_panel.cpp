@@ -2,6 +2,7 @@
 
 #include "button_panel.h"
 #include "colour.h"
+#include "legacy_font.h"
 #include "operand_value.h"
 #include "powers.h"
 
@@ -76,11 +77,7 @@ constexpr MeasureSpec kMeasures[] = {
 };
 
 QFont captionFont(bool pi) {
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pi ? 16 : 12);
-    f.setBold(!pi);
-    return f;
+    return legacySansSerifPixels(pi ? 16 : 12, !pi);
 }
 
 } // namespace

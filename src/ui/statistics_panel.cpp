@@ -2,6 +2,7 @@
 
 #include "button_panel.h"
 #include "colour.h"
+#include "legacy_font.h"
 #include "number_text.h"
 #include "operand_value.h"
 
@@ -39,10 +40,7 @@ TStatisticsPanel::TStatisticsPanel(Calculator& calculator, QWidget* parent) : QF
     setObjectName(QStringLiteral("pnStatist"));
     resize(kWidth, kHeight);
 
-    QFont captionFont(QStringLiteral("MS Sans Serif"));
-    captionFont.setStyleHint(QFont::SansSerif);
-    captionFont.setPixelSize(12);
-    captionFont.setBold(true);
+    const QFont captionFont = legacySansSerifPixels(12, true);
     for (const StatisticsKeySpec& spec : kKeys) {
         auto* key = new TButtonPanel(this);
         key->setObjectName(QString::fromLatin1(spec.name));
