@@ -9,10 +9,7 @@ void applyConversion(Calculator& calculator, const ConversionResult& result) {
         calculator.ShowErrorHint(result.message);
         return;
     }
-    calculator.showResult(result.value);
-    CalculatorState& state = calculator.state();
-    state.EntryText = result.entryText; // already the general text form of value; kept verbatim
-    state.Typing = false;
+    calculator.loadOperand(result.value, result.entryText); // the 15-digit text, kept verbatim
 }
 
 void convertCurrentValue(Calculator& calculator, int group, int from, int to) {

@@ -6,8 +6,8 @@ namespace orv {
 
 class Calculator;
 
-// Applies a conversion to the calculator: the result becomes the display value and the next
-// digit starts a new number, while the operation begun before stays armed; a refused
+// Applies a conversion to the calculator: the result becomes the number being entered, the right
+// operand of an operation begun before (the next digit starts a new number); a refused
 // temperature only shows its message under the display.
 void applyConversion(Calculator& calculator, const ConversionResult& result);
 

@@ -1,14 +1,48 @@
 #include "calculator.h"
 
 #include "arithmetic.h"
+#include "entry_text.h"
 #include "number_text.h"
 
 #include <cmath>
 
 namespace orv {
 
-Calculator::Calculator(CalculatorView& view, Separators separators)
-    : view_(view), separators_(std::move(separators)) {}
+Calculator::Calculator(CalculatorView& view, Separators separators, TwoOperandFunctions functions)
+    : view_(view), separators_(std::move(separators)), functions_(functions) {}
+
+void Calculator::press(KeypadKey key) {
+    using K = KeypadKey;
+    switch (key) {
+    case K::C: return pressClear();
+    case K::CE: return pressClearEntry();
+    case K::Sign: return pressSignChange();
+    case K::Divide: return pressOperation(Operation::opDivide);
+    case K::Multy: return pressOperation(Operation::opMultiply);
+    case K::Minus: return pressOperation(Operation::opSubtract);
+    case K::Plus: return pressOperation(Operation::opAdd);
+    case K::MC: return pressMemoryClear();
+    case K::MR: return pressMemoryRecall();
+    case K::MMinus: return pressMemoryMinus();
+    case K::MPlus: return pressMemoryPlus();
+    case K::Back: return pressBackspace();
+    case K::PerCent: return pressPercent();
+    case K::Inv: return pressReciprocal();
+    case K::Eq: return pressEquals();
+    case K::Sqrt: return pressSquareRoot();
+    case K::Comma: return pressDecimalSeparator();
+    case K::Digit0: return Special_Click(0);
+    case K::Digit1: return Special_Click(1);
+    case K::Digit2: return Special_Click(2);
+    case K::Digit3: return Special_Click(3);
+    case K::Digit4: return Special_Click(4);
+    case K::Digit5: return Special_Click(5);
+    case K::Digit6: return Special_Click(6);
+    case K::Digit7: return Special_Click(7);
+    case K::Digit8: return Special_Click(8);
+    case K::Digit9: return Special_Click(9);
+    }
+}
 
 const char* Calculator::signOf(Operation operation) {
     switch (operation) {
@@ -30,9 +64,40 @@ void Calculator::showResult(Extended value) {
     OutputExt(state_.DisplayText);
 }
 
-void Calculator::commitFunctionResult(Extended value) {
+void Calculator::loadOperand(Extended value) {
     showResult(value);
     Obluzh();
+}
+
+void Calculator::loadOperand(Extended value, std::string_view entryText) {
+    state_.CurrentValue = value;
+    state_.EntryText = std::string(entryText);
+    Indicate(state_.CurrentValue);
+    OutputExt(state_.DisplayText);
+    Obluzh();
+}
+
+bool Calculator::loadOperandText(std::string_view text) {
+    const auto value = parseNumber(text, separators_);
+    if (!value) return false;
+    loadOperand(*value, text);
+    return true;
+}
+
+std::string Calculator::enterIntoList() {
+    loadOperand(state_.CurrentValue);
+    return state_.EntryText;
+}
+
+std::string Calculator::resultDisplayText(Extended value) const {
+    return displayTextFor(value, generalText(value, separators_), false);
+}
+
+// An operation key (and M+, M-) completes the pending chain only when a right operand has come
+// since: typed, handed in, or a value different from the left operand (a recalled one).
+bool Calculator::chainHasNewOperand() const {
+    const CalculatorState& s = state_;
+    return s.Typing || s.OperandEntered || s.CurrentValue != s.FirstOperand;
 }
 
 void Calculator::ShowErrorHint(std::string_view text) { view_.showErrorHint(HintTarget::Display, text); }
@@ -55,10 +120,8 @@ void Calculator::Solving() {
     case Operation::opAdd: result = guardedAdd(first, second); break;
     case Operation::opSubtract: result = guardedSubtract(first, second); break;
     case Operation::opMultiply: result = guarded([&] { return first * second; }); break;
-    case Operation::opPower:
-        result = power_ ? power_(first, second) : guarded([&] { return std::pow(first, second); });
-        break;
-    case Operation::opLogBase: result = guarded([&] { return std::log2(first) / std::log2(second); }); break;
+    case Operation::opPower: result = functions_.power(first, second); break;
+    case Operation::opLogBase: result = functions_.logBase(first, second); break;
     case Operation::opDivide:
         if (isZero(second)) {
             view_.setDisplayRed(true, false);
@@ -81,6 +144,7 @@ void Calculator::Solving() {
     showResult(s.ResultValue);
     s.FirstOperand = s.ResultValue;
     s.Typing = false;
+    s.OperandEntered = false;
     s.OperandStored = true;
 }
 
@@ -89,12 +153,13 @@ void Calculator::pressOperation(Operation operation) {
     view_.showSign(signOf(operation));
     if (!s.OperandStored) {
         s.FirstOperand = s.CurrentValue;
-    } else if (s.Typing || s.CurrentValue != s.FirstOperand) {
+    } else if (chainHasNewOperand()) {
         s.SecondOperand = s.CurrentValue;
         Solving();
     }
     s.PendingOperation = operation;
     s.Typing = false;
+    s.OperandEntered = false;
     s.DecimalEntered = false;
     s.OperandStored = true;
     s.EqualsEnabled = true;
@@ -157,59 +222,44 @@ void Calculator::pressPercent() {
     s.DecimalEntered = false;
     s.EqualsEnabled = false;
     s.Typing = false;
+    s.OperandEntered = false;
     s.OperandStored = true;
 }
 
+// 1/x, the root and +/- work on the number being entered like every one-operand key: their
+// result is the right operand of a pending operation, or the left operand when none is pending.
 void Calculator::pressReciprocal() {
-    CalculatorState& s = state_;
-    s.EqualsEnabled = true;
-    s.DecimalEntered = false;
-    s.ResultValue = s.CurrentValue;
-    if (isZero(s.CurrentValue)) {
+    state_.ResultValue = state_.CurrentValue;
+    if (isZero(state_.CurrentValue)) {
         ShowErrorHint(messages_.DivideByZeroMessage);
-        s.CurrentValue = 0;
-        s.EntryText.assign(1, '0'); // assign(): GCC 12 warns falsely on operator= with a literal
-        Indicate(s.CurrentValue);
-        OutputExt(s.DisplayText);
         view_.releaseKey(KeypadKey::Inv);
-    } else if (auto inverse = guarded([&] { return 1 / s.CurrentValue; })) {
-        s.ResultValue = *inverse;
-        showResult(s.ResultValue);
+        loadOperand(0, "0");
+    } else if (auto inverse = guarded([&] { return 1 / state_.CurrentValue; })) {
+        state_.ResultValue = *inverse;
+        loadOperand(*inverse);
     } else {
         // The reciprocal of a tiny subnormal overflows: keep the value, as an overflow elsewhere does.
         view_.releaseKey(KeypadKey::Inv);
         view_.setDisplayRed(true, true);
     }
-    s.Typing = false;
-    s.OperandStored = false;
 }
 
 void Calculator::pressSquareRoot() {
-    CalculatorState& s = state_;
-    s.EqualsEnabled = true;
-    s.DecimalEntered = false;
-    s.ResultValue = s.CurrentValue;
-    if (s.CurrentValue < 0) {
+    const Extended x = state_.CurrentValue;
+    state_.ResultValue = x;
+    if (x < 0) {
+        // A domain error changes nothing but the hint: typing may go on.
         ShowErrorHint(messages_.NegativeRootMessage);
-        s.Typing = false;
         view_.releaseKey(KeypadKey::Sqrt);
-    } else if (isZero(s.CurrentValue)) {
-        OutputExt("0");
+    } else if (isZero(x)) {
+        loadOperand(0);
     } else {
-        s.ResultValue = std::sqrt(s.CurrentValue);
-        showResult(s.ResultValue);
+        state_.ResultValue = std::sqrt(x);
+        loadOperand(state_.ResultValue);
     }
-    s.FirstOperand = s.CurrentValue;
-    s.OperandStored = false;
-    s.Typing = false;
 }
 
-void Calculator::pressSignChange() {
-    showResult(state_.CurrentValue * -1);
-    state_.Typing = false;
-    // The next digit starts a new number, so that number may take a separator of its own.
-    state_.DecimalEntered = false;
-}
+void Calculator::pressSignChange() { loadOperand(state_.CurrentValue * -1); }
 
 void Calculator::pressClearEntry() {
     CalculatorState& s = state_;
@@ -220,6 +270,7 @@ void Calculator::pressClearEntry() {
     Indicate(s.CurrentValue);
     OutputExt(s.DisplayText);
     s.Typing = false;
+    s.OperandEntered = false;
     s.EqualsEnabled = true;
 }
 
@@ -232,45 +283,46 @@ void Calculator::pressClear() {
 
 void Calculator::Obluzh() {
     CalculatorState& s = state_;
-    s.FirstOperand = s.CurrentValue;
+    if (s.OperandStored) s.OperandEntered = true;
+    else s.FirstOperand = s.CurrentValue;
     s.Typing = false;
     s.DecimalEntered = false;
-    s.OperandStored = true;
     s.EqualsEnabled = true;
 }
 
-bool Calculator::paste(std::string_view text) {
-    const auto value = parseNumber(text, separators_);
-    if (!value) return false;
-    state_.EntryText = std::string(text);
-    state_.CurrentValue = *value;
-    Indicate(state_.CurrentValue);
-    OutputExt(state_.DisplayText);
-    return true;
-}
+std::string Calculator::copyText() const { return state_.EntryText.empty() ? std::string(1, '0') : state_.EntryText; }
 
-bool Calculator::takeEntryText() {
-    const auto value = parseNumber(state_.EntryText, separators_);
+bool Calculator::paste(std::string_view text) {
+    const std::string_view trimmed = trimWhiteSpace(text);
+    const auto value = parseNumber(trimmed, separators_);
     if (!value) return false;
-    state_.CurrentValue = *value;
-    Indicate(state_.CurrentValue);
-    OutputExt(state_.DisplayText);
+    CalculatorState& s = state_;
+    s.EntryText = canonicalEntry(trimmed, *value);
+    s.CurrentValue = *value;
+    s.DecimalEntered = hasSeparator(s.EntryText);
+    if (s.OperandStored) s.OperandEntered = true;
+    Indicate(s.CurrentValue);
+    OutputExt(s.DisplayText);
     return true;
 }
 
 void Calculator::restoreWorkingState(std::string_view entryText, bool decimalEntered,
                                      const std::array<Extended, kRegisterCount>& registers, bool memoryUsed) {
     CalculatorState& s = state_;
-    s.DecimalEntered = decimalEntered;
-    if (const auto value = parseNumber(entryText, separators_)) {
+    s.Typing = false;
+    const std::string_view trimmed = trimWhiteSpace(entryText);
+    if (const auto value = parseNumber(trimmed, separators_)) {
         s.CurrentValue = *value;
-        s.EntryText = std::string(entryText);
+        s.EntryText = canonicalEntry(trimmed, *value);
+        // The saved flag only stands where the saved text has a separator to show.
+        s.DecimalEntered = decimalEntered && hasSeparator(s.EntryText);
         Indicate(s.CurrentValue);
         OutputExt(s.DisplayText);
     } else {
         OutputExt("0");
         s.CurrentValue = 0;
         s.EntryText.clear();
+        s.DecimalEntered = false;
     }
     s.MemoryRegisters = registers;
     s.MemoryUsed = memoryUsed;

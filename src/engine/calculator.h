@@ -14,22 +14,26 @@ namespace orv {
 // A two-operand function completing x^y or the logarithm to a base; empty on arithmetic failure.
 using TwoOperandFunction = std::optional<Extended> (*)(Extended, Extended);
 
+// The two operation keys beyond the four: the science module supplies both.
+struct TwoOperandFunctions {
+    TwoOperandFunction power;   // opPower: FirstOperand ^ SecondOperand, signed for negative bases
+    TwoOperandFunction logBase; // opLogBase: the logarithm of FirstOperand to base SecondOperand
+};
+
 // The pocket-calculator engine: every keypad key, entry, display formatting and memory, acting
-// on one `CalculatorState` and reporting to a `CalculatorView`.
+// on one `CalculatorState` and reporting to a `CalculatorView`. The state is read-only outside:
+// every change goes through a named operation here.
 class Calculator {
 public:
-    Calculator(CalculatorView& view, Separators separators);
+    Calculator(CalculatorView& view, Separators separators, TwoOperandFunctions functions);
 
     const CalculatorState& state() const { return state_; }
-    CalculatorState& state() { return state_; }
     const Separators& separators() const { return separators_; }
     const Messages& messages() const { return messages_; }
 
     void setSeparators(Separators separators) { separators_ = std::move(separators); }
     void setMessages(Messages messages) { messages_ = std::move(messages); }
     void setGroupThousands(bool on) { state_.GroupThousands = on; }
-    // x^y: the science module supplies the signed, guarded power.
-    void setPowerFunction(TwoOperandFunction power) { power_ = power; }
     // In the scientific and statistics views the memory line is always shown.
     void setMemoryLineForced(bool forced) { memoryLineForced_ = forced; }
 
@@ -37,7 +41,11 @@ public:
     void restoreWorkingState(std::string_view entryText, bool decimalEntered,
                              const std::array<Extended, kRegisterCount>& registers, bool memoryUsed);
 
-    // Keys of the keypad (the handlers of the window call these).
+    // What a keypad key does, whether it came from the mouse, the keyboard or a test.
+    void press(KeypadKey key);
+
+    // The keys one by one (press() dispatches to these; the scientific panel's x^y and
+    // log-base keys call pressOperation).
     void Special_Click(int digit);
     void pressDecimalSeparator();
     void pressBackspace();
@@ -70,26 +78,40 @@ public:
     void OutputExt(std::string_view text);
     void OutputMem(std::string_view text);
 
-    // A computed value becomes the display value: CurrentValue, its general text, the display.
-    void showResult(Extended value);
-    // A one-operand function key's result: shown, then made the left operand of a chain.
-    void commitFunctionResult(Extended value);
+    // A value handed in as the number being entered: a one-operand key's result, pi, a statistics
+    // result, a converted value, the Evaluator's result. With an operation pending it becomes its
+    // right operand; otherwise the left operand that equals repeats the last operation on.
+    void loadOperand(Extended value);
+    // The same with the entry text to keep (a converted value's 15-digit text).
+    void loadOperand(Extended value, std::string_view entryText);
+    // The same from a text alone; false (and nothing changes) when it is not a number.
+    bool loadOperandText(std::string_view text);
+    // The statistics list's Enter key: the current value ends its entry and is the text returned
+    // for the list.
+    std::string enterIntoList();
     // A domain error of a key: the message in the hint under the display.
     void ShowErrorHint(std::string_view text);
 
-    // Clipboard and the Evaluator: the entry as typed or last computed, and a text to take over.
-    const std::string& copyText() const { return state_.EntryText; }
+    // Clipboard: the entry as typed or last computed ("0" for an emptied entry), and a pasted
+    // number (white space around it is dropped; false and no change when it is not a number).
+    std::string copyText() const;
     bool paste(std::string_view text);
-    // The Evaluator's result goes back: CurrentValue from EntryText, then the display.
-    bool takeEntryText();
+    // What the display would show for a computed value, without changing anything (the
+    // Evaluator's result line).
+    std::string resultDisplayText(Extended value) const;
 
     static const char* signOf(Operation operation);
     static std::string registerLabel(int registerNumber);
 
 private:
     std::string displayTextFor(Extended x, const std::string& entryText, bool zeroShowsEntry) const;
+    void showResult(Extended value);
+    void showEntry();
+    bool hasSeparator(std::string_view text) const;
+    bool chainHasNewOperand() const;
     void restoreDigitColour();
     void completeChainBeforeMemory();
+    void endEntryAfterMemory();
     void refreshMemoryLine();
     void failArithmetic(Extended fallback);
 
@@ -97,7 +119,7 @@ private:
     Separators separators_;
     Messages messages_;
     CalculatorState state_;
-    TwoOperandFunction power_ = nullptr;
+    TwoOperandFunctions functions_;
     bool memoryLineForced_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "calculator.h"
 
+#include "entry_text.h"
 #include "number_text.h"
 #include "utf8.h"
 
@@ -19,6 +20,10 @@ bool hasExponent(std::string_view text) { return text.find_first_of("Ee") != std
 
 void Calculator::restoreDigitColour() { view_.restoreDisplayColours(false); }
 
+bool Calculator::hasSeparator(std::string_view text) const {
+    return !separators_.decimal.empty() && text.find(separators_.decimal) != std::string_view::npos;
+}
+
 void Calculator::Special_Click(int digit) {
     CalculatorState& s = state_;
     restoreDigitColour();
@@ -27,22 +32,28 @@ void Calculator::Special_Click(int digit) {
     if (!s.Typing) {
         s.EntryText = std::string(1, character);
         s.CurrentValue = character - '0';
+        s.DecimalEntered = false;
+        s.OperandEntered = false;
         Indicate(s.CurrentValue);
         OutputExt(s.DisplayText);
         s.Typing = true;
         return;
     }
+    // A digit after a lone zero replaces it, so the entry reads as the display shows it: "05" is "5".
+    std::string entry = s.EntryText;
+    const std::string_view unsignedPart = std::string_view(entry).substr(entry.starts_with('-') ? 1 : 0);
+    if (unsignedPart == "0") entry.pop_back();
+    entry += character;
     // A digit that would carry a pasted exponent beyond the range is not taken.
-    const auto value = parseNumber(s.EntryText + character, separators_);
+    const auto value = parseNumber(entry, separators_);
     if (!value) return;
-    s.EntryText += character;
+    s.EntryText = std::move(entry);
     s.CurrentValue = *value;
     if (s.CurrentValue != 0) {
         Indicate(s.CurrentValue);
         OutputExt(s.DisplayText);
-    } else if (!s.DecimalEntered) {
+    } else if (!hasSeparator(s.EntryText)) {
         OutputExt("0");
-        s.EntryText.assign(1, '0'); // assign(): GCC 12 warns falsely on operator= with a literal
     } else if (lengthBefore < kLongestTypedZero) {
         OutputExt(s.EntryText);
     }
@@ -50,14 +61,12 @@ void Calculator::Special_Click(int digit) {
 
 void Calculator::pressDecimalSeparator() {
     CalculatorState& s = state_;
-    if (s.DecimalEntered) return;
+    // Whether the number being typed can take a separator is read from the number itself.
+    if (s.Typing && (hasSeparator(s.EntryText) || hasExponent(s.EntryText))) return;
     s.DecimalEntered = true;
     if (s.Typing) {
-        const auto value = parseNumber(s.EntryText + separators_.decimal, separators_);
-        if (value) {
-            s.EntryText += separators_.decimal;
-            s.CurrentValue = *value;
-        }
+        s.EntryText += separators_.decimal;
+        if (const auto value = parseNumber(s.EntryText, separators_)) s.CurrentValue = *value;
         if (s.CurrentValue != 0) {
             Indicate(s.CurrentValue);
             OutputExt(s.DisplayText);
@@ -68,6 +77,7 @@ void Calculator::pressDecimalSeparator() {
         s.EntryText = "0" + separators_.decimal;
         OutputExt(s.EntryText);
         s.CurrentValue = 0;
+        s.OperandEntered = false;
     }
     s.Typing = true;
 }
@@ -75,30 +85,30 @@ void Calculator::pressDecimalSeparator() {
 void Calculator::pressBackspace() {
     CalculatorState& s = state_;
     if (!s.Typing) return;
-    const auto resetEntry = [&] {
+    std::string shorter = withoutLastCharacter(s.EntryText);
+    const auto value = shorter.empty() ? std::nullopt : parseNumber(shorter, separators_);
+    if (!value) {
+        // Nothing left to show: the entry empties and shows 0, and an operation begun before
+        // stays armed for the next number.
         s.CurrentValue = 0;
         s.EntryText.clear();
+        s.DecimalEntered = false;
         OutputExt("0");
-        s.OperandStored = false;
         s.Typing = false;
-    };
-    if (utf8Length(s.EntryText) < 2) return resetEntry();
-    const std::string_view decimal = separators_.decimal;
-    const auto endsWithSeparator = [&](std::string_view text) {
-        return !decimal.empty() && text.size() >= decimal.size() && text.substr(text.size() - decimal.size()) == decimal;
-    };
-    if (endsWithSeparator(s.EntryText)) s.DecimalEntered = false;
-    const std::string shorter = s.EntryText.substr(0, utf8LastCharStart(s.EntryText));
-    const auto value = parseNumber(shorter, separators_);
-    // A pasted "-5" or "1E5" may leave no number behind: that empties the entry.
-    if (!value) return resetEntry();
-    s.EntryText = shorter;
+        return;
+    }
+    s.EntryText = std::move(shorter);
     s.CurrentValue = *value;
-    if (endsWithSeparator(s.EntryText)) {
-        s.TrimText = s.DisplayText.substr(0, utf8LastCharStart(s.DisplayText));
+    s.DecimalEntered = hasSeparator(s.EntryText);
+    Indicate(s.CurrentValue);
+    // A separator left at the end is shown, as it was typed ("1,5" becomes "1,"), unless the
+    // value is shown in exponent form.
+    const std::string_view decimal = separators_.decimal;
+    const bool endsWithSeparator = !decimal.empty() && s.EntryText.ends_with(decimal);
+    if (endsWithSeparator && !hasExponent(s.DisplayText) && !s.DisplayText.ends_with(decimal)) {
+        s.TrimText = s.DisplayText + separators_.decimal;
         OutputExt(s.TrimText);
     } else {
-        Indicate(s.CurrentValue);
         OutputExt(s.DisplayText);
     }
 }

@@ -52,7 +52,7 @@ void Calculator::MemDel() {
 void Calculator::completeChainBeforeMemory() {
     CalculatorState& s = state_;
     s.MemoryUsed = true;
-    if (s.OperandStored && (s.Typing || s.CurrentValue != s.FirstOperand)) {
+    if (s.OperandStored && chainHasNewOperand()) {
         s.SecondOperand = s.CurrentValue;
         Solving();
         s.CurrentValue = s.ResultValue;
@@ -62,14 +62,14 @@ void Calculator::completeChainBeforeMemory() {
 void Calculator::pressMemoryPlus() {
     completeChainBeforeMemory();
     MemPlus();
-    state_.Typing = state_.OperandStored = state_.DecimalEntered = false;
+    endEntryAfterMemory();
     view_.memIndOpen();
 }
 
 void Calculator::pressMemoryMinus() {
     completeChainBeforeMemory();
     MemMinus();
-    state_.Typing = state_.OperandStored = state_.DecimalEntered = false;
+    endEntryAfterMemory();
     if (!memoryLineForced_) view_.memIndOpen();
 }
 
@@ -81,17 +81,19 @@ void Calculator::pressMemoryRecall() {
     showResult(s.MemoryValue);
     s.SecondOperand = s.CurrentValue;
     s.Typing = false;
+    s.OperandEntered = false;
     s.DecimalEntered = false;
 }
 
+void Calculator::endEntryAfterMemory() {
+    state_.Typing = state_.OperandStored = state_.OperandEntered = state_.DecimalEntered = false;
+}
+
+// MC empties the selected register only; the calculation (operands, pending operation, entry)
+// goes on untouched.
 void Calculator::pressMemoryClear() {
-    CalculatorState& s = state_;
-    s.MemoryUsed = false;
-    s.DecimalEntered = false;
+    state_.MemoryUsed = false;
     MemDel();
-    s.FirstOperand = s.MemoryValue;
-    s.OperandStored = true;
-    s.Typing = false;
     if (!memoryLineForced_) view_.memIndClose();
 }
 

@@ -35,6 +35,10 @@ struct CalculatorState {
     bool Typing = false;
     bool OperandStored = false;
     bool DecimalEntered = false;
+    // The shown value was handed in as the right operand of the pending operation (a one-operand
+    // key, pi, a statistics or converted value, a paste): the next operation key completes the
+    // chain even when that value equals FirstOperand.
+    bool OperandEntered = false;
 
     // Memory: registers M1..M10 are MemoryRegisters[0..9].
     std::array<Extended, kRegisterCount> MemoryRegisters{};

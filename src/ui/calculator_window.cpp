@@ -1,5 +1,6 @@
 #include "calculator_window.h"
 
+#include "calculator_keys.h"
 #include "colour.h"
 #include "keypad_table.h"
 #include "legacy_font.h"
@@ -111,7 +112,7 @@ TCalculator::TCalculator(SettingsStore& store, Separators separators, QWidget* p
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
       store_(store), settings_(readSettings(store)), restored_(readWorkingState(store)),
-      calc_(*this, std::move(separators)) {
+      calc_(*this, std::move(separators), scientificOperations()) {
     setObjectName(QStringLiteral("TCalculator"));
     errorHint_ = new TErrorHintWindow(this);
 
@@ -195,18 +196,18 @@ void TCalculator::buildKeypad(QWidget* area) {
     pnSimple = new QWidget(area);
     pnSimple->setObjectName(QStringLiteral("pnSimple"));
     pnSimple->setGeometry(0, 30, 241, 141);
-    for (const KeypadKeySpec& spec : keypadKeys()) {
+    for (const KeypadKeyRow& row : keypadKeys()) {
         auto* key = new TButtonPanel(pnSimple);
-        key->setObjectName(QString::fromLatin1(spec.name));
-        key->setGeometry(spec.left, spec.top, spec.width, spec.height);
-        key->setText(QString::fromUtf8(spec.caption));
-        key->setFont(keyFont(spec.font));
-        key->setTextColour(colorFromColorRef(spec.colour == KeyColour::Red ? kKeyRed : kKeyBlue));
-        key->setToolTip(QString::fromUtf8(spec.hint));
-        if (spec.key == KeypadKey::Sqrt) key->setPicture(drawRootSign);
-        const KeypadKey which = spec.key;
+        key->setObjectName(QString::fromLatin1(row.name));
+        key->setGeometry(row.left, row.top, row.width, row.height);
+        key->setText(QString::fromUtf8(row.caption));
+        key->setFont(keyFont(row.font));
+        key->setTextColour(colorFromColorRef(row.colour == KeyColour::Red ? kKeyRed : kKeyBlue));
+        key->setToolTip(QString::fromUtf8(row.hint));
+        if (row.key == KeypadKey::Sqrt) key->setPicture(drawRootSign);
+        const KeypadKey which = row.key;
         connect(key, &TButtonPanel::mouseDown, this, [this, which] { pressKeypadKey(which); });
-        keys_[static_cast<std::size_t>(spec.key)] = key;
+        keys_[static_cast<std::size_t>(row.key)] = key;
     }
 }
 
@@ -412,7 +413,7 @@ void TCalculator::setEvaluatorOpener(std::function<void(const QString&)> opener)
 
 void TCalculator::pressKeypadKey(KeypadKey key) {
     keypadButton(key)->setLowered(true);
-    keypadKey(key).command(calc_);
+    calc_.press(key);
 }
 
 void TCalculator::releaseAllKeys() {

@@ -359,7 +359,10 @@ void TEvaluator::applyLook(const EvaluatorLook& look) {
     }
 }
 
-void TEvaluator::setExpression(const QString& text) { Memo1->setPlainText(text); }
+void TEvaluator::setExpression(const QString& text) {
+    Memo1->setPlainText(text);
+    resultText_.clear();
+}
 
 void TEvaluator::keyPressEvent(QKeyEvent* event) {
     // Enter belongs to the expression field; the dialog must not close on it.
@@ -413,10 +416,9 @@ void TEvaluator::bpEvaluateClick() {
         // A stopped evaluation has no result to offer: the calculator keeps its entry.
         OutputEval(QStringLiteral("0"));
     } else {
-        CalculatorState& state = calculator_.state();
-        state.EntryText = generalText(result.value, separators());
-        calculator_.Indicate(result.value);
-        OutputEval(QString::fromStdString(state.DisplayText));
+        // The result waits here until it is sent: the calculator's entry and Copy stay as shown.
+        resultText_ = generalText(result.value, separators());
+        OutputEval(QString::fromStdString(calculator_.resultDisplayText(result.value)));
     }
     if (!lastDiagnostics_.empty()) hint_.showHint(pnResult, QString::fromStdString(lastDiagnostics_.back().text));
 }
@@ -431,7 +433,9 @@ void TEvaluator::OutputEval(const QString& text) {
 }
 
 void TEvaluator::bpToCalcClick() {
-    if (!calculator_.takeEntryText()) {
+    // Before any evaluation the calculator's own entry goes back.
+    const std::string text = resultText_.empty() ? calculator_.copyText() : resultText_;
+    if (!calculator_.loadOperandText(text)) {
         bpToCalc->setDown(false);
         return;
     }

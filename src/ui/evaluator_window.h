@@ -91,6 +91,7 @@ private:
     ExpressionVariables variables_{};
     AngleMeasure angle_ = AngleMeasure::Radians;
     std::vector<Diagnostic> lastDiagnostics_;
+    std::string resultText_; // the last result's general text, sent by bpToCalc
 
     std::array<QLineEdit*, 26> variableFields_{};
     std::array<QRadioButton*, 4> angleButtons_{};

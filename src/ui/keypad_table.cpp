@@ -7,62 +7,39 @@ namespace {
 using K = KeypadKey;
 constexpr int kWide = 48, kNarrow = 34, kRow = 28;
 
-template <int Digit> void digit(Calculator& c) {
-    c.Special_Click(Digit);
-}
-template <Operation Op> void operation(Calculator& c) {
-    c.pressOperation(Op);
-}
+constexpr std::array<KeypadKeyRow, kKeypadKeyCount> kKeys = {{
+    {K::C, "pnC", "C", 3, 0, kWide, kRow, KeyColour::Red, KeyFont::Sans8, "   Esc "},
+    {K::CE, "pnCE", "CE", 51, 0, kWide, kRow, KeyColour::Red, KeyFont::Sans8, "   Del "},
+    {K::Sign, "pnSign", "+/-", 101, 0, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   S "},
+    {K::Divide, "pnDivide", "/", 135, 0, kNarrow, kRow, KeyColour::Red, KeyFont::Symbol12, "   / "},
+    {K::Multy, "pnMulty", "\u00D7", 169, 0, kNarrow, kRow, KeyColour::Red, KeyFont::Symbol12, "   * "},
+    {K::Minus, "pnMinus", "-", 203, 0, kNarrow, kRow, KeyColour::Red, KeyFont::Symbol12, "   - "},
 
-constexpr std::array<KeypadKeySpec, kKeypadKeyCount> kKeys = {{
-    {K::C, "pnC", "C", 3, 0, kWide, kRow, KeyColour::Red, KeyFont::Sans8, "   Esc ",
-     [](Calculator& c) { c.pressClear(); }},
-    {K::CE, "pnCE", "CE", 51, 0, kWide, kRow, KeyColour::Red, KeyFont::Sans8, "   Del ",
-     [](Calculator& c) { c.pressClearEntry(); }},
-    {K::Sign, "pnSign", "+/-", 101, 0, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   S ",
-     [](Calculator& c) { c.pressSignChange(); }},
-    {K::Divide, "pnDivide", "/", 135, 0, kNarrow, kRow, KeyColour::Red, KeyFont::Symbol12, "   / ",
-     operation<Operation::opDivide>},
-    {K::Multy, "pnMulty", "\u00D7", 169, 0, kNarrow, kRow, KeyColour::Red, KeyFont::Symbol12, "   * ",
-     operation<Operation::opMultiply>},
-    {K::Minus, "pnMinus", "-", 203, 0, kNarrow, kRow, KeyColour::Red, KeyFont::Symbol12, "   - ",
-     operation<Operation::opSubtract>},
+    {K::MC, "pnMC", "MC", 3, 28, kWide, kRow, KeyColour::Red, KeyFont::Sans8, "   Ctrl + \u0421 "},
+    {K::Back, "pnBack", "BACK", 51, 28, kWide, kRow, KeyColour::Red, KeyFont::Sans8, " Back Space "},
+    {K::Digit7, "pn7", "7", 101, 28, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   7 "},
+    {K::Digit8, "pn8", "8", 135, 28, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   8 "},
+    {K::Digit9, "pn9", "9", 169, 28, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   9 "},
+    {K::Plus, "pnPlus", "+", 203, 28, kNarrow, 2 * kRow, KeyColour::Red, KeyFont::Symbol12, "   + "},
 
-    {K::MC, "pnMC", "MC", 3, 28, kWide, kRow, KeyColour::Red, KeyFont::Sans8, "   Ctrl + \u0421 ",
-     [](Calculator& c) { c.pressMemoryClear(); }},
-    {K::Back, "pnBack", "BACK", 51, 28, kWide, kRow, KeyColour::Red, KeyFont::Sans8, " Back Space ",
-     [](Calculator& c) { c.pressBackspace(); }},
-    {K::Digit7, "pn7", "7", 101, 28, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   7 ", digit<7>},
-    {K::Digit8, "pn8", "8", 135, 28, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   8 ", digit<8>},
-    {K::Digit9, "pn9", "9", 169, 28, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   9 ", digit<9>},
-    {K::Plus, "pnPlus", "+", 203, 28, kNarrow, 2 * kRow, KeyColour::Red, KeyFont::Symbol12, "   + ",
-     operation<Operation::opAdd>},
+    {K::MR, "pnMR", "MR", 3, 56, kWide, kRow, KeyColour::Red, KeyFont::Sans8, "   Ctrl + R "},
+    {K::PerCent, "pnPerCent", "%", 51, 56, kWide, kRow, KeyColour::Blue, KeyFont::Sans8, "   % "},
+    {K::Digit4, "pn4", "4", 101, 56, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   4 "},
+    {K::Digit5, "pn5", "5", 135, 56, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   5 "},
+    {K::Digit6, "pn6", "6", 169, 56, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   6 "},
 
-    {K::MR, "pnMR", "MR", 3, 56, kWide, kRow, KeyColour::Red, KeyFont::Sans8, "   Ctrl + R ",
-     [](Calculator& c) { c.pressMemoryRecall(); }},
-    {K::PerCent, "pnPerCent", "%", 51, 56, kWide, kRow, KeyColour::Blue, KeyFont::Sans8, "   % ",
-     [](Calculator& c) { c.pressPercent(); }},
-    {K::Digit4, "pn4", "4", 101, 56, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   4 ", digit<4>},
-    {K::Digit5, "pn5", "5", 135, 56, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   5 ", digit<5>},
-    {K::Digit6, "pn6", "6", 169, 56, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   6 ", digit<6>},
+    {K::MMinus, "pnMMinus", "M-", 3, 84, kWide, kRow, KeyColour::Red, KeyFont::Sans8, "   Ctrl + M "},
+    {K::Inv, "pnInv", "1/x", 51, 84, kWide, kRow, KeyColour::Blue, KeyFont::Sans8, "   R "},
+    {K::Digit1, "pn1", "1", 101, 84, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   1 "},
+    {K::Digit2, "pn2", "2", 135, 84, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   2 "},
+    {K::Digit3, "pn3", "3", 169, 84, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   3 "},
+    {K::Eq, "pnEq", "=", 203, 84, kNarrow, 2 * kRow, KeyColour::Red, KeyFont::Symbol12, " Enter "},
 
-    {K::MMinus, "pnMMinus", "M-", 3, 84, kWide, kRow, KeyColour::Red, KeyFont::Sans8, "   Ctrl + M ",
-     [](Calculator& c) { c.pressMemoryMinus(); }},
-    {K::Inv, "pnInv", "1/x", 51, 84, kWide, kRow, KeyColour::Blue, KeyFont::Sans8, "   R ",
-     [](Calculator& c) { c.pressReciprocal(); }},
-    {K::Digit1, "pn1", "1", 101, 84, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   1 ", digit<1>},
-    {K::Digit2, "pn2", "2", 135, 84, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   2 ", digit<2>},
-    {K::Digit3, "pn3", "3", 169, 84, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "   3 ", digit<3>},
-    {K::Eq, "pnEq", "=", 203, 84, kNarrow, 2 * kRow, KeyColour::Red, KeyFont::Symbol12, " Enter ",
-     [](Calculator& c) { c.pressEquals(); }},
-
-    {K::MPlus, "pnMPlus", "M+", 3, 112, kWide, kRow, KeyColour::Red, KeyFont::Sans8, "   Ctrl + P ",
-     [](Calculator& c) { c.pressMemoryPlus(); }},
-    {K::Sqrt, "pnSqrt", "", 51, 112, kWide, kRow, KeyColour::Blue, KeyFont::Sans8, "  @",
-     [](Calculator& c) { c.pressSquareRoot(); }},
-    {K::Digit0, "pn0", "0", 101, 112, 2 * kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, " 0 ", digit<0>},
+    {K::MPlus, "pnMPlus", "M+", 3, 112, kWide, kRow, KeyColour::Red, KeyFont::Sans8, "   Ctrl + P "},
+    {K::Sqrt, "pnSqrt", "", 51, 112, kWide, kRow, KeyColour::Blue, KeyFont::Sans8, "  @"},
+    {K::Digit0, "pn0", "0", 101, 112, 2 * kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, " 0 "},
     {K::Comma, "pnComma", ",", 169, 112, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8,
-     " \",\"  \u0438\u043B\u0438 \".\"", [](Calculator& c) { c.pressDecimalSeparator(); }},
+     " \",\"  \u0438\u043B\u0438 \".\""},
 }};
 
 constexpr bool inKeypadKeyOrder() {
@@ -107,11 +84,11 @@ const std::array<CharacterRow, 20> kCharacters = {{
 
 } // namespace
 
-const std::array<KeypadKeySpec, kKeypadKeyCount>& keypadKeys() {
+const std::array<KeypadKeyRow, kKeypadKeyCount>& keypadKeys() {
     return kKeys;
 }
 
-const KeypadKeySpec& keypadKey(KeypadKey key) {
+const KeypadKeyRow& keypadKey(KeypadKey key) {
     return kKeys[static_cast<std::size_t>(key)];
 }
 

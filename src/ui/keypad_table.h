@@ -1,6 +1,5 @@
 #pragma once
 
-#include "calculator.h"
 #include "calculator_view.h"
 
 #include <QChar>
@@ -14,8 +13,9 @@ namespace orv {
 enum class KeyColour { Red, Blue };
 enum class KeyFont { Sans8, Symbol12 };
 
-// One keypad key: where it sits in pnSimple, how it looks and what it does.
-struct KeypadKeySpec {
+// One keypad key: where it sits in pnSimple and how it looks; what it does is the engine's
+// Calculator::press.
+struct KeypadKeyRow {
     KeypadKey key;
     const char* name;
     const char* caption; // UTF-8; empty for the root-sign picture
@@ -23,12 +23,11 @@ struct KeypadKeySpec {
     KeyColour colour;
     KeyFont font;
     const char* hint;
-    void (*command)(Calculator&);
 };
 
 // The 27 keys, in the order of KeypadKey.
-const std::array<KeypadKeySpec, kKeypadKeyCount>& keypadKeys();
-const KeypadKeySpec& keypadKey(KeypadKey key);
+const std::array<KeypadKeyRow, kKeypadKeyCount>& keypadKeys();
+const KeypadKeyRow& keypadKey(KeypadKey key);
 
 // Key-down codes: control keys and the Ctrl shortcuts (Ctrl means Ctrl is the only modifier).
 std::optional<KeypadKey> keyForKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);

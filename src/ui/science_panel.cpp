@@ -3,8 +3,7 @@
 #include "button_panel.h"
 #include "colour.h"
 #include "legacy_font.h"
-#include "operand_value.h"
-#include "powers.h"
+#include "calculator_keys.h"
 
 #include <QHBoxLayout>
 #include <QRadioButton>
@@ -26,7 +25,7 @@ KeyPicture logBasePicture() {
     return formulaPicture({{"log"}, {"y", RunPlace::Lowered}, {"x"}});
 }
 
-const ScienceKeySpec kKeys[kScienceKeyCount] = {
+const ScienceKeyRow kKeys[kScienceKeyCount] = {
     {"bpSin", "sin", nullptr, 0, 0, C::Function, F::Sin},
     {"bpSh", "sh", nullptr, 1, 0, C::Function, F::Sh},
     {"bpArcsin", "arcsin", nullptr, 2, 0, C::Function, F::Arcsin},
@@ -82,12 +81,11 @@ QFont captionFont(bool pi) {
 
 } // namespace
 
-std::span<const ScienceKeySpec> scienceKeys() { return kKeys; }
+std::span<const ScienceKeyRow> scienceKeys() { return kKeys; }
 
 TSciencePanel::TSciencePanel(Calculator& calculator, QWidget* parent) : QFrame(parent), calc_(calculator) {
     setObjectName(QStringLiteral("pnScience"));
     resize(kWidth, kHeight);
-    calc_.setPowerFunction(&powerOperation); // x^y keeps the sign a whole exponent gives
 
     auto* strip = new QFrame(this);
     strip->setObjectName(QStringLiteral("pnAngles"));
@@ -113,19 +111,18 @@ TSciencePanel::TSciencePanel(Calculator& calculator, QWidget* parent) : QFrame(p
     }
     measures_[0]->setChecked(true); // every run starts in radians
 
-    for (const ScienceKeySpec& spec : kKeys) {
+    for (const ScienceKeyRow& row : kKeys) {
         auto* key = new TButtonPanel(this);
-        key->setObjectName(QString::fromLatin1(spec.name));
-        key->setGeometry(kColumnLeft[spec.column], kRowTop[spec.row], kKeyWidth, kKeyHeight);
+        key->setObjectName(QString::fromLatin1(row.name));
+        key->setGeometry(kColumnLeft[row.gridColumn], kRowTop[row.gridRow], kKeyWidth, kKeyHeight);
         key->setTextColour(colorFromColorRef(kKeyBlue));
-        if (spec.picture) {
-            key->setPicture(spec.picture());
+        if (row.picture) {
+            key->setPicture(row.picture());
         } else {
-            key->setText(QString::fromUtf8(spec.caption));
-            key->setFont(captionFont(spec.command == C::Pi));
+            key->setText(QString::fromUtf8(row.caption));
+            key->setFont(captionFont(row.command == C::Pi));
         }
-        const ScienceKeySpec* row = &spec;
-        connect(key, &TButtonPanel::clicked, this, [this, row] { bpClick(*row); });
+        connect(key, &TButtonPanel::clicked, this, [this, &row] { bpClick(row); });
     }
 }
 
@@ -135,19 +132,12 @@ AngleMeasure TSciencePanel::angleMeasure() const {
     return AngleMeasure::Radians;
 }
 
-void TSciencePanel::bpClick(const ScienceKeySpec& key) {
+void TSciencePanel::bpClick(const ScienceKeyRow& key) {
     switch (key.command) {
     case C::Power: calc_.pressOperation(Operation::opPower); return;
     case C::LogBase: calc_.pressOperation(Operation::opLogBase); return;
-    case C::Pi: loadOperandValue(calc_, piValue()); return;
-    case C::Function: break;
-    }
-    const FunctionResult result = applyScientificKey(key.function, calc_.state().CurrentValue, angleMeasure());
-    switch (result.outcome) {
-    case FunctionOutcome::Value: calc_.commitFunctionResult(result.value); break;
-    case FunctionOutcome::Failure: break; // silent: nothing changes
-    case FunctionOutcome::ArgumentAboveOne:
-    case FunctionOutcome::ArgumentZero: calc_.ShowErrorHint(domainMessage(result.outcome, calc_.messages())); break;
+    case C::Pi: pressPi(calc_); return;
+    case C::Function: pressScientificKey(calc_, key.function, angleMeasure()); return;
     }
 }
 

@@ -26,17 +26,17 @@ enum class ScienceCommand {
 
 // One key of the scientific panel: its control, its face, its cell and its command. The hints
 // come with the language (they differ between English and Russian).
-struct ScienceKeySpec {
+struct ScienceKeyRow {
     const char* name;
     const char* caption;     // UTF-8; empty when the face is a picture
     KeyPicture (*picture)(); // null for a text face
-    int column, row;         // 0-based cell of the 5 x 6 grid
+    int gridColumn, gridRow; // 0-based cell of the 5 x 6 grid
     ScienceCommand command;
     ScientificKey function;  // for ScienceCommand::Function
 };
 
 inline constexpr int kScienceKeyCount = 30;
-std::span<const ScienceKeySpec> scienceKeys();
+std::span<const ScienceKeyRow> scienceKeys();
 
 // The scientific panel `pnScience`: the angle-measure radio buttons above thirty function keys.
 // Keys act on click; every computation is the science module's.
@@ -50,7 +50,7 @@ class TSciencePanel : public QFrame {
     // The first checked of rbRad, rbDegr, rbGrad, rbCycle; radians when none is.
     AngleMeasure angleMeasure() const;
     // bpSinClick .. bpExpClick, bpXYClick, bpLogXYClick, bpPIClick: one handler, the key's row.
-    void bpClick(const ScienceKeySpec& key);
+    void bpClick(const ScienceKeyRow& key);
 
   private:
     Calculator& calc_;

@@ -3,8 +3,7 @@
 #include "button_panel.h"
 #include "colour.h"
 #include "legacy_font.h"
-#include "number_text.h"
-#include "operand_value.h"
+#include "calculator_keys.h"
 
 #include <QScrollBar>
 #include <QTextBlock>
@@ -22,7 +21,7 @@ KeyPicture sumOfSquaresPicture() { return formulaPicture({{"\u03A3x"}, {"2", Run
 KeyPicture sigmaNPicture() { return formulaPicture({{"\u03C3"}, {"n", RunPlace::Lowered}}); }
 KeyPicture sigmaNm1Picture() { return formulaPicture({{"\u03C3"}, {"n-1", RunPlace::Lowered}}); }
 
-const StatisticsKeySpec kKeys[kStatisticsKeyCount] = {
+const StatisticsKeyRow kKeys[kStatisticsKeyCount] = {
     {"bpStatEnter", "", chevronsPicture, 1, std::nullopt},
     {"bpStatCount", "N", nullptr, 29, Statistic::Count},
     {"bpStatSrednee", "", meanPicture, 52, Statistic::Mean},
@@ -34,26 +33,25 @@ const StatisticsKeySpec kKeys[kStatisticsKeyCount] = {
 
 } // namespace
 
-std::span<const StatisticsKeySpec> statisticsKeys() { return kKeys; }
+std::span<const StatisticsKeyRow> statisticsKeys() { return kKeys; }
 
 TStatisticsPanel::TStatisticsPanel(Calculator& calculator, QWidget* parent) : QFrame(parent), calc_(calculator) {
     setObjectName(QStringLiteral("pnStatist"));
     resize(kWidth, kHeight);
 
     const QFont captionFont = legacySansSerifPixels(12, true);
-    for (const StatisticsKeySpec& spec : kKeys) {
+    for (const StatisticsKeyRow& row : kKeys) {
         auto* key = new TButtonPanel(this);
-        key->setObjectName(QString::fromLatin1(spec.name));
-        key->setGeometry(kKeyLeft, spec.top, kKeyWidth, kKeyHeight);
+        key->setObjectName(QString::fromLatin1(row.name));
+        key->setGeometry(kKeyLeft, row.top, kKeyWidth, kKeyHeight);
         key->setTextColour(colorFromColorRef(kKeyBlue));
-        if (spec.picture) {
-            key->setPicture(spec.picture());
+        if (row.picture) {
+            key->setPicture(row.picture());
         } else {
-            key->setText(QString::fromUtf8(spec.caption));
+            key->setText(QString::fromUtf8(row.caption));
             key->setFont(captionFont);
         }
-        const StatisticsKeySpec* row = &spec;
-        connect(key, &TButtonPanel::clicked, this, [this, row] { bpStatClick(*row); });
+        connect(key, &TButtonPanel::clicked, this, [this, &row] { bpStatClick(row); });
     }
 
     mmStat = new QTextEdit(this);
@@ -65,24 +63,15 @@ TStatisticsPanel::TStatisticsPanel(Calculator& calculator, QWidget* parent) : QF
     mmStat->document()->setDefaultTextOption(QTextOption(Qt::AlignRight));
 }
 
-void TStatisticsPanel::bpStatClick(const StatisticsKeySpec& key) {
-    if (!key.statistic) {
-        bpStatEnterClick();
-        return;
-    }
-    const StatisticsLines lines = memoLines(mmStat->toPlainText().toStdString());
-    if (const auto value = computeStatistic(*key.statistic, lines, calc_.separators()))
-        loadOperandValue(calc_, *value);
+void TStatisticsPanel::bpStatClick(const StatisticsKeyRow& key) {
+    if (key.statistic) pressStatisticKey(calc_, *key.statistic, mmStat->toPlainText().toStdString());
+    else bpStatEnterClick();
 }
 
 void TStatisticsPanel::bpStatEnterClick() {
-    CalculatorState& s = calc_.state();
-    s.EntryText = generalText(s.CurrentValue, calc_.separators());
-    calc_.Indicate(s.CurrentValue); // the display text is rebuilt, not redrawn
-
     // Every entry ends with a line break; a list whose last break was removed by hand gets one
     // before the new entry instead.
-    QString entry = QString::fromStdString(s.EntryText) + QLatin1Char('\n');
+    QString entry = QString::fromStdString(calc_.enterIntoList()) + QLatin1Char('\n');
     const QString text = mmStat->toPlainText();
     if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n'))) entry.prepend(QLatin1Char('\n'));
     QTextCursor cursor(mmStat->document());
@@ -90,11 +79,6 @@ void TStatisticsPanel::bpStatEnterClick() {
     cursor.insertText(entry);
     mmStat->setTextCursor(cursor);
     mmStat->ensureCursorVisible();
-
-    s.Typing = false;
-    s.DecimalEntered = false;
-    s.OperandStored = true;
-    s.EqualsEnabled = true;
 }
 
 } // namespace orv

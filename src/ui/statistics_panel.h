@@ -14,7 +14,7 @@ class QTextEdit;
 namespace orv {
 
 // One key of the statistics panel: the Enter key, or the statistic it shows.
-struct StatisticsKeySpec {
+struct StatisticsKeyRow {
     const char* name;
     const char* caption;     // UTF-8; empty when the face is a picture
     KeyPicture (*picture)(); // null for a text face
@@ -23,7 +23,7 @@ struct StatisticsKeySpec {
 };
 
 inline constexpr int kStatisticsKeyCount = 7;
-std::span<const StatisticsKeySpec> statisticsKeys();
+std::span<const StatisticsKeyRow> statisticsKeys();
 
 // The statistics panel `pnStatist`: seven keys beside the list `mmStat`, one number a line.
 // Every result reads the list afresh, so hand edits count as the list shows them.
@@ -36,7 +36,7 @@ class TStatisticsPanel : public QFrame {
 
     QTextEdit* list() const { return mmStat; }
     // bpStatEnterClick .. bpStatSigmaNm1Click: one handler, the key's row.
-    void bpStatClick(const StatisticsKeySpec& key);
+    void bpStatClick(const StatisticsKeyRow& key);
 
   private:
     void bpStatEnterClick();

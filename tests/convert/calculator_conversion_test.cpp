@@ -1,4 +1,5 @@
 #include "calculator.h"
+#include "calculator_keys.h"
 #include "calculator_conversion.h"
 #include "unit_catalogue.h"
 
@@ -35,7 +36,7 @@ constexpr int kKilometer = 4;
 class ConversionInCalculator : public ::testing::Test {
   protected:
     HintRecorder view;
-    Calculator calculator{view, dotSeparators()};
+    Calculator calculator{view, dotSeparators(), scientificOperations()};
 
     void SetUp() override { calculator.setMessages(messagesFor(Language::English)); }
 };
@@ -59,34 +60,31 @@ TEST_F(ConversionInCalculator, NextDigitStartsANewNumber) {
     EXPECT_EQ(calculator.state().CurrentValue, 5);
 }
 
-TEST_F(ConversionInCalculator, LeavesTheChainFlagsAlone) {
-    CalculatorState& s = calculator.state();
-    s.CurrentValue = 3;
-    s.FirstOperand = 7;
-    s.PendingOperation = Operation::opMultiply;
-    s.OperandStored = true;
-    s.DecimalEntered = true;
-    s.EqualsEnabled = true;
-    s.Typing = true;
+TEST_F(ConversionInCalculator, AConvertedValueIsTheSecondOperand) {
+    calculator.Special_Click(7);
+    calculator.pressOperation(Operation::opMultiply);
+    calculator.Special_Click(3);
+    calculator.pressDecimalSeparator();
     convertCurrentValue(calculator, kLength, kKilometer, kMeter);
+    const CalculatorState& s = calculator.state();
     EXPECT_EQ(s.CurrentValue, 3000);
     EXPECT_FALSE(s.Typing);
+    EXPECT_FALSE(s.DecimalEntered) << "the next number may take a separator";
     EXPECT_EQ(s.FirstOperand, 7);
     EXPECT_EQ(s.PendingOperation, Operation::opMultiply);
     EXPECT_TRUE(s.OperandStored);
-    EXPECT_TRUE(s.DecimalEntered);
-    EXPECT_TRUE(s.EqualsEnabled);
     EXPECT_TRUE(view.hints.empty());
+    calculator.pressEquals();
+    EXPECT_EQ(s.CurrentValue, 21000);
 }
 
 TEST_F(ConversionInCalculator, RefusedTemperatureOnlyShowsTheHint) {
-    CalculatorState& s = calculator.state();
-    s.CurrentValue = -300;
-    s.EntryText = "-300";
-    s.Typing = true;
+    calculator.Special_Click(3);
+    ASSERT_TRUE(calculator.paste("-300"));
     convertCurrentValue(calculator, kTemperatureGroup, 0, 1);
     ASSERT_EQ(view.hints.size(), 1u);
     EXPECT_EQ(view.hints[0], "The temperature in Celsius' degrees can not be lower than  -273.15 !");
+    const CalculatorState& s = calculator.state();
     EXPECT_EQ(s.CurrentValue, -300);
     EXPECT_EQ(s.EntryText, "-300");
     EXPECT_TRUE(s.Typing);

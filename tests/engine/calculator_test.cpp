@@ -1,4 +1,5 @@
 #include "calculator.h"
+#include "calculator_keys.h"
 #include "number_text.h"
 #include "recording_view.h"
 
@@ -25,7 +26,7 @@ const Separators kDot{".", ","};
 
 class CalculatorTest : public ::testing::TestWithParam<Separators> {
 protected:
-    CalculatorTest() : calculator(view, GetParam()) {
+    CalculatorTest() : calculator(view, GetParam(), scientificOperations()) {
         calculator.setMessages(messagesFor(Language::English));
         calculator.restoreWorkingState("", false, {}, false);
     }
@@ -44,6 +45,7 @@ struct KeyRow {
     const char* keys;
     const char* shown; // canonical display: mantissa, then "^exponent" when raised
     const char* sign;  // the operation indicator afterwards
+    const char* copied = nullptr; // canonical Copy text, where the row checks it
 };
 
 TEST_P(CalculatorTest, KeyScripts) {
@@ -67,7 +69,21 @@ TEST_P(CalculatorTest, KeyScripts) {
         {"root of a negative keeps the value", "9 +/- sqrt", "-9", "="},
         {"root of zero", "0 sqrt", "0", "="},
         {"root of minus zero", "0 +/- sqrt", "0", "="},
-        {"equals after root uses the root as left operand", "2 + 9 sqrt =", "3", "+"},
+        {"root of the second operand completes the chain", "2 + 9 sqrt =", "5", "+"},
+        {"root in a chain", "4 + 9 sqrt =", "7", "+"},
+        {"root of a subtrahend", "10 - 4 sqrt =", "8", "-"},
+        {"reciprocal of the second operand", "2 + 4 1/x =", "2.25", "+"},
+        {"reciprocal then another operation", "2 + 4 1/x * 2 =", "4.5", "\u00D7"},
+        {"reciprocal of a zero operand keeps the chain", "5 + 0 1/x =", "5", "+"},
+        {"function key on the second operand", "5 + 4 x2 =", "21", "+"},
+        {"sine in degrees in a chain", "deg 1 + 30 sin =", "1.5", "+"},
+        {"pi as the second operand", "1 + pi =", "4.14159265358979", "+"},
+        {"statistics result as the second operand", "2 list 4 list 10 + mean =", "13", "+"},
+        {"converted value as the second operand", "2 + 1 conv:Kilometer>Meter =", "1_002", "+"},
+        {"computed operand equal to the left one completes", "4 + 16 sqrt + 1 =", "9", "+"},
+        {"negated operand equal to the left one completes", "5 +/- + 5 +/- +", "-10", "+"},
+        {"sign change after equals is the new left operand", "2 + 3 = +/- =", "-2", "+"},
+        {"function key with nothing pending", "16 x2 =", "256", "="},
         {"equals after root repeats with the root as left operand", "2 + 3 = 16 sqrt =", "7", "+"},
         {"reciprocal of zero", "0 1/x", "0", "="},
         {"reciprocal", "4 1/x", "0.25", "="},
@@ -90,10 +106,33 @@ TEST_P(CalculatorTest, KeyScripts) {
         {"separator again after backspace", "1, BS ,5", "1.5", "="},
         {"backspace of the last digit", "7 BS", "0", "="},
         {"backspace of a result does nothing", "2 + 3 = BS", "5", "+"},
+        {"backspace to empty keeps the operation armed", "2 + 3 BS 4 =", "6", "+"},
+        {"backspace to empty then equals", "2 + 3 BS =", "2", "+"},
+        {"backspace of a second digit", "2 + 34 BS =", "5", "+"},
+        {"backspace in exponent form", "1234567890123456,5 BS", "1.234567890123*10^+0015", "="},
+        {"backspace on a pasted exponent", "3 paste:1e5 BS", "1", "=", "1"},
+        {"backspace on a pasted negative exponent", "3 paste:1e-5 BS", "1", "=", "1"},
+        {"backspace on a pasted exponent keeps the chain", "2 + 3 paste:1e5 BS =", "3", "+"},
+        {"leading zeros are not copied", "0005", "5", "=", "5"},
+        {"digit after a pasted minus zero", "3 paste:-0 5", "-5", "=", "-5"},
+        {"separator after a pasted whole number", "3 , paste:12 ,5", "12.5", "=", "12.5"},
+        {"separator after a conversion", "1,5 conv:Kilometer>Meter ,5", "0.5", "=", "0.5"},
+        {"pasted exponent refuses a separator", "3 paste:1e5 ,", "1*10^5", "=", "1e5"},
+        {"pasted underflow copies as shown", "paste:1e-5000", "0", "=", "0"},
         {"two thirds", "2 / 3 =", "0.666666666666667", "\u00F7"},
         {"small result in exponent form", "1 / 100000 =", "1*10^-5", "\u00F7"},
         {"tiny result", "1 / 100000 = = = =", "1.000000000000*10^-0020", "\u00F7"},
         {"fifteen digits in full", "999999999999999", "999_999_999_999_999", "="},
+        {"exactly 1E15 switches to exponent", "1000000000000000", "1.000000000000*10^+0015", "="},
+        {"exactly 1E-15 switches to exponent", "0,000000000000001", "1.000000000000*10^-0015", "="},
+        {"just above 1E-15 stays fixed", "0,0000000000000011", "0.0000000000000011", "="},
+        {"second operand equal to the first", "2 + 2 * 3 =", "12", "\u00D7"},
+        {"typed operand equal to the left one", "5 + 5 + 1 =", "11", "+"},
+        {"smallest subnormal left operand counts as zero", "paste:3.6E-4951 * 2 =", "0", "\u00D7"},
+        {"larger subnormal left operand is kept", "paste:1E-4940 * 2 =", "1.999999999992*10^-4940", "\u00D7"},
+        {"percent overflow shows the percentage", "paste:1E3000 * paste:1E3000 %", "1.000000000000*10^+3000", "="},
+        {"percent with x^y pending shows the last result", "2 + 3 = 2 ^ 3 %", "5", "="},
+        {"percent with log-base pending shows the last result", "2 * 3 = 8 log 2 %", "6", "="},
         {"sixteen digits switch to exponent", "9999999999999999", "1.000000000000*10^+0016", "="},
         {"1E-16 while typing", "0,0000000000000001", "1.000000000000*10^-0016", "="},
         {"grouped result", "2469 / 2 =", "1_234.5", "\u00F7"},
@@ -105,7 +144,11 @@ TEST_P(CalculatorTest, KeyScripts) {
         {"memory sum", "5 M+ 3 M+ MR", "8", "="},
         {"other register has its own value", "5 M+ M2 MR", "0", "="},
         {"M+ completes the chain first", "2 + 3 M+", "5", "+"},
-        {"MC makes zero the left operand", "7 * 3 = MC + 1 =", "1", "+"},
+        {"MC leaves the calculation alone", "7 * 3 = MC + 1 =", "22", "+"},
+        {"MC between two chains", "9 - 4 = MC 6 * 2 =", "12", "\u00D7"},
+        {"MC leaves the next entry for M+", "2 / 3 = MC 5 M+ MR", "5", "\u00F7"},
+        {"MC while typing", "12 MC 3", "123", "="},
+        {"M+ completes a chain with a recalled operand", "4 M+ C 5 + MR M+ MR", "13", "+"},
         {"recalled value completes a chain", "4 M+ C 5 + MR =", "9", "+"},
         {"recalled value equal to the left operand", "5 M+ C 5 + MR + 2 =", "7", "+"},
         {"M- subtracts", "5 M+ 2 M- MR", "3", "="},
@@ -115,12 +158,15 @@ TEST_P(CalculatorTest, KeyScripts) {
     };
     for (const auto& row : rows) {
         RecordingView v;
-        Calculator c(v, GetParam());
+        Calculator c(v, GetParam(), scientificOperations());
         c.setMessages(text);
         c.restoreWorkingState("", false, {}, false);
         pressKeys(c, row.keys);
         EXPECT_EQ(v.shown(), expected(row.shown)) << row.name << ": " << row.keys;
         EXPECT_EQ(v.sign, row.sign) << row.name << ": " << row.keys;
+        if (row.copied) {
+            EXPECT_EQ(c.copyText(), expected(row.copied)) << row.name << ": " << row.keys;
+        }
     }
 }
 
@@ -199,19 +245,13 @@ TEST_P(CalculatorTest, NegativeRootAndReciprocalOfZeroShowTheirMessages) {
     EXPECT_EQ(view.released, (std::vector<KeypadKey>{KeypadKey::Sqrt, KeypadKey::Inv}));
 }
 
-TEST_P(CalculatorTest, FunctionResultReplacesTheLeftOperand) {
-    pressKeys(calculator, "5 + 4");
-    calculator.commitFunctionResult(16); // a squaring key
-    pressKeys(calculator, "=");
-    EXPECT_EQ(view.shown(), "32");
-}
-
-TEST_P(CalculatorTest, BackspaceToEmptyEndsTheChain) {
+TEST_P(CalculatorTest, BackspaceToEmptyKeepsTheChain) {
     pressKeys(calculator, "5 + 7 BS");
-    EXPECT_FALSE(calculator.state().OperandStored);
+    EXPECT_TRUE(calculator.state().OperandStored);
     EXPECT_EQ(calculator.state().EntryText, "");
+    EXPECT_EQ(calculator.copyText(), "0") << "Copy gives what the display shows";
     pressKeys(calculator, "3 =");
-    EXPECT_EQ(view.shown(), "5") << "the chain was ended: equals repeats + 0 on the left operand 5";
+    EXPECT_EQ(view.shown(), "8");
 }
 
 TEST_P(CalculatorTest, GroupingOffShowsPlainDigits) {
@@ -235,23 +275,33 @@ TEST_P(CalculatorTest, PasteAndCopy) {
     EXPECT_EQ(view.shown(), expected("12.5"));
     EXPECT_FALSE(calculator.paste("twelve"));
     EXPECT_EQ(calculator.copyText(), expected("12.5"));
+    // White space of any kind around a copied cell or terminal line is dropped; nothing else is.
+    for (const char* around : {"12.5\n", "\t12.5\r\n", "\u00A012.5\u202F", " 12.5 "}) {
+        pressKeys(calculator, "C");
+        EXPECT_TRUE(calculator.paste(expected(around))) << around;
+        EXPECT_EQ(calculator.copyText(), expected("12.5")) << around;
+        EXPECT_EQ(view.shown(), expected("12.5")) << around;
+    }
+    for (const char* refused : {"12.5x", "1\u00A0234", "\n", "\u00A0"})
+        EXPECT_FALSE(calculator.paste(expected(refused))) << refused;
     pressKeys(calculator, "C 2 / 3 =");
     EXPECT_EQ(calculator.copyText(), expected("0.666666666666667"));
     pressKeys(calculator, "C 1234567");
     EXPECT_EQ(calculator.copyText(), "1234567") << "copy never takes the grouped display text";
 }
 
-TEST_P(CalculatorTest, TakingBackTheEntryTextOnlyChangesTheValueAndDisplay) {
+TEST_P(CalculatorTest, AnEvaluatorResultIsTheSecondOperand) {
     pressKeys(calculator, "2 + 3");
-    calculator.state().EntryText = expected("1.5E20"); // an Evaluator result
-    ASSERT_TRUE(calculator.takeEntryText());
+    ASSERT_TRUE(calculator.loadOperandText(expected("1.5E20")));
     EXPECT_EQ(calculator.state().CurrentValue, 1.5e20L);
     EXPECT_EQ(view.shown(), expected("1.500000000000*10^+0020"));
-    EXPECT_TRUE(calculator.state().Typing);
+    EXPECT_FALSE(calculator.state().Typing) << "the next digit starts a new number";
     EXPECT_EQ(calculator.state().FirstOperand, 2);
-    calculator.state().EntryText = "junk";
-    EXPECT_FALSE(calculator.takeEntryText());
-    EXPECT_EQ(calculator.state().CurrentValue, 1.5e20L);
+    EXPECT_FALSE(calculator.loadOperandText("junk"));
+    EXPECT_EQ(calculator.copyText(), expected("1.5E20"));
+    pressKeys(calculator, "=");
+    EXPECT_EQ(view.shown(), expected("1.500000000000*10^+0020"));
+    EXPECT_EQ(calculator.state().FirstOperand, 1.5e20L + 2);
 }
 
 TEST_P(CalculatorTest, PastedTextKeepsTypingAndAcceptsMoreDigits) {
@@ -320,6 +370,11 @@ TEST_P(CalculatorTest, RestoringTheWorkingState) {
     EXPECT_EQ(view.registerLabel, "M1=");
     pressKeys(calculator, "M10 MR");
     EXPECT_EQ(view.shown(), "-7");
+    pressKeys(calculator, "5,5");
+    EXPECT_EQ(calculator.copyText(), expected("5.5")) << "a restored separator does not refuse the next number's";
+    calculator.restoreWorkingState(expected("1."), true, registers, false);
+    pressKeys(calculator, "5,5");
+    EXPECT_EQ(calculator.copyText(), expected("5.5"));
     calculator.restoreWorkingState("abc", false, registers, false);
     EXPECT_EQ(view.shown(), "0");
     EXPECT_EQ(calculator.state().EntryText, "");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculator.h"
+#include "locale_text.h"
 
 #include <string>
 #include <vector>
@@ -52,9 +53,13 @@ public:
     }
 };
 
-// Presses keys named as on the keypad, separated by blanks: digits (several in one word type
-// one after another), "," (the separator), + - * / = % "1/x" "sqrt" "+/-" "CE" "C" "BS",
-// "M+" "M-" "MR" "MC" and "M1".."M10" (select a register).
+// Presses keys named as on the keypad, separated by blanks, through the window's own door
+// (Calculator::press): digits (several in one word type one after another), "," (the
+// separator), + - * / = % "1/x" "sqrt" "+/-" "CE" "C" "BS" "M+" "M-" "MR" "MC"; and "M1".."M10"
+// (select a register), "^" and "log" (x^y, log-base), the scientific keys "sin" "x2"... in the
+// measure last named ("rad", "deg", "grad", "cycle"), "pi", "list" (the statistics Enter key)
+// and "N" "sum" "mean" "sigman" "sigman-1" over that list, "paste:TEXT" ("." is the locale's
+// separator) and "conv:FROM>TO" (unit names).
 void pressKeys(Calculator& calculator, std::string_view keys);
 
 } // namespace orv::testing

@@ -353,17 +353,17 @@ TEST_F(WindowTest, KeypadKeysSitInsideTheKeypadWithoutOverlapping) {
     auto* keypad = find<QWidget>("pnSimple");
     EXPECT_EQ(keypad->geometry(), QRect(0, 30, 241, 141));
     QList<QRect> seen;
-    for (const KeypadKeySpec& spec : keypadKeys()) {
-        auto* key = find<TButtonPanel>(spec.name);
-        ASSERT_EQ(key->parentWidget(), keypad) << spec.name;
-        EXPECT_TRUE(keypad->rect().contains(key->geometry())) << spec.name;
+    for (const KeypadKeyRow& row : keypadKeys()) {
+        auto* key = find<TButtonPanel>(row.name);
+        ASSERT_EQ(key->parentWidget(), keypad) << row.name;
+        EXPECT_TRUE(keypad->rect().contains(key->geometry())) << row.name;
         for (const QRect& other : seen)
-            EXPECT_FALSE(other.intersects(key->geometry())) << spec.name;
+            EXPECT_FALSE(other.intersects(key->geometry())) << row.name;
         seen.append(key->geometry());
         // Two left columns are wide; +, = are double height; 0 is double width.
-        const int width = spec.left < 100 ? 48 : spec.key == K::Digit0 ? 68 : 34;
-        const int height = spec.key == K::Plus || spec.key == K::Eq ? 56 : 28;
-        EXPECT_EQ(key->size(), QSize(width, height)) << spec.name;
+        const int width = row.left < 100 ? 48 : row.key == K::Digit0 ? 68 : 34;
+        const int height = row.key == K::Plus || row.key == K::Eq ? 56 : 28;
+        EXPECT_EQ(key->size(), QSize(width, height)) << row.name;
     }
     EXPECT_EQ(seen.size(), 27);
 }

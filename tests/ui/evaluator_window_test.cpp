@@ -181,12 +181,15 @@ TEST_F(EvaluatorTest, SendingClosesAndTheMainWindowCopiesTheValue) {
     evaluate(QStringLiteral("2/3"));
     EXPECT_EQ(display().trimmed(), QStringLiteral("7")) << "evaluating leaves the main display";
     window->miCopyClick();
-    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("0,666666666666667"))
-        << "the Evaluator's result is the entry now";
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("7")) << "Copy gives what the display shows";
     evaluator->bpToCalcClick();
     EXPECT_FALSE(evaluator->isVisible());
     EXPECT_EQ(display().trimmed(), QStringLiteral("0,666666666666667"));
     EXPECT_EQ(window->calculator().state().CurrentValue, 0.666666666666667L);
+    window->miCopyClick();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("0,666666666666667"));
+    typeInMainWindow("5");
+    EXPECT_EQ(display().trimmed(), QStringLiteral("5")) << "a sent result ends the number being typed";
 }
 
 TEST_F(EvaluatorTest, TheReferencePaneStateSurvivesARestart) {

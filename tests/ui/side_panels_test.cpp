@@ -47,11 +47,11 @@ TEST_P(EveryKeyTest, TheKeyShowsWhatTheScienceModuleComputes) {
     ASSERT_EQ(window->sciencePanel()->angleMeasure(), GetParam().measure);
     Calculator& calc = window->calculator();
     int checked = 0;
-    for (const ScienceKeySpec& key : scienceKeys()) {
+    for (const ScienceKeyRow& key : scienceKeys()) {
         if (key.command != ScienceCommand::Function) continue;
         for (Extended x : kArguments) {
             window->errorHint().hideHint();
-            calc.showResult(x);
+            calc.loadOperand(x);
             const QString before = display();
             const FunctionResult expected = applyScientificKey(key.function, x, GetParam().measure);
             click(key.name);
@@ -136,7 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
         SequenceRow{"LogarithmToABase", "rbRad", {"8", "k:bpLogXY", "2="}, "3 ", nullptr},
         SequenceRow{"LogarithmToBaseOneFails", "rbRad", {"8", "k:bpLogXY", "1="}, "8 ", nullptr},
         SequenceRow{"PiAsASecondOperand", "rbRad", {"2*", "k:bpPI", "="}, "6,28318530717959 ", nullptr},
-        SequenceRow{"SquareReplacesTheFirstOperand", "rbRad", {"2*9", "k:bpX2", "="}, "6 561 ", nullptr},
+        SequenceRow{"SquareOfTheSecondOperand", "rbRad", {"2*9", "k:bpX2", "="}, "162 ", nullptr},
+        SequenceRow{"SineOfTheSecondOperandInDegrees", "rbDegr", {"1+30", "k:bpSin", "="}, "1,5 ", nullptr},
         SequenceRow{"CubeKey", "rbRad", {"3", "k:bpX3"}, "27 ", nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 

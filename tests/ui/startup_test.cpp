@@ -126,7 +126,7 @@ TEST_F(StartupTest, AnEntryThatIsNotANumberShowsZero) {
     start();
     EXPECT_EQ(display(), "0 ");
     EXPECT_EQ(window->calculator().state().CurrentValue, 0);
-    EXPECT_TRUE(window->calculator().state().DecimalEntered); // kept as read
+    EXPECT_FALSE(window->calculator().state().DecimalEntered) << "no separator in the entry to go with the flag";
 }
 
 class UnknownPanelCodeTest : public StartupTest, public ::testing::WithParamInterface<int> {};

@@ -1,0 +1,29 @@
+#include "calculator_keys.h"
+
+#include "powers.h"
+
+namespace orv {
+
+TwoOperandFunctions scientificOperations() { return {&powerOperation, &logBaseOperation}; }
+
+void pressScientificKey(Calculator& calculator, ScientificKey key, AngleMeasure measure) {
+    const FunctionResult result = applyScientificKey(key, calculator.state().CurrentValue, measure);
+    switch (result.outcome) {
+    case FunctionOutcome::Value: calculator.loadOperand(result.value); break;
+    case FunctionOutcome::Failure: break;
+    case FunctionOutcome::ArgumentAboveOne:
+    case FunctionOutcome::ArgumentZero:
+        calculator.ShowErrorHint(domainMessage(result.outcome, calculator.messages()));
+        break;
+    }
+}
+
+void pressPi(Calculator& calculator) { calculator.loadOperand(piValue()); }
+
+bool pressStatisticKey(Calculator& calculator, Statistic statistic, std::string_view listText) {
+    const auto value = computeStatistic(statistic, memoLines(listText), calculator.separators());
+    if (value) calculator.loadOperand(*value);
+    return value.has_value();
+}
+
+} // namespace orv
