@@ -239,6 +239,57 @@ TEST_F(WindowTest, ShiftInsertPastesANumberAndIgnoresJunk) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "7");
 }
 
+// Sequences typed on the keyboard and read back through Copy (Ctrl+Insert), as a user checks
+// them: "\b" is Backspace, "^C" MC, "^P" M+, "^R" MR, "R" 1/x, "@" the root; a step "v:TEXT"
+// puts TEXT on the clipboard and pastes it with Shift+Insert.
+struct CopyRow {
+    const char* name;
+    std::vector<const char*> steps;
+    const char* copied;
+    const char* exponent = ""; // the raised exponent panel afterwards
+};
+
+std::ostream& operator<<(std::ostream& os, const CopyRow& row) { return os << row.name; }
+
+const CopyRow kCopyRows[] = {
+    {"MC leaves the chain", {"7*3=^C+1="}, "22"},
+    {"MC between chains", {"9-4=^C6*2="}, "12"},
+    {"MC then M+ stores the new entry", {"2/3=^C5^P^R"}, "5"},
+    {"backspace keeps the operation armed", {"2+3\b4="}, "6"},
+    {"backspace of a second digit", {"2+34\b="}, "5"},
+    {"reciprocal of the second operand", {"2+4R="}, "2,25"},
+    {"root of the second operand", {"4+9@="}, "7"},
+    {"reciprocal then another operation", {"2+4R*2="}, "4,5"},
+    {"root of a subtrahend", {"10-4@="}, "8"},
+    {"backspace in exponent form", {"1234567890123456,5\b"}, "1234567890123456,", "+0015"},
+    {"backspace on a pasted exponent", {"3", "v:1e5", "\b"}, "1"},
+    {"leading zeros", {"0005"}, "5"},
+    {"digit after a pasted minus zero", {"3", "v:-0", "5"}, "-5"},
+    {"separator after a paste", {"3,", "v:12", ",5"}, "12,5"},
+    {"paste with a line break", {"v:12,5\n"}, "12,5"},
+    {"paste with a tab and a no-break space", {"v:\t12,5\u00A0"}, "12,5"},
+    {"pasted underflow", {"v:1e-5000"}, "0"},
+};
+
+class CopyTest : public WindowTest, public ::testing::WithParamInterface<CopyRow> {};
+
+TEST_P(CopyTest, TheSequenceCopiesWhatTheDisplayShows) {
+    const CopyRow& row = GetParam();
+    for (const char* step : row.steps) {
+        if (std::string_view(step).starts_with("v:")) {
+            QGuiApplication::clipboard()->setText(QString::fromUtf8(step + 2));
+            QTest::keyClick(handle(), Qt::Key_Insert, Qt::ShiftModifier);
+        } else {
+            type(step);
+        }
+    }
+    QTest::keyClick(handle(), Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(row.copied));
+    EXPECT_EQ(exponent(), QString::fromUtf8(row.exponent));
+}
+
+INSTANTIATE_TEST_SUITE_P(Keyboard, CopyTest, ::testing::ValuesIn(kCopyRows));
+
 TEST_F(WindowTest, DigitsTypedAfterAPasteExtendThePastedNumber) {
     type("8");
     QGuiApplication::clipboard()->setText("12,5");

@@ -129,6 +129,13 @@ TEST_F(StartupTest, AnEntryThatIsNotANumberShowsZero) {
     EXPECT_FALSE(window->calculator().state().DecimalEntered) << "no separator in the entry to go with the flag";
 }
 
+TEST_F(StartupTest, ASavedEntryWithASeparatorDoesNotRefuseTheNextNumbersSeparator) {
+    seed = {{value::RZ, QStringLiteral("1,")}, {value::RDecSepState, 1}};
+    start();
+    for (char c : std::string_view("5,5")) QTest::keyClick(window->windowHandle(), c);
+    EXPECT_EQ(display(), "5,5 ");
+}
+
 class UnknownPanelCodeTest : public StartupTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(UnknownPanelCodeTest, ShowsNoPanelAndIsRewrittenFromTheRealState) {
