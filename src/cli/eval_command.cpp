@@ -3,8 +3,6 @@
 #include "expression.h"
 #include "number_text.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -13,7 +11,7 @@
 namespace orv::cli {
 namespace {
 
-constexpr int kFullDigits = 21;
+constexpr int kFullDigits = kMaxGeneralDigits;
 
 struct EvalOptions {
     std::string expression;
@@ -90,7 +88,7 @@ std::optional<EvalOptions> parseArguments(const std::vector<std::string>& args, 
 }
 
 std::string valueText(Extended value, int digits) {
-    return digits == kFullDigits ? fullPrecisionText(value) : generalText(value, dotSeparators());
+    return generalText(value, dotSeparators(), digits);
 }
 
 // Evaluates one expression, prints its value and its diagnostics; true when there were any.
@@ -109,44 +107,6 @@ bool evaluateOne(const std::string& text, EvalOptions& options, const std::strin
 }
 
 } // namespace
-
-std::string fullPrecisionText(long double x) {
-    if (x == 0) return "0";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*Le", kFullDigits - 1, x);
-    std::string_view text = buffer;
-    const bool negative = text.front() == '-';
-    std::string digits;
-    std::size_t i = negative ? 1 : 0;
-    for (; i < text.size() && text[i] != 'e'; ++i)
-        if (text[i] >= '0' && text[i] <= '9') digits.push_back(text[i]);
-    const int exponent = std::atoi(buffer + i + 1);
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    std::string out = negative ? "-" : "";
-    if (exponent >= -4 && exponent < kFullDigits) {
-        if (exponent >= 0) {
-            std::string integer = digits.substr(0, std::min<std::size_t>(digits.size(), exponent + 1));
-            integer.resize(static_cast<std::size_t>(exponent + 1), '0');
-            out += integer;
-            if (digits.size() > static_cast<std::size_t>(exponent + 1)) {
-                out += '.';
-                out.append(digits, static_cast<std::size_t>(exponent + 1));
-            }
-        } else {
-            out += "0.";
-            out.append(static_cast<std::size_t>(-exponent - 1), '0');
-            out += digits;
-        }
-        return out;
-    }
-    out += digits[0];
-    if (digits.size() > 1) {
-        out += '.';
-        out.append(digits, 1);
-    }
-    out += 'E';
-    return out + std::to_string(exponent);
-}
 
 int runEval(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     auto options = parseArguments(args, err);

@@ -13,7 +13,4 @@ namespace orv::cli {
 // error. `args` follow the option.
 int runEval(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 
-// The general text form with 21 significant digits, enough to read the same Extended back.
-std::string fullPrecisionText(long double x);
-
 } // namespace orv::cli

@@ -14,11 +14,12 @@ namespace {
 
 constexpr int kExpandedDigits = 18;
 
-// The 18-digit expansion. snprintf rounds correctly; its decimal point may be any locale's, so
-// only digits, the sign and the exponent are read back.
-DecimalDigits expand(Extended x) {
+// The expansion to `count` significant digits (18 for the common rounding). snprintf rounds
+// correctly; its decimal point may be any locale's, so only digits, the sign and the exponent
+// are read back.
+DecimalDigits expand(Extended x, int count = kExpandedDigits) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.17Le", x);
+    std::snprintf(buffer, sizeof buffer, "%.*Le", count - 1, x);
     DecimalDigits d;
     const char* p = buffer;
     if (*p == '-') {
@@ -124,8 +125,9 @@ std::optional<Extended> parseNumber(std::string_view text, const Separators& sep
 std::string generalText(Extended x, const Separators& separators, int precision) {
     if (std::isnan(x)) return "NAN";
     if (std::isinf(x)) return x > 0 ? "INF" : "-INF";
-    precision = std::clamp(precision, 1, kExpandedDigits);
-    DecimalDigits d = roundedDigits(x, precision);
+    precision = std::clamp(precision, 1, kMaxGeneralDigits);
+    // Beyond the common 18 digits the value is expanded straight to the precision asked for.
+    DecimalDigits d = precision <= kExpandedDigits ? roundedDigits(x, precision) : expand(x, precision);
     if (d.digits.empty()) return "0";
     dropTrailingZeros(d.digits);
     std::string out = d.negative ? "-" : "";

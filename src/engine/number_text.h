@@ -26,8 +26,13 @@ DecimalDigits roundedDigits(Extended x, int count);
 // Fails (empty) on anything else, on an empty text or a lone sign, and beyond the range.
 std::optional<Extended> parseNumber(std::string_view text, const Separators& separators);
 
-// The general text form: `precision` significant digits, trailing zeros dropped, fixed notation
-// for 0.0001 <= |x| < 10^precision, else "E" notation ("1E-5", "1.5E20"). Zero gives "0".
+// Enough significant digits to read the same Extended back.
+inline constexpr int kMaxGeneralDigits = 21;
+
+// The general text form: `precision` significant digits (1 to 21; up to 18 by the common
+// rounding above, beyond that correctly rounded from the binary value), trailing zeros dropped,
+// fixed notation for 0.0001 <= |x| < 10^precision, else "E" notation ("1E-5", "1.5E20"). Zero
+// gives "0".
 std::string generalText(Extended x, const Separators& separators, int precision = 15);
 
 // Fixed format with precision P (clamped to 2..18) and D decimals, optionally grouped; falls

@@ -1,5 +1,7 @@
 #include "command_line.h"
 #include "eval_command.h"
+#include "number_text.h"
+#include "separators.h"
 
 #include <gtest/gtest.h>
 
@@ -61,14 +63,16 @@ TEST(EvalCommand, ValuesDiagnosticsAndExitStatus) {
     }
 }
 
-TEST(EvalCommand, FullPrecisionTextReadsBackTheSameValue) {
+TEST(EvalCommand, TwentyOneDigitsReadBackTheSameValue) {
+    const auto full = [](long double x) { return generalText(x, dotSeparators(), kMaxGeneralDigits); };
     for (const long double x : {0.1L, -2.0L / 3, 1e-4000L, 6.02214076e23L, 1e21L, 123456789012345678901.0L, 0.0001L}) {
-        const std::string text = fullPrecisionText(x);
+        const std::string text = full(x);
         EXPECT_EQ(std::strtold(text.c_str(), nullptr), x) << text;
     }
-    EXPECT_EQ(fullPrecisionText(0), "0");
-    EXPECT_EQ(fullPrecisionText(-0.5L), "-0.5");
-    EXPECT_EQ(fullPrecisionText(1e21L), "1E21");
+    EXPECT_EQ(full(0), "0");
+    EXPECT_EQ(full(-0.5L), "-0.5");
+    EXPECT_EQ(full(1e21L), "1E21");
+    EXPECT_EQ(full(1e-5L), "9.99999999999999999995E-6");
 }
 
 TEST(EvalCommand, HelpNamesTheEvalMode) {
