@@ -12,11 +12,76 @@ constexpr Extended kLargestFactorial = 1754;
 
 bool isWhole(Extended x) { return std::trunc(x) == x; }
 
+// Small whole exponents are powered here: the C library multiplies them out with a rounding at
+// every step (and takes the reciprocal first for a negative one), up to two units off.
+constexpr Extended kLargestCompensatedExponent = 64;
+// Results (and so every intermediate power) stay this far inside the range, where the splitting
+// below cannot overflow and the low parts stay normal.
+constexpr Extended kSafeBinaryExponent = 16000;
+
+// An unevaluated sum hi + lo carrying twice the significand.
+struct DoubleExtended {
+    Extended hi, lo;
+};
+
+// Veltkamp's split of a into two halves of 32 significant bits each.
+DoubleExtended split(Extended a) {
+    constexpr Extended kSplitter = 4294967297.0L; // 2^32 + 1
+    const Extended c = kSplitter * a;
+    const Extended hi = c - (c - a);
+    return {hi, a - hi};
+}
+
+// Dekker's product: hi + lo == a * b exactly.
+DoubleExtended twoProduct(Extended a, Extended b) {
+    const Extended p = a * b;
+    const DoubleExtended x = split(a), y = split(b);
+    return {p, ((x.hi * y.hi - p) + x.hi * y.lo + x.lo * y.hi) + x.lo * y.lo};
+}
+
+DoubleExtended multiply(DoubleExtended a, DoubleExtended b) {
+    const DoubleExtended p = twoProduct(a.hi, b.hi);
+    const Extended lo = p.lo + (a.hi * b.lo + a.lo * b.hi);
+    const Extended hi = p.hi + lo;
+    return {hi, lo - (hi - p.hi)};
+}
+
+// |base|^n for a whole 1 <= n <= 64 by binary powering in twice the precision.
+DoubleExtended wholePower(Extended base, int n) {
+    DoubleExtended result{1, 0};
+    DoubleExtended square{std::fabs(base), 0};
+    for (; n > 0; n /= 2) {
+        if (n % 2 == 1) result = multiply(result, square);
+        if (n > 1) square = multiply(square, square);
+    }
+    return result;
+}
+
+// 1 / (hi + lo), with the residual of the first quotient folded back in.
+Extended reciprocal(DoubleExtended x) {
+    const Extended r = 1 / x.hi;
+    const DoubleExtended rx = twoProduct(r, x.hi);
+    const Extended residual = ((1 - rx.hi) - rx.lo) - r * x.lo;
+    return r + r * residual;
+}
+
+// base^exponent for a small whole exponent, rounded once; empty where the result would come
+// near either end of the range (the C library handles those).
+std::optional<Extended> compensatedWholePower(Extended base, Extended exponent) {
+    if (std::fabs(exponent * std::log2(std::fabs(base))) > kSafeBinaryExponent) return std::nullopt;
+    const int n = static_cast<int>(std::fabs(exponent));
+    const DoubleExtended power = wholePower(base, n);
+    const Extended magnitude = exponent > 0 ? power.hi : reciprocal(power);
+    return base < 0 && n % 2 == 1 ? -magnitude : magnitude;
+}
+
 } // namespace
 
 std::optional<Extended> Power(Extended base, Extended exponent) {
     if (base == 0) return exponent == 0 ? 1 : 0;
     if (base < 0 && !isWhole(exponent)) return std::nullopt;
+    if (exponent != 0 && isWhole(exponent) && std::fabs(exponent) <= kLargestCompensatedExponent)
+        if (const auto power = compensatedWholePower(base, exponent)) return power;
     return finiteOrFailure(std::pow(base, exponent));
 }
 

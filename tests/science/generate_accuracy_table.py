@@ -12,6 +12,7 @@ result must be within 2 units in the last place (0 where the conversion of the a
 is ill-conditioned).
 """
 import decimal
+import random
 import sys
 
 from mpmath import mp, mpf
@@ -87,7 +88,9 @@ ARGUMENTS = {
     "cube": ["1.1", "-7.77", "1e-1000"],
     "cuberoot": ["2", "-2", "1e-300", "1e300", "27", "0.001", "-1000000"],
     "fact": ["5", "20", "25", "100", "170", "500", "1000", "1754", "3.5"],
-    "power": ["2;0.5", "1.5;100", "10;-3", "-2;5", "2.5;-2.5", "7;0.333", "1.0001;10000", "-1.5;-3"],
+    "power": ["2;0.5", "1.5;100", "10;-3", "-2;5", "2.5;-2.5", "7;0.333", "1.0001;10000", "-1.5;-3",
+              "2;10", "3;40", "-2;3", "1.0009152967818200397;-730593", "2.5354905559253264613;-3",
+              "-3.75;-3", "-1.875;-3", "0.999;-64", "1.7;63"],
     "logbase": ["8;2", "100;10", "2;8", "1e300;7", "0.1;3", "5;0.2"],
 }
 
@@ -168,8 +171,31 @@ def row(function, measure, args):
             mp.nstr(lo, 6, min_fixed=-10, max_fixed=10), str(check_ulps)]
 
 
+def random_powers(count=60, seed=2026):
+    """x^y arguments whose results spread over the whole range: whole exponents up to 10^6 (bases
+    near 1, some negative) and fractional exponents with results up to the range ends."""
+    rng = random.Random(seed)
+    arguments = []
+    for k in range(count):
+        whole = k % 2 == 0
+        exponent = mpf(rng.randint(65, 10**6)) if whole else mpf(rng.uniform(-400, 400))
+        if exponent == 0:
+            continue
+        log_result = rng.uniform(-11355, 11355) if k % 3 else rng.choice([-1, 1]) * rng.uniform(11300, 11355)
+        base = nearest_extended(mp.exp(mpf(log_result) / exponent))
+        if not mpf(2) ** -16382 < base < LARGEST_EXTENDED:
+            continue
+        if whole and k % 4 == 0:
+            base = -base
+        exponent = nearest_extended(exponent)
+        arguments.append(mp.nstr(base, 21, min_fixed=1, max_fixed=0) + ";" +
+                         mp.nstr(exponent, 21, min_fixed=1, max_fixed=0))
+    return arguments
+
+
 def main():
     mp.prec = WORK_BITS
+    ARGUMENTS["power"] += random_powers()
     rows = []
     for key, arguments in ARGUMENTS.items():
         for args in arguments:
