@@ -5,6 +5,7 @@
 namespace orv {
 namespace {
 constexpr int kExactPowers = kExactPowersOfTen;
+constexpr Extended kTwoToThe64 = 2 * kTwoToThe63;
 } // namespace
 
 Extended exactPowerOfTen(int n) {
@@ -23,6 +24,8 @@ Extended exactPowerOfTen(int n) {
 Extended settleSum(Extended a, Extended b, Extended sum) {
     const Extended larger = std::fmax(std::fabs(a), std::fabs(b));
     if (!std::isfinite(sum) || !(std::fabs(sum) < larger) || larger == 0) return sum;
+    // Whole numbers below 2^64 cancel exactly: there is no noise to remove, only digits.
+    if (larger < kTwoToThe64 && std::trunc(a) == a && std::trunc(b) == b) return sum;
     const int step = static_cast<int>(std::floor(std::log10(larger))) - 16;
     if (step < 0) {
         const Extended scale = -step <= kExactPowers ? exactPowerOfTen(-step) : std::pow(10.0L, -step);

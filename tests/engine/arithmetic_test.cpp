@@ -56,6 +56,9 @@ TEST(SettleSum, CancellationNoiseDoesNotReachTheShownDigits) {
         {"large operands", 1e20L + 40000, 1e20L, true, "40000"},
         {"below the 17th digit", 1e20L + 4096, 1e20L, true, "0"},
         {"tiny operands", 3e-30L, 1e-30L, true, "2E-30"},
+        {"whole numbers cancel exactly", 123456789012345678.0L, 123456789012345677.0L, true, "1"},
+        {"twenty digits cancel exactly", 10000000000000000001.0L, 1e19L, true, "1"},
+        {"whole and negative", -18000000000000000000.0L, -17999999999999999999.0L, true, "-1"},
     };
     for (const auto& row : rows) {
         const auto r = row.subtract ? guardedSubtract(row.a, row.b) : guardedAdd(row.a, row.b);

@@ -138,6 +138,7 @@ TEST_P(CalculatorTest, KeyScripts) {
         {"grouped result", "2469 / 2 =", "1_234.5", "\u00F7"},
         {"cancellation noise removed", "86251,76 - 86250,82 =", "0.94", "-"},
         {"tenths cancel to zero", "0,1 + 0,2 - 0,3 =", "0", "-"},
+        {"whole numbers cancel exactly", "123456789012345678 - 123456789012345677 =", "1", "-"},
         {"power key", "2 ^ 10 =", "1_024", ""},
         {"log to a base", "8 log 2 =", "3", ""},
         {"log to base one fails and keeps the left operand", "8 log 1 =", "8", ""},
