@@ -21,20 +21,24 @@ Extended exactPowerOfTen(int n) {
     return table[static_cast<std::size_t>(n)];
 }
 
-Extended settleSum(Extended a, Extended b, Extended sum) {
-    const Extended larger = std::fmax(std::fabs(a), std::fabs(b));
-    if (!std::isfinite(sum) || !(std::fabs(sum) < larger) || larger == 0) return sum;
-    // Whole numbers below 2^64 cancel exactly: there is no noise to remove, only digits.
-    if (larger < kTwoToThe64 && std::trunc(a) == a && std::trunc(b) == b) return sum;
-    const int step = static_cast<int>(std::floor(std::log10(larger))) - 16;
+Extended settleToScale(Extended sum, Extended scale) {
+    if (!std::isfinite(sum) || !(std::fabs(sum) < scale)) return sum;
+    const int step = static_cast<int>(std::floor(std::log10(scale))) - 16;
     if (step < 0) {
-        const Extended scale = -step <= kExactPowers ? exactPowerOfTen(-step) : std::pow(10.0L, -step);
-        if (!std::isfinite(scale)) return sum;
-        return std::round(sum * scale) / scale;
+        const Extended factor = -step <= kExactPowers ? exactPowerOfTen(-step) : std::pow(10.0L, -step);
+        if (!std::isfinite(factor)) return sum;
+        return std::round(sum * factor) / factor;
     }
     const Extended unit = step <= kExactPowers ? exactPowerOfTen(step) : std::pow(10.0L, step);
     if (!std::isfinite(unit)) return sum;
     return std::round(sum / unit) * unit;
+}
+
+Extended settleSum(Extended a, Extended b, Extended sum) {
+    const Extended larger = std::fmax(std::fabs(a), std::fabs(b));
+    // Whole numbers below 2^64 cancel exactly: there is no noise to remove, only digits.
+    if (larger < kTwoToThe64 && std::trunc(a) == a && std::trunc(b) == b) return sum;
+    return settleToScale(sum, larger);
 }
 
 std::optional<Extended> guardedAdd(Extended a, Extended b) {

@@ -30,6 +30,10 @@ Extended exactPowerOfTen(int n);
 // of that operand. `a` and `b` are the two addends (for a - b pass -b).
 Extended settleSum(Extended a, Extended b, Extended sum);
 
+// The rounding of that rule alone: a sum smaller than `scale` in magnitude is rounded to 17
+// significant digits of `scale` (a compensated total against its largest term).
+Extended settleToScale(Extended sum, Extended scale);
+
 // a + b and a - b with the rule above, under the guard.
 std::optional<Extended> guardedAdd(Extended a, Extended b);
 std::optional<Extended> guardedSubtract(Extended a, Extended b);

@@ -1,7 +1,7 @@
 #include "function_library.h"
 
+#include "arithmetic.h"
 #include "hyperbolic.h"
-#include "noise_free_sum.h"
 #include "parser.h"
 #include "powers.h"
 #include "trigonometry.h"
@@ -86,7 +86,10 @@ private:
     Extended saved_;
 };
 
-// SUM re-reads its summand's text for every index value; the body runs at least once.
+// SUM re-reads its summand's text for every index value; the body runs at least once. The terms
+// are added with Neumaier's compensation, and the cancellation rule acts once, on the total
+// against the largest term, and only where it can reach the shown digits: a total that cancelled
+// to below a thousandth of that term. Elsewhere (and for a whole total) it keeps every digit.
 Extended summation(Parser& p) {
     const std::int64_t low = summationLimit(p.ParseSum());
     p.expectSeparator();
@@ -98,15 +101,31 @@ Extended summation(Parser& p) {
     p.advance();
     const int start = p.Cursor;
     Extended sum = 0;
+    Extended compensation = 0;
+    double largestTerm = 0; // only a scale for the rule: a double's precision is plenty
     for (std::int64_t i = low;; ++i) {
         p.Cursor = start;
         index = static_cast<Extended>(i);
         const Extended term = p.ParseSum();
-        sum = noiseFreeSum(sum, term);
+        // Knuth's two-sum: next + error == sum + term exactly, without a branch.
+        const Extended next = sum + term;
+        const Extended termPart = next - sum;
+        compensation += (sum - (next - termPart)) + (term - termPart);
+        sum = next;
+        const double magnitude = std::fabs(static_cast<double>(term));
+        if (magnitude > largestTerm) largestTerm = magnitude;
         p.countTerm();
         if (i >= high) break;
     }
-    return sum;
+    const Extended total = sum + compensation;
+    // An overflowing partial sum stays infinite (or NaN) to the end.
+    if (!std::isfinite(total) || !std::isfinite(sum)) throw ArithmeticFailure{};
+    constexpr Extended kShownCancellation = 1000;
+    // Terms beyond a double's range have no scale here: their total stays as it is.
+    if (!(std::fabs(total) * kShownCancellation < largestTerm) || std::isinf(largestTerm)) return total;
+    // Whole terms below 2^64 cancel exactly: a whole total has no noise to remove.
+    if (largestTerm < 2 * kTwoToThe63 && std::trunc(total) == total) return total;
+    return settleToScale(total, largestTerm);
 }
 
 template <bool Greatest> Extended extremum(Parser& p) {
