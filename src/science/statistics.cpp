@@ -4,6 +4,7 @@
 #include "number_text.h"
 
 #include <cmath>
+#include <vector>
 
 namespace orv {
 
@@ -53,18 +54,49 @@ std::optional<Extended> SummaX2(const StatisticsLines& lines, const Separators& 
 
 namespace {
 
-// sqrt((Q - S*S/n) / divisor), with the divisions in that order. Q - S*S/n is never negative in
-// exact arithmetic; a negative rounding residue (equal values such as 0.1, 0.1, 0.1) counts as 0.
-std::optional<Extended> deviation(const StatisticsLines& lines, const Separators& separators, int divisor) {
+// The counted lines as numbers; empty when one of them is not a number.
+std::optional<std::vector<Extended>> values(const StatisticsLines& lines, const Separators& separators) {
     const int n = statisticsCount(lines);
-    const auto s = SummaX(lines, separators);
-    const auto q = SummaX2(lines, separators);
-    if (!s || !q || n == 0 || divisor == 0) return std::nullopt;
-    const auto squared = finiteOrFailure(*s * *s);
-    if (!squared) return std::nullopt;
-    Extended difference = *q - *squared / n;
-    if (difference < 0) difference = 0;
-    return finiteOrFailure(std::sqrt(difference / divisor));
+    std::vector<Extended> xs;
+    xs.reserve(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const auto value = parseNumber(lines[static_cast<std::size_t>(i)], separators);
+        if (!value) return std::nullopt;
+        xs.push_back(*value);
+    }
+    return xs;
+}
+
+// The mean in two passes: S/n, then corrected by the mean of the residuals, which holds its
+// digits where the values share a large offset.
+std::optional<Extended> mean(const std::vector<Extended>& xs) {
+    if (xs.empty()) return std::nullopt;
+    const Extended n = static_cast<Extended>(xs.size());
+    Extended sum = 0;
+    for (Extended x : xs) sum += x;
+    if (!std::isfinite(sum)) return std::nullopt;
+    const Extended first = sum / n;
+    Extended residual = 0;
+    for (Extended x : xs) residual += x - first;
+    return finiteOrFailure(first + residual / n);
+}
+
+// sqrt(M / divisor) with M the sum of squared deviations from the mean, by the corrected
+// two-pass method: no Q - S*S/n, which cancels to nothing on offset data (1000000001,
+// 1000000002, 1000000003 would give 0).
+std::optional<Extended> deviation(const std::vector<Extended>& xs, std::size_t divisor) {
+    const auto m = mean(xs);
+    if (!m || divisor == 0) return std::nullopt;
+    Extended squares = 0;
+    Extended residual = 0;
+    for (Extended x : xs) {
+        const Extended d = x - *m;
+        squares += d * d;
+        residual += d;
+    }
+    const Extended spread = squares - residual * residual / static_cast<Extended>(xs.size());
+    if (!std::isfinite(spread)) return std::nullopt;
+    return finiteOrFailure(std::sqrt(std::fmax(spread, 0.0L) / static_cast<Extended>(divisor)));
 }
 
 } // namespace
@@ -76,14 +108,15 @@ std::optional<Extended> computeStatistic(Statistic statistic, const StatisticsLi
     case Statistic::Count: return n;
     case Statistic::Sum: return SummaX(lines, separators);
     case Statistic::SumOfSquares: return SummaX2(lines, separators);
-    case Statistic::Mean: {
-        const auto s = SummaX(lines, separators);
-        if (!s || n == 0) return std::nullopt;
-        return finiteOrFailure(*s / n);
+    case Statistic::Mean:
+    case Statistic::SigmaN:
+    case Statistic::SigmaNm1: break;
     }
-    case Statistic::SigmaN: return deviation(lines, separators, n);
-    case Statistic::SigmaNm1: return deviation(lines, separators, n - 1);
-    }
+    const auto xs = values(lines, separators);
+    if (!xs) return std::nullopt;
+    const std::size_t count = xs->size();
+    if (statistic == Statistic::Mean) return mean(*xs);
+    return deviation(*xs, statistic == Statistic::SigmaN ? count : count - 1);
     return std::nullopt;
 }
 
