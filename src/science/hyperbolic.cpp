@@ -31,9 +31,20 @@ std::optional<Extended> hyperbolicTangent(Extended x) {
 
 std::optional<Extended> hyperbolicCotangent(Extended x) { return reciprocal(hyperbolicTangent(x)); }
 
-std::optional<Extended> hyperbolicSecant(Extended x) { return reciprocal(hyperbolicCosine(x)); }
+// Beyond this, e^-2|x| is far below a unit in the last place of 1: 1/cosh x and 1/sinh x are
+// 2e^-|x| to the last bit, computed without the overflow of cosh and sinh (near |x| = 11357)
+// that would lose the subnormal results up to |x| = 11400.
+constexpr Extended kReciprocalTail = 64;
 
-std::optional<Extended> hyperbolicCosecant(Extended x) { return reciprocal(hyperbolicSine(x)); }
+std::optional<Extended> hyperbolicSecant(Extended x) {
+    if (std::fabs(x) > kReciprocalTail) return 2 * std::exp(-std::fabs(x));
+    return reciprocal(hyperbolicCosine(x));
+}
+
+std::optional<Extended> hyperbolicCosecant(Extended x) {
+    if (std::fabs(x) > kReciprocalTail) return std::copysign(2 * std::exp(-std::fabs(x)), x);
+    return reciprocal(hyperbolicSine(x));
+}
 
 std::optional<Extended> inverseHyperbolicSine(Extended x) {
     if (x == 0) return 0;
