@@ -1,5 +1,6 @@
-// Parse and format must never crash, and the general text form must read back as the value
-// rounded to 15 significant digits.
+// Parse and format must never crash, the general text form must read back as the value
+// rounded to 15 significant digits, and a pasted number's entry must read back as its value.
+#include "entry_text.h"
 #include "number_text.h"
 
 #include <cstdint>
@@ -28,6 +29,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     for (const auto& s : kSeparators)
         if (const auto value = orv::parseNumber(text, s)) checkRoundTrip(*value, s);
+    const std::string_view pasted = orv::trimWhiteSpace(text);
+    for (const auto& s : kSeparators) {
+        const auto value = orv::parseNumber(pasted, s);
+        if (!value) continue;
+        const auto back = orv::parseNumber(orv::canonicalEntry(pasted, *value), s);
+        if (!back || *back != *value) std::abort();
+    }
     if (size >= sizeof(orv::Extended)) {
         orv::Extended x;
         std::memcpy(&x, data, sizeof x);
