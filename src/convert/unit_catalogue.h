@@ -11,7 +11,8 @@
 namespace orv {
 
 // One unit: its group, its position in the group's lists, both names exactly as shown (trailing
-// blanks included) and the decimal of its factor, the number of base units in one of it. The
+// blanks included), the decimal of its factor, the number of base units in one of it, and the
+// definition that factor comes from, so every number can be checked where it stands. The
 // temperature scales have no factor text: they convert by formula.
 struct UnitRow {
     int group;
@@ -19,6 +20,7 @@ struct UnitRow {
     std::string_view english;
     std::string_view russian;
     std::string_view factorText;
+    std::string_view definition;
 
     std::string_view name(Language language) const {
         return language == Language::Russian ? russian : english;

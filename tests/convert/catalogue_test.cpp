@@ -3,8 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
 #include <set>
+#include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace orv {
 namespace {
@@ -131,17 +138,17 @@ TEST(Catalogue, FactorsAreTheNearestExtended) {
         {0, 14, 1609.344L},
         {0, 16, 0.0254L},
         {0, 31, 0.4572L},
-        {0, 38, 0.00846666666L},
+        {0, 38, 0.00846666666666666666667L},
         {0, 47, 0.1778L},
         {1, 9, 0.00064516L},
         {2, 29, 0.158987294928L},
         {2, 40, 0.0000036966911953125L},
         {2, 56, 0.00909218L},
         {2, 57, 0.00880976754172L},
-        {2, 71, 0.00123L},
+        {2, 71, 0.001229941L},
         {3, 16, 0.0038879346L},
-        {3, 35, 0.00000101971621L},
-        {5, 15, 6894.76L},
+        {3, 35, 0.00000101971621297792824257L},
+        {5, 15, 6894.75729316836133672L},
         {6, 6, 31556925.4442L},
         {6, 7, 3155692544.42L},
         {6, 8, 31556925444.2L},
@@ -154,6 +161,81 @@ TEST(Catalogue, FactorsAreTheNearestExtended) {
         ASSERT_TRUE(factor.has_value());
         EXPECT_EQ(*factor, row.factor) << unitName(row.group, row.unit, Language::English);
     }
+}
+
+std::vector<std::string> tabFields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::istringstream stream(line);
+    for (std::string field; std::getline(stream, field, '\t');)
+        fields.push_back(field);
+    if (!line.empty() && line.back() == '\t') fields.emplace_back();
+    return fields;
+}
+
+// Read with the C library rather than the program's own number reader, so a fault there cannot
+// hide a wrong factor. Empty text (a temperature scale) has no value.
+std::optional<long double> decimalValue(const std::string& text) {
+    if (text.empty()) return std::nullopt;
+    char* end = nullptr;
+    const long double value = std::strtold(text.c_str(), &end);
+    if (end != text.c_str() + text.size()) return std::nullopt;
+    return value;
+}
+
+// unit-definitions.tsv gives every unit its standard definition, the exact factor that follows
+// from it and a decision: "exact" rows take the exact factor, "keep" rows (no standard confirms
+// them) keep the traditional one, "same" rows already agreed. Every unit must be there once, in
+// its place, so a shifted row or a truncated copy fails.
+TEST(Catalogue, FactorsFollowTheirDefinitions) {
+    std::ifstream in(ORV_UNIT_DEFINITIONS);
+    ASSERT_TRUE(in.is_open()) << ORV_UNIT_DEFINITIONS;
+    std::string line;
+    ASSERT_TRUE(std::getline(in, line));
+    ASSERT_EQ(line, "group\tindex\tname\tcurrent_factor\texact_factor\tdefinition\tdecision\treason");
+    std::set<std::pair<int, int>> listed;
+    int exactRows = 0;
+    int keptRows = 0;
+    while (std::getline(in, line)) {
+        const auto field = tabFields(line);
+        ASSERT_EQ(field.size(), 8u) << line;
+        const int group = std::stoi(field[0]);
+        const int unit = std::stoi(field[1]);
+        const std::string& name = field[2];
+        const std::string& current = field[3];
+        const std::string& exact = field[4];
+        const std::string& decision = field[6];
+        ASSERT_TRUE(isUnit(group, unit)) << line;
+        EXPECT_TRUE(listed.insert({group, unit}).second) << "listed twice: " << line;
+
+        const UnitRow& row = groupUnits(group)[static_cast<std::size_t>(unit)];
+        EXPECT_EQ(row.english, name) << "group " << group << " unit " << unit;
+        EXPECT_FALSE(row.definition.empty()) << name;
+
+        std::string wanted;
+        if (decision == "exact") {
+            ++exactRows;
+            wanted = exact;
+        } else if (decision == "keep") {
+            ++keptRows;
+            wanted = current;
+        } else {
+            EXPECT_EQ(decision, "same") << line;
+            EXPECT_EQ(current, exact) << line;
+            wanted = exact;
+        }
+        EXPECT_EQ(row.factorText, wanted) << name;
+        const auto expected = decimalValue(wanted);
+        EXPECT_EQ(expected.has_value(), !wanted.empty()) << "unreadable factor: " << line;
+        const auto factor = unitFactor(group, unit);
+        ASSERT_EQ(factor.has_value(), expected.has_value()) << name;
+        if (factor) {
+            EXPECT_EQ(*factor, *expected) << name;
+        }
+    }
+    EXPECT_EQ(listed.size(), 262u);
+    EXPECT_EQ(listed.size(), catalogue().size());
+    EXPECT_GT(exactRows, 0);
+    EXPECT_GT(keptRows, 0);
 }
 
 } // namespace

@@ -49,12 +49,19 @@ const ConversionRow kConversions[] = {
     {"FootBackToMeter", 3.28083989501312L, 0, 17, 0, "0.999999999999999"},
     {"CubitIsEighteenInches", 1, 0, 31, 16, "18"},
     {"FourPyadsMakeAnArshin", 4, 0, 47, 42, "1"},
-    {"AcreToSquareMeter", 1, 1, 5, 0, "4046.9"},
+    // 43560 square feet of 0.3048 m.
+    {"AcreToSquareMeter", 1, 1, 5, 0, "4046.8564224"},
     {"SquareInchIsAHundredSquareLines", 1, 1, 9, 18, "100"},
     {"TroyToApothecariesOunce", 7, 3, 12, 13, "7"},
     {"CenturyIsAHundredYears", 1, 6, 7, 6, "100"},
     {"MilleniumIsAThousandYears", 1, 6, 8, 6, "1000"},
-    {"PsiToPascal", 1, 5, 15, 0, "6894.76"},
+    // 0.45359237 kg × 9.80665 m/s² on 0.0254² m² = 6894.757293168361336...
+    {"PsiToPascal", 1, 5, 15, 0, "6894.75729316836"},
+    // 231 cubic inches of 0.0254 m = 3.785411784 dm³.
+    {"GallonUsaToLitre", 1, 2, 34, 5, "3.785411784"},
+    // The nail is 2.25 inches, a sixteenth of a yard.
+    {"SixteenNailsMakeAYard", 16, 0, 37, 18, "1"},
+    {"LongTonIs2240Pounds", 1, 3, 6, 10, "2240"},
     {"YottoToInputData", 1, 9, 1, 0, "1E24"},
     {"KiloToInputData", 5, 9, 8, 0, "5000"},
     {"NegativeLength", -2.5L, 0, 4, 0, "-2500"},

@@ -58,6 +58,8 @@ const CommandRow kCommands[] = {
     {"ExponentInAndOut", {"--convert", "1E-3", "Yotto", "Input data"}, 0, "1E21\n", ""},
     {"DyneTakenAsForce", {"--convert", "100000", "Dyne", "Newton"}, 0, "1\n", ""},
     {"TrailingBlankName", {"--convert", "1", "Tod", "Stone"}, 0, "2\n", ""},
+    // 231 cubic inches of 0.0254 m.
+    {"GallonUsaToLitre", {"--convert", "1", "Gallon - USA", "Litre"}, 0, "3.785411784\n", ""},
     {"RefusedInEnglish",
      {"--convert", "-1", "Kelvin's degree", "Celsius' degree"},
      1,
@@ -110,7 +112,7 @@ TEST(UnitsCommand, ListsOneGroupWithIndicesAndFactors) {
     const auto listed = lines(result.out);
     ASSERT_EQ(listed.size(), 43u); // the heading and 42 units
     EXPECT_EQ(listed[1], "0\tKilogram\tКилограмм\t1");
-    EXPECT_EQ(listed[27], "26\tTod \tТод \t12.7");
+    EXPECT_EQ(listed[27], "26\tTod \tТод \t12.70058636"); // 28 lb of 0.45359237 kg
 }
 
 TEST(UnitsCommand, TemperatureScalesHaveNoFactor) {
