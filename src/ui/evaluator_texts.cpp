@@ -69,6 +69,19 @@ const LanguageText kTexts[] = {
     {"sbExample", TextRole::Hint, "Reference", "Справка по функциям"},
     {"sbHelp", TextRole::Hint, "Help", "Вызов справки"},
     {"bpToCalc", TextRole::Hint, "From result to calculator", "Из результата в калькулятор"},
+    // Spoken names: the tool bar shows glyphs, the send button an arrow, the fields sit in titled boxes.
+    {"sbCut", TextRole::Name, "Cut", "Вырезать"},
+    {"sbCopy", TextRole::Name, "Copy", "Копировать"},
+    {"sbPaste", TextRole::Name, "Paste", "Вставить"},
+    {"sbDel", TextRole::Name, "Delete", "Удалить"},
+    {"sbUndo", TextRole::Name, "Undo", "Отменить"}, // not the menu's "Отмена": alone it would say Cancel
+    {"sbRun", TextRole::Name, "Evaluate", "Вычислить"},
+    {"sbExample", TextRole::Name, "Reference", "Справка по функциям"},
+    {"sbHelp", TextRole::Name, "Help", "Вызов справки"},
+    {"bpToCalc", TextRole::Name, "From result to calculator", "Из результата в калькулятор"},
+    {"pnResult", TextRole::Name, "Result", "Результат"},
+    {"Memo1", TextRole::Name, "Expression", "Выражение"},
+    {"Memo2", TextRole::Name, "Reference", "Справка по функциям"},
 };
 
 // Each entry: the function line, then its description lines.

@@ -75,6 +75,7 @@ TEvaluator::TEvaluator(Calculator& calculator, SettingsStore& settings, TErrorHi
     setObjectName(QStringLiteral("TEvaluator"));
     buildControls();
     buildMenus();
+    setAngleMeasure(angle_); // its radio button becomes the group's one Tab stop
     move(241, 125);
     // A missing reference setting is written as shown; either way the pane follows it silently.
     setReferenceShown(settings_.readBool(QString::fromLatin1(value::RReference), true));
@@ -155,6 +156,8 @@ void TEvaluator::buildControls() {
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(8, 17, 312, 76);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // A typed tab would silently end the expression; Tab moves on as everywhere else.
+    Memo1->setTabChangesFocus(true);
     Memo1->installEventFilter(this);
 
     gbExample = new QGroupBox(client);
@@ -164,6 +167,9 @@ void TEvaluator::buildControls() {
     Memo2->setObjectName(QStringLiteral("Memo2"));
     Memo2->setGeometry(8, 14, 311, 87);
     Memo2->setReadOnly(true);
+    // Readable with the arrow keys (and so by a screen reader's caret), left with Tab.
+    Memo2->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Memo2->setTabChangesFocus(true);
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo2->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QFont referenceFont = Memo2->font();
@@ -201,6 +207,8 @@ void TEvaluator::buildVariables(QWidget* parent) {
     scroll->setGeometry(6, 18, 246, 265);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Not a Tab stop of its own: Tab goes from field to field, and the box scrolls to each.
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto* rows = new QWidget;
     rows->setFixedSize(226, 2 + kRowPitch * 26);
     QFont labelFont(QStringLiteral("Arial"));
@@ -219,6 +227,8 @@ void TEvaluator::buildVariables(QWidget* parent) {
         auto* field = new QLineEdit(QStringLiteral("0"), rows);
         field->setObjectName(QStringLiteral("ed") + letter);
         field->setGeometry(26, 2 + kRowPitch * k, 190, 21);
+        label->setBuddy(field);
+        field->setAccessibleName(QString(letter));
         connect(field, &QLineEdit::textChanged, this, &TEvaluator::SetVariable);
         variableFields_[static_cast<std::size_t>(k)] = field;
     }
@@ -364,6 +374,12 @@ void TEvaluator::setExpression(const QString& text) {
     resultText_.clear();
 }
 
+void TEvaluator::showEvent(QShowEvent* event) {
+    // Each opening starts in the expression, whichever field had the focus when it was last closed.
+    Memo1->setFocus(Qt::OtherFocusReason);
+    QDialog::showEvent(event);
+}
+
 void TEvaluator::keyPressEvent(QKeyEvent* event) {
     // Enter belongs to the expression field; the dialog must not close on it.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
@@ -470,6 +486,8 @@ void TEvaluator::setAngleMeasure(AngleMeasure measure) {
     for (std::size_t i = 0; i < std::size(kAngles); ++i) {
         const bool chosen = kAngles[i].measure == measure;
         angleButtons_[i]->setChecked(chosen);
+        // Tab enters the group at the chosen measure; the arrow keys move within it.
+        angleButtons_[i]->setFocusPolicy(chosen ? Qt::StrongFocus : Qt::ClickFocus);
         angleActions_[i]->setChecked(chosen);
     }
 }

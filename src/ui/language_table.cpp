@@ -24,6 +24,10 @@ void setHint(QObject* control, const QString& text) {
     else if (auto* widget = qobject_cast<QWidget*>(control)) widget->setToolTip(text);
 }
 
+void setName(QObject* control, const QString& text) {
+    if (auto* widget = qobject_cast<QWidget*>(control)) widget->setAccessibleName(text);
+}
+
 } // namespace
 
 void applyLanguage(QWidget* window, std::span<const LanguageText> table, int language) {
@@ -34,8 +38,11 @@ void applyLanguage(QWidget* window, std::span<const LanguageText> table, int lan
                                : window->findChild<QObject*>(QString::fromLatin1(row.control));
         if (!control) continue;
         const QString text = QString::fromUtf8(language == 0 ? row.english : row.russian);
-        if (row.role == TextRole::Caption) setCaption(control, text);
-        else setHint(control, text);
+        switch (row.role) {
+        case TextRole::Caption: setCaption(control, text); break;
+        case TextRole::Hint: setHint(control, text); break;
+        case TextRole::Name: setName(control, text); break;
+        }
     }
 }
 

@@ -8,8 +8,9 @@ class QWidget;
 
 namespace orv {
 
-// What a language text sets on its control.
-enum class TextRole { Caption, Hint };
+// What a language text sets on its control. A Name is what a screen reader says for a control
+// whose caption is a glyph, a letter or absent.
+enum class TextRole { Caption, Hint, Name };
 
 // One text of a window in both languages, found by the control's object name.
 struct LanguageText {

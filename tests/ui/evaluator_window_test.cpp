@@ -3,17 +3,23 @@
 #include "settings_values.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QRadioButton>
 #include <QTimer>
+#include <QSet>
 #include <QToolButton>
+
+#include <algorithm>
+#include <string>
 
 namespace orv::testing {
 namespace {
@@ -237,6 +243,107 @@ TEST_F(EvaluatorTest, RussianTexts) {
     EXPECT_EQ(evaluator->windowTitle(), QStringLiteral("Режим вычисления выражений"));
     evaluator->SetLang(0);
     EXPECT_EQ(evaluator->windowTitle(), QStringLiteral("Evaluation mode of Orvantis "));
+}
+
+// Presses Tab (or Shift+Tab) from the focused control until the focus is back at `start`, and
+// names each control reached, marking with a '!' a variable field left scrolled out of sight.
+std::string tabWalk(QWidget* start, bool backwards) {
+    QStringList visited;
+    for (int step = 0; step < 80; ++step) {
+        QWidget* from = QApplication::focusWidget();
+        if (!from) return "(focus lost)";
+        if (backwards) QTest::keyClick(from, Qt::Key_Backtab, Qt::ShiftModifier);
+        else QTest::keyClick(from, Qt::Key_Tab);
+        QWidget* to = QApplication::focusWidget();
+        if (!to) return "(focus lost)";
+        if (to == start) break;
+        const bool hidden = qobject_cast<QLineEdit*>(to) && to->visibleRegion().isEmpty();
+        if (backwards) visited.prepend(to->objectName() + (hidden ? QStringLiteral("!") : QString()));
+        else visited.append(to->objectName() + (hidden ? QStringLiteral("!") : QString()));
+    }
+    return visited.join(QLatin1Char(' ')).toStdString();
+}
+
+TEST_F(EvaluatorTest, TabLeavesTheExpressionAndVisitsEveryControlInReadingOrder) {
+    evaluator->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(evaluator.get()));
+    child<QAction>(QStringLiteral("Degrees1"))->trigger();
+    memo()->setPlainText(QStringLiteral("1+2"));
+    memo()->setFocus();
+    memo()->moveCursor(QTextCursor::End);
+
+    // Down the left column (angle measure, variables), then the right one (tool bar, result,
+    // expression, reference, buttons); the angle group is one stop, at the measure chosen. The
+    // variables box scrolls to each field as it takes the focus.
+    QStringList expected{"Memo2", "bpEvaluate", "bpClose", "bpHelp", "rbDegr"};
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        expected << QStringLiteral("ed") + QLatin1Char(letter);
+    expected << QStringList{"sbCut", "sbCopy", "sbPaste", "sbDel", "sbUndo", "sbRun", "sbExample", "sbHelp"};
+    expected << QStringList{"bpToCalc", "pnResult"};
+    const std::string order = expected.join(QLatin1Char(' ')).toStdString();
+
+    EXPECT_EQ(tabWalk(memo(), false), order);
+    EXPECT_EQ(memo()->toPlainText().toStdString(), "1+2") << "Tab must not type into the expression";
+    ASSERT_EQ(QApplication::focusWidget(), memo());
+    EXPECT_EQ(tabWalk(memo(), true), order) << "Shift+Tab walks the same way back";
+    EXPECT_EQ(QApplication::focusWidget(), memo());
+    EXPECT_EQ(memo()->toPlainText().toStdString(), "1+2");
+}
+
+TEST_F(EvaluatorTest, EachOpeningStartsInTheExpression) {
+    evaluator->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(evaluator.get()));
+    field('C')->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), field('C'));
+    // Closed, back in the main window, then opened again as the main window does it.
+    evaluator->hide();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }, 2000));
+    evaluator->setExpression(QStringLiteral("7"));
+    evaluator->show();
+    evaluator->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == memo(); }, 2000));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("*6"));
+    EXPECT_EQ(memo()->toPlainText().remove(QLatin1Char('7')).toStdString(), "*6")
+        << "typing goes into the expression";
+}
+
+TEST_F(EvaluatorTest, ScreenReadersHearWordsInTheChosenLanguage) {
+    const auto spokenName = [](QWidget* w) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        return a ? a->text(QAccessible::Name) : QString();
+    };
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        const QString name = QString(QLatin1Char(letter));
+        EXPECT_EQ(spokenName(field(letter)), name);
+        auto* label = child<QLabel>(QStringLiteral("Label%1").arg(letter - 'A' + 1));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), name);
+        EXPECT_EQ(label->buddy(), field(letter)) << letter;
+    }
+
+    const char* const tools[] = {"sbCut",   "sbCopy",    "sbPaste", "sbDel",   "sbUndo",
+                                 "sbRun",   "sbExample", "sbHelp",  "bpToCalc"};
+    for (const int language : {1, 0}) {
+        evaluator->SetLang(language);
+        QStringList names;
+        for (const char* tool : tools) {
+            auto* button = child<QToolButton>(QString::fromLatin1(tool));
+            ASSERT_NE(button, nullptr);
+            const QString name = spokenName(button);
+            // Words, not the glyph the button shows.
+            EXPECT_GE(std::count_if(name.begin(), name.end(), [](QChar c) { return c.isLetter(); }), 3)
+                << tool << " in language " << language << ": '" << name.toStdString() << "'";
+            EXPECT_NE(name, button->text()) << tool;
+            bool cyrillic = false;
+            for (const QChar c : name) cyrillic = cyrillic || c.script() == QChar::Script_Cyrillic;
+            EXPECT_EQ(cyrillic, language == 1) << tool << ": '" << name.toStdString() << "'";
+            names << name;
+        }
+        EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), names.size()) << "each button its own name";
+    }
+    for (const char* edit : {"Memo1", "Memo2"})
+        EXPECT_FALSE(spokenName(child<QWidget>(QString::fromLatin1(edit))).isEmpty()) << edit;
 }
 
 } // namespace
