@@ -5,6 +5,7 @@ namespace {
 
 constexpr TextRole kCaption = TextRole::Caption;
 constexpr TextRole kHint = TextRole::Hint;
+constexpr TextRole kName = TextRole::Name;
 
 const LanguageText kTexts[] = {
     {"TPreForm", kCaption, "Preferences", "Настройка"},
@@ -27,6 +28,15 @@ const LanguageText kTexts[] = {
     {"bbNo", kCaption, "Cancel", "Отмена"},
     {"bbApply", kCaption, "Apply", "Применить"},
     {"bbHelp", kCaption, "Help", "Справка"},
+    // Spoken names of the controls that have no label of their own: their box's title, or for
+    // the style box's size and letter buttons what each one sets.
+    {"cbIndColor", kName, "Color of indicators", "Цвет индикаторов"},
+    {"cbIndFontColor", kName, "Color of numbers", "Цвет цифр"},
+    {"cbIndFontName", kName, "Font of numbers", "Шрифт цифр"},
+    {"spFontSize", kName, "Size of numbers", "Размер цифр"},
+    {"bB", kName, "Bold numbers", "Полужирные"},
+    {"bI", kName, "Italic numbers", "Курсив"},
+    {"cbLang", kName, "Language", "Язык"},
 };
 
 } // namespace

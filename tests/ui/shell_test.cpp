@@ -10,16 +10,21 @@
 #include "settings_values.h"
 #include "shell_link.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFile>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSystemTrayIcon>
 #include <QToolButton>
+
+#include <string>
 
 namespace orv::testing {
 namespace {
@@ -314,6 +319,64 @@ TEST_F(ShellTest, EveryTextOfTheLanguageTablesHasItsControl) {
             EXPECT_TRUE(owner->objectName() == QLatin1String(row.control) ||
                         owner->findChild<QObject*>(QString::fromLatin1(row.control)))
                 << row.control;
+}
+
+TEST_F(ShellTest, EveryPreferencesControlIsNamedAndTabVisitsThemAllInReadingOrder) {
+    openPrefs();
+    prefs->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(prefs.get()));
+    click("ckbThou"); // Apply takes part once something has changed
+    // What takes the focus for a control: a spin box hands it to its text field.
+    const auto control = [](QWidget* w) {
+        auto* spin = qobject_cast<QAbstractSpinBox*>(w->parentWidget());
+        return spin && spin->focusProxy() == w ? spin : w;
+    };
+    QStringList tabStops;
+    for (QWidget* w : prefs->findChildren<QWidget*>())
+        if (w->isVisibleTo(prefs.get()) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+            tabStops << control(w)->objectName();
+    tabStops.sort();
+
+    for (const int language : {0, 1}) {
+        chooseLanguage(language);
+        for (const QString& name : tabStops) {
+            auto* w = pref<QWidget>(name.toLatin1().constData());
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            ASSERT_NE(a, nullptr) << name.toStdString();
+            if (a->role() == QAccessible::ComboBox) {
+                // On some desktops a list's name is its current item, and its label comes through
+                // the labelled-by relation; elsewhere the name is the label. Both are the box's title.
+                const auto labels = a->relations(QAccessible::Label);
+                ASSERT_FALSE(labels.isEmpty()) << name.toStdString();
+                const QString title = qobject_cast<QGroupBox*>(w->parentWidget())->title();
+                EXPECT_EQ(labels.first().first->text(QAccessible::Name), title) << name.toStdString();
+                EXPECT_EQ(w->accessibleName(), title) << name.toStdString() << " in language " << language;
+            } else {
+                // Words, not a bare letter: the style buttons show B and I.
+                const QString spoken = a->text(QAccessible::Name);
+                EXPECT_GE(spoken.size(), 2) << name.toStdString() << " in language " << language << ": '"
+                                            << spoken.toStdString() << "'";
+            }
+        }
+    }
+
+    // Down the left column, then the right one, then the buttons.
+    const QStringList expected{"cbIndColor", "cbIndFontColor", "cbIndFontName", "ckbThou", "cbMinToTray",
+                               "cbkStayOnTop", "spFontSize", "bB", "bI", "cbLang",
+                               "bbOk", "bbNo", "bbApply", "bbHelp"};
+    pref<QWidget>("bbHelp")->setFocus();
+    QStringList walk;
+    for (int step = 0; step < 40; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        walk << control(QApplication::focusWidget())->objectName();
+        if (walk.back() == QLatin1String("bbHelp")) break;
+    }
+    const auto words = [](const QStringList& names) { return names.join(QLatin1Char(' ')).toStdString(); };
+    EXPECT_EQ(words(walk), words(expected));
+    QStringList sortedWalk = walk;
+    sortedWalk.sort();
+    EXPECT_EQ(words(sortedWalk), words(tabStops)) << "Tab reaches every control that takes the focus";
 }
 
 TEST_F(ShellTest, TheShellCommandsAreEnabledOnceTheirWindowsExist) {
