@@ -5,7 +5,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     clang libclang-rt-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libgl-dev
+    qt6-base-dev qt6-translations-l10n libgl-dev
     xvfb xauth xdotool imagemagick fonts-dejavu-core
 )
 missing=()

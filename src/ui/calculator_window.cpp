@@ -9,6 +9,7 @@
 #include "main_window_texts.h"
 #include "number_text.h"
 #include "settings_store.h"
+#include "toolkit_translation.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -355,6 +356,7 @@ void TCalculator::SetLang(int language) {
     pnSize->setToolTip(QString::fromUtf8(fullSize_ ? texts->sizeHintFull : texts->sizeHintReduced));
     applyMainWindowPanelTexts(this, language);
     calc_.setMessages(messagesFor(language == 1 ? Language::Russian : Language::English));
+    applyToolkitLanguage(language); // Qt's own menus and buttons follow the language too
 }
 
 void TCalculator::applyAppearance() {

@@ -9,6 +9,7 @@
 #include "preferences_window.h"
 #include "settings_values.h"
 #include "shell_link.h"
+#include "toolkit_translation.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -16,15 +17,22 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSystemTrayIcon>
+#include <QTemporaryDir>
 #include <QToolButton>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace orv::testing {
 namespace {
@@ -377,6 +385,44 @@ TEST_F(ShellTest, EveryPreferencesControlIsNamedAndTabVisitsThemAllInReadingOrde
     QStringList sortedWalk = walk;
     sortedWalk.sort();
     EXPECT_EQ(words(sortedWalk), words(tabStops)) << "Tab reaches every control that takes the focus";
+}
+
+TEST_F(ShellTest, QtsOwnTextsFollowTheAppliedLanguage) {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFileInfo::exists(folder + QStringLiteral("/qtbase_ru.qm")))
+        GTEST_SKIP() << "Qt's Russian translation is not installed";
+    // An edit field's context menu and a standard button, as Qt makes them at this moment.
+    const auto qtTexts = [] {
+        QLineEdit edit;
+        const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+        std::vector<std::string> texts;
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator()) texts.push_back(action->text().toStdString());
+        QDialogButtonBox box(QDialogButtonBox::Cancel);
+        texts.push_back(box.button(QDialogButtonBox::Cancel)->text().toStdString());
+        return texts;
+    };
+    const std::vector<std::string> english = qtTexts();
+    openPrefs();
+    chooseLanguage(1);
+    EXPECT_EQ(qtTexts(), english) << "Qt's texts wait for Apply like the other windows";
+    click("bbApply");
+    const std::vector<std::string> russian = qtTexts();
+    ASSERT_EQ(russian.size(), english.size());
+    for (std::size_t i = 0; i < english.size(); ++i)
+        EXPECT_NE(russian[i], english[i]);
+    chooseLanguage(0);
+    click("bbApply");
+    EXPECT_EQ(qtTexts(), english);
+
+    // Without the file Qt stays in English, and that is no error.
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    EXPECT_FALSE(applyToolkitLanguage(1, empty.path()));
+    EXPECT_EQ(qtTexts(), english);
+    EXPECT_TRUE(applyToolkitLanguage(1, folder));
+    EXPECT_FALSE(applyToolkitLanguage(0));
+    EXPECT_EQ(qtTexts(), english);
 }
 
 TEST_F(ShellTest, TheShellCommandsAreEnabledOnceTheirWindowsExist) {
