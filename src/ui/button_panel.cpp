@@ -1,13 +1,33 @@
 #include "button_panel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace orv {
+namespace {
+
+// The designed light face and bevel, kept under any desktop palette (a dark one would turn the
+// face dark under the blue and red captions).
+QPalette keyPalette(QPalette p) {
+    p.setColor(QPalette::Button, QColor(0xF0, 0xF0, 0xF0));
+    p.setColor(QPalette::Window, QColor(0xF0, 0xF0, 0xF0));
+    p.setColor(QPalette::Light, Qt::white);
+    p.setColor(QPalette::Midlight, QColor(0xE3, 0xE3, 0xE3));
+    p.setColor(QPalette::Mid, QColor(0xA0, 0xA0, 0xA0));
+    p.setColor(QPalette::Dark, QColor(0xA0, 0xA0, 0xA0));
+    p.setColor(QPalette::Shadow, QColor(0x69, 0x69, 0x69));
+    return p;
+}
+
+} // namespace
 
 TButtonPanel::TButtonPanel(QWidget* parent) : TextPanel(parent) {
+    setPalette(keyPalette(palette()));
     setBackgroundRole(QPalette::Button);
     setForegroundRole(QPalette::ButtonText);
     setFrameStyle(QFrame::WinPanel | QFrame::Raised);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void TButtonPanel::setLowered(bool lowered) {
@@ -17,6 +37,18 @@ void TButtonPanel::setLowered(bool lowered) {
     update();
 }
 
+void TButtonPanel::setLatched(bool latched) {
+    latched_ = latched;
+    setLowered(latched);
+}
+
+void TButtonPanel::press() {
+    setLowered(true);
+    emit mouseDown(Qt::LeftButton);
+    setLowered(latched_);
+    emit clicked();
+}
+
 void TButtonPanel::mousePressEvent(QMouseEvent* event) {
     setLowered(true);
     TextPanel::mousePressEvent(event);
@@ -24,8 +56,49 @@ void TButtonPanel::mousePressEvent(QMouseEvent* event) {
 }
 
 void TButtonPanel::mouseReleaseEvent(QMouseEvent* event) {
-    setLowered(false);
+    setLowered(latched_);
     TextPanel::mouseReleaseEvent(event);
+}
+
+void TButtonPanel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Space || event->modifiers() != Qt::NoModifier) {
+        TextPanel::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat()) {
+        setLowered(true);
+        emit mouseDown(Qt::LeftButton);
+    }
+}
+
+void TButtonPanel::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat()) {
+        TextPanel::keyReleaseEvent(event);
+        return;
+    }
+    setLowered(latched_);
+    emit clicked();
+}
+
+void TButtonPanel::focusInEvent(QFocusEvent* event) {
+    TextPanel::focusInEvent(event);
+    update();
+}
+
+void TButtonPanel::focusOutEvent(QFocusEvent* event) {
+    TextPanel::focusOutEvent(event);
+    update();
+}
+
+void TButtonPanel::paintEvent(QPaintEvent* event) {
+    TextPanel::paintEvent(event);
+    if (!hasFocus()) return;
+    // The focus mark: a dotted rectangle inside the bevel.
+    QPainter painter(this);
+    QPen pen(Qt::black);
+    pen.setStyle(Qt::DotLine);
+    painter.setPen(pen);
+    painter.drawRect(rect().adjusted(3, 3, -4, -4));
 }
 
 } // namespace orv

@@ -53,6 +53,20 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// What a screen reader says for a display line: the number as shown, its raised exponent after
+// an "E" ("1.5E20").
+QString spokenNumber(const DisplayLayout& layout) {
+    QString mantissa = fromUtf8(layout.mantissa).trimmed();
+    if (layout.exponent.empty()) return mantissa;
+    if (mantissa.endsWith(QLatin1String("*10"))) mantissa.chop(3);
+    return mantissa + QLatin1Char('E') + fromUtf8(layout.exponent);
+}
+
+// A panel's new accessible name; setting it tells screen readers of the change.
+void announceName(QWidget* panel, const QString& name) {
+    if (panel->accessibleName() != name) panel->setAccessibleName(name);
+}
+
 // The root sign of the square-root key: a short rising tick, the long stroke, the bar.
 void drawRootSign(QPainter& painter, const QRectF& area) {
     const qreal h = std::min(area.height() * 0.62, area.width() * 0.5);
@@ -200,6 +214,7 @@ void TCalculator::buildKeypad(QWidget* area) {
     for (const KeypadKeyRow& row : keypadKeys()) {
         auto* key = new TButtonPanel(pnSimple);
         key->setObjectName(QString::fromLatin1(row.name));
+        key->setAccessibleName(QString::fromUtf8(row.spoken));
         key->setGeometry(row.left, row.top, row.width, row.height);
         key->setText(QString::fromUtf8(row.caption));
         key->setFont(keyFont(row.font));
@@ -248,15 +263,15 @@ void TCalculator::buildMemoryRow(QWidget* area) {
     QFont registerFont = font();
     registerFont.setBold(true);
     for (int n = 1; n <= kRegisterCount; ++n) {
-        auto* key = new TextPanel(pnMemory);
+        auto* key = new TButtonPanel(pnMemory);
         key->setObjectName(QStringLiteral("pnM%1").arg(n));
+        key->setAccessibleName(QStringLiteral("memory register %1").arg(n));
         key->setGeometry((n - 1) * 22, 0, 22, 22);
-        key->setBackgroundRole(QPalette::Button);
         key->setFrameStyle(QFrame::Panel | QFrame::Raised);
         key->setText(QString::number(n));
         key->setFont(registerFont);
         key->setTextColour(colorFromColorRef(kKeyRed));
-        connect(key, &TextPanel::clicked, this, [this, n] { pnMClick(n); });
+        connect(key, &TButtonPanel::clicked, this, [this, n] { pnMClick(n); });
         registerKeys_[n - 1] = key;
     }
 }
@@ -351,7 +366,7 @@ void TCalculator::SetLang(int language) {
     pnOut->setToolTip(QString::fromUtf8(texts->pnOutHint));
     pnSSS->setToolTip(QString::fromUtf8(texts->pnSSSHint));
     pnMHist->setToolTip(QString::fromUtf8(texts->pnMHistHint));
-    for (TextPanel* key : registerKeys_)
+    for (TButtonPanel* key : registerKeys_)
         key->setToolTip(QString::fromUtf8(texts->registerHint));
     pnSize->setToolTip(QString::fromUtf8(fullSize_ ? texts->sizeHintFull : texts->sizeHintReduced));
     applyMainWindowPanelTexts(this, language);
@@ -554,6 +569,7 @@ void TCalculator::showDisplay(const DisplayLayout& layout) {
         pnOut2->raise();
     else
         pnOut2->stackUnder(pnOut3);
+    announceName(pnOut, spokenNumber(layout));
 }
 
 void TCalculator::showMemoryLine(const DisplayLayout& layout) {
@@ -565,11 +581,12 @@ void TCalculator::showMemoryLine(const DisplayLayout& layout) {
         pnOutHist2->raise();
     else
         pnOutHist2->stackUnder(pnOutHist3);
+    announceName(pnMHist, Panel15->text() + spokenNumber(layout));
 }
 
 void TCalculator::showSelectedRegister(int registerNumber, std::string_view label) {
     for (int n = 1; n <= kRegisterCount; ++n)
-        registerKeys_[n - 1]->setFrameShadow(n == registerNumber ? QFrame::Sunken : QFrame::Raised);
+        registerKeys_[n - 1]->setLatched(n == registerNumber);
     Panel15->setText(fromUtf8(label));
 }
 

@@ -151,7 +151,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     TextPanel* pnOutHist3 = nullptr;
     TextPanel* pnOutHist2 = nullptr;
     QWidget* pnMemory = nullptr;
-    std::array<TextPanel*, kRegisterCount> registerKeys_{};
+    std::array<TButtonPanel*, kRegisterCount> registerKeys_{};
     std::array<TButtonPanel*, kKeypadKeyCount> keys_{};
 
     QAction* miCopy = nullptr;

@@ -75,6 +75,8 @@ TConversionPanel::TConversionPanel(Calculator& calculator, QWidget* listParent)
     const auto makeButton = [this](const char* name, int left, bool up) {
         auto* button = new TButtonPanel(this);
         button->setObjectName(QString::fromLatin1(name));
+        button->setAccessibleName(up ? QStringLiteral("convert from the lower unit to the upper unit")
+                                     : QStringLiteral("convert from the upper unit to the lower unit"));
         button->setGeometry(left, kButtonTop, kButtonWidth, kButtonHeight);
         button->setFrameStyle(QFrame::NoFrame); // a flat button: only the arrow shows
         button->setPicture(arrowPicture(up));
@@ -99,6 +101,11 @@ TConversionPanel::TConversionPanel(Calculator& calculator, QWidget* listParent)
             list->resize(kOpenListWidth, list->height());
             list->raise(); // over the keypad while open
         });
+    // Tab in reading order, top to bottom: the lists live in the window, not in this panel.
+    QWidget::setTabOrder(cbVibor, cb1);
+    QWidget::setTabOrder(cb1, RxSpeedButton7);
+    QWidget::setTabOrder(RxSpeedButton7, RxSpeedButton8);
+    QWidget::setTabOrder(RxSpeedButton8, cb2);
     setShown(false);
 }
 

@@ -2,6 +2,7 @@
 
 #include "colour.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
@@ -68,6 +69,10 @@ void TErrorHintWindow::showHint(QWidget* control, const QString& text) {
     show();
     raise();
     update();
+    // Screen readers announce the message as an alert.
+    setAccessibleName(text);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void TErrorHintWindow::hideHint() {

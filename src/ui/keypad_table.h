@@ -23,6 +23,7 @@ struct KeypadKeyRow {
     KeyColour colour;
     KeyFont font;
     const char* hint;
+    const char* spoken; // the name a screen reader says
 };
 
 // The 27 keys, in the order of KeypadKey.

@@ -26,41 +26,41 @@ KeyPicture logBasePicture() {
 }
 
 const ScienceKeyRow kKeys[kScienceKeyCount] = {
-    {"bpSin", "sin", nullptr, 0, 0, C::Function, F::Sin},
-    {"bpSh", "sh", nullptr, 1, 0, C::Function, F::Sh},
-    {"bpArcsin", "arcsin", nullptr, 2, 0, C::Function, F::Arcsin},
-    {"bpArsh", "Arsh", nullptr, 3, 0, C::Function, F::Arsh},
-    {"bpLn", "ln", nullptr, 4, 0, C::Function, F::Ln},
+    {"bpSin", "sin", nullptr, 0, 0, C::Function, F::Sin, "sine"},
+    {"bpSh", "sh", nullptr, 1, 0, C::Function, F::Sh, "hyperbolic sine"},
+    {"bpArcsin", "arcsin", nullptr, 2, 0, C::Function, F::Arcsin, "arc sine"},
+    {"bpArsh", "Arsh", nullptr, 3, 0, C::Function, F::Arsh, "inverse hyperbolic sine"},
+    {"bpLn", "ln", nullptr, 4, 0, C::Function, F::Ln, "natural logarithm"},
 
-    {"bpCos", "cos", nullptr, 0, 1, C::Function, F::Cos},
-    {"bpCh", "ch", nullptr, 1, 1, C::Function, F::Ch},
-    {"bpArccos", "arccos", nullptr, 2, 1, C::Function, F::Arccos},
-    {"bpArch", "Arch", nullptr, 3, 1, C::Function, F::Arch},
-    {"bpLog", "lg", nullptr, 4, 1, C::Function, F::Log},
+    {"bpCos", "cos", nullptr, 0, 1, C::Function, F::Cos, "cosine"},
+    {"bpCh", "ch", nullptr, 1, 1, C::Function, F::Ch, "hyperbolic cosine"},
+    {"bpArccos", "arccos", nullptr, 2, 1, C::Function, F::Arccos, "arc cosine"},
+    {"bpArch", "Arch", nullptr, 3, 1, C::Function, F::Arch, "inverse hyperbolic cosine"},
+    {"bpLog", "lg", nullptr, 4, 1, C::Function, F::Log, "common logarithm"},
 
-    {"bpTg", "tg", nullptr, 0, 2, C::Function, F::Tg},
-    {"bpTh", "th", nullptr, 1, 2, C::Function, F::Th},
-    {"bpArctg", "arctg", nullptr, 2, 2, C::Function, F::Arctg},
-    {"bpArth", "Arth", nullptr, 3, 2, C::Function, F::Arth},
-    {"bpLogXY", "", logBasePicture, 4, 2, C::LogBase, F::Ln},
+    {"bpTg", "tg", nullptr, 0, 2, C::Function, F::Tg, "tangent"},
+    {"bpTh", "th", nullptr, 1, 2, C::Function, F::Th, "hyperbolic tangent"},
+    {"bpArctg", "arctg", nullptr, 2, 2, C::Function, F::Arctg, "arc tangent"},
+    {"bpArth", "Arth", nullptr, 3, 2, C::Function, F::Arth, "inverse hyperbolic tangent"},
+    {"bpLogXY", "", logBasePicture, 4, 2, C::LogBase, F::Ln, "logarithm of x to base y"},
 
-    {"bpCtg", "ctg", nullptr, 0, 3, C::Function, F::Ctg},
-    {"bpCth", "cth", nullptr, 1, 3, C::Function, F::Cth},
-    {"bpArcctg", "arcctg", nullptr, 2, 3, C::Function, F::Arcctg},
-    {"bpArcth", "Arcth", nullptr, 3, 3, C::Function, F::Arcth},
-    {"bpFactorial", "n!", nullptr, 4, 3, C::Function, F::Factorial},
+    {"bpCtg", "ctg", nullptr, 0, 3, C::Function, F::Ctg, "cotangent"},
+    {"bpCth", "cth", nullptr, 1, 3, C::Function, F::Cth, "hyperbolic cotangent"},
+    {"bpArcctg", "arcctg", nullptr, 2, 3, C::Function, F::Arcctg, "arc cotangent"},
+    {"bpArcth", "Arcth", nullptr, 3, 3, C::Function, F::Arcth, "inverse hyperbolic cotangent"},
+    {"bpFactorial", "n!", nullptr, 4, 3, C::Function, F::Factorial, "factorial"},
 
-    {"bpSec", "sec", nullptr, 0, 4, C::Function, F::Sec},
-    {"bpSech", "sech", nullptr, 1, 4, C::Function, F::Sech},
-    {"bpX2", "", squarePicture, 2, 4, C::Function, F::X2},
-    {"bp3Root", "", cubeRootPicture, 3, 4, C::Function, F::CubeRoot},
-    {"bpPI", "\u03C0", nullptr, 4, 4, C::Pi, F::Ln},
+    {"bpSec", "sec", nullptr, 0, 4, C::Function, F::Sec, "secant"},
+    {"bpSech", "sech", nullptr, 1, 4, C::Function, F::Sech, "hyperbolic secant"},
+    {"bpX2", "", squarePicture, 2, 4, C::Function, F::X2, "x squared"},
+    {"bp3Root", "", cubeRootPicture, 3, 4, C::Function, F::CubeRoot, "cube root"},
+    {"bpPI", "\u03C0", nullptr, 4, 4, C::Pi, F::Ln, "pi"},
 
-    {"bpCosec", "cosec", nullptr, 0, 5, C::Function, F::Cosec},
-    {"bpCosech", "cosech", nullptr, 1, 5, C::Function, F::Cosech},
-    {"bpX3", "", cubePicture, 2, 5, C::Function, F::X3},
-    {"bpXY", "", powerPicture, 3, 5, C::Power, F::Ln},
-    {"bpExp", "Exp", nullptr, 4, 5, C::Function, F::Exp},
+    {"bpCosec", "cosec", nullptr, 0, 5, C::Function, F::Cosec, "cosecant"},
+    {"bpCosech", "cosech", nullptr, 1, 5, C::Function, F::Cosech, "hyperbolic cosecant"},
+    {"bpX3", "", cubePicture, 2, 5, C::Function, F::X3, "x cubed"},
+    {"bpXY", "", powerPicture, 3, 5, C::Power, F::Ln, "x to the power y"},
+    {"bpExp", "Exp", nullptr, 4, 5, C::Function, F::Exp, "exponent"},
 };
 
 struct MeasureSpec {
@@ -114,6 +114,7 @@ TSciencePanel::TSciencePanel(Calculator& calculator, QWidget* parent) : QFrame(p
     for (const ScienceKeyRow& row : kKeys) {
         auto* key = new TButtonPanel(this);
         key->setObjectName(QString::fromLatin1(row.name));
+        key->setAccessibleName(QString::fromUtf8(row.spoken));
         key->setGeometry(kColumnLeft[row.gridColumn], kRowTop[row.gridRow], kKeyWidth, kKeyHeight);
         key->setTextColour(colorFromColorRef(kKeyBlue));
         if (row.picture) {

@@ -33,6 +33,7 @@ struct ScienceKeyRow {
     int gridColumn, gridRow; // 0-based cell of the 5 x 6 grid
     ScienceCommand command;
     ScientificKey function;  // for ScienceCommand::Function
+    const char* spoken;      // the name a screen reader says
 };
 
 inline constexpr int kScienceKeyCount = 30;

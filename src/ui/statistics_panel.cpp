@@ -5,6 +5,7 @@
 #include "legacy_font.h"
 #include "calculator_keys.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -22,13 +23,13 @@ KeyPicture sigmaNPicture() { return formulaPicture({{"\u03C3"}, {"n", RunPlace::
 KeyPicture sigmaNm1Picture() { return formulaPicture({{"\u03C3"}, {"n-1", RunPlace::Lowered}}); }
 
 const StatisticsKeyRow kKeys[kStatisticsKeyCount] = {
-    {"bpStatEnter", "", chevronsPicture, 1, std::nullopt},
-    {"bpStatCount", "N", nullptr, 29, Statistic::Count},
-    {"bpStatSrednee", "", meanPicture, 52, Statistic::Mean},
-    {"bpStatSumma", "", sumPicture, 75, Statistic::Sum},
-    {"bpStatSumma2", "", sumOfSquaresPicture, 98, Statistic::SumOfSquares},
-    {"bpStatSigmaN", "", sigmaNPicture, 121, Statistic::SigmaN},
-    {"bpStatSigmaNm1", "", sigmaNm1Picture, 144, Statistic::SigmaNm1},
+    {"bpStatEnter", "", chevronsPicture, 1, std::nullopt, "enter into the list"},
+    {"bpStatCount", "N", nullptr, 29, Statistic::Count, "count"},
+    {"bpStatSrednee", "", meanPicture, 52, Statistic::Mean, "mean"},
+    {"bpStatSumma", "", sumPicture, 75, Statistic::Sum, "sum of x"},
+    {"bpStatSumma2", "", sumOfSquaresPicture, 98, Statistic::SumOfSquares, "sum of x squared"},
+    {"bpStatSigmaN", "", sigmaNPicture, 121, Statistic::SigmaN, "sigma n"},
+    {"bpStatSigmaNm1", "", sigmaNm1Picture, 144, Statistic::SigmaNm1, "sigma n minus 1"},
 };
 
 } // namespace
@@ -43,6 +44,7 @@ TStatisticsPanel::TStatisticsPanel(Calculator& calculator, QWidget* parent) : QF
     for (const StatisticsKeyRow& row : kKeys) {
         auto* key = new TButtonPanel(this);
         key->setObjectName(QString::fromLatin1(row.name));
+        key->setAccessibleName(QString::fromUtf8(row.spoken));
         key->setGeometry(kKeyLeft, row.top, kKeyWidth, kKeyHeight);
         key->setTextColour(colorFromColorRef(kKeyBlue));
         if (row.picture) {
@@ -61,6 +63,20 @@ TStatisticsPanel::TStatisticsPanel(Calculator& calculator, QWidget* parent) : QF
     mmStat->setLineWrapMode(QTextEdit::NoWrap);
     mmStat->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mmStat->document()->setDefaultTextOption(QTextOption(Qt::AlignRight));
+    mmStat->setAccessibleName(QStringLiteral("statistics list"));
+    // Tab leaves the list: it holds one number a line, never a tab.
+    mmStat->setTabChangesFocus(true);
+    mmStat->installEventFilter(this);
+}
+
+bool TStatisticsPanel::eventFilter(QObject* watched, QEvent* event) {
+    // Ctrl+Insert is the window's Copy of the entry, also while the list has the focus; left to
+    // the list, it would copy the list's (usually empty) selection instead.
+    if (watched == mmStat && event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Insert && key->modifiers() == Qt::ControlModifier) return true;
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 void TStatisticsPanel::bpStatClick(const StatisticsKeyRow& key) {

@@ -20,6 +20,7 @@ struct StatisticsKeyRow {
     KeyPicture (*picture)(); // null for a text face
     int top;
     std::optional<Statistic> statistic; // empty: bpStatEnter
+    const char* spoken;                 // the name a screen reader says
 };
 
 inline constexpr int kStatisticsKeyCount = 7;
@@ -37,6 +38,9 @@ class TStatisticsPanel : public QFrame {
     QTextEdit* list() const { return mmStat; }
     // bpStatEnterClick .. bpStatSigmaNm1Click: one handler, the key's row.
     void bpStatClick(const StatisticsKeyRow& key);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void bpStatEnterClick();

@@ -1,5 +1,7 @@
 #include "text_panel.h"
 
+#include "accessible_panels.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextOption>
@@ -9,6 +11,7 @@
 namespace orv {
 
 TextPanel::TextPanel(QWidget* parent) : QFrame(parent) {
+    installPanelAccessibility();
     setAutoFillBackground(true);
 }
 

@@ -1,8 +1,10 @@
+#include "button_panel.h"
 #include "keypad_table.h"
 #include "locale_separators.h"
 #include "window_fixture.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -399,6 +401,22 @@ TEST_F(WindowTest, RegisterKeysSelectTheRegisterTheMemoryKeysUse) {
 }
 
 // --- Layout ------------------------------------------------------------------------------------
+
+TEST_F(WindowTest, KeysKeepTheirLightFaceUnderADarkPalette) {
+    const QPalette saved = QApplication::palette();
+    QPalette dark = saved;
+    for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+        dark.setColor(role, QColor(0x2A, 0x2A, 0x2A));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(window->palette().color(QPalette::Window), QColor(0x2A, 0x2A, 0x2A)) << "the dark palette reached the window";
+    const QImage key = find<TButtonPanel>("pn7")->grab().toImage();
+    QApplication::setPalette(saved);
+    EXPECT_GE(key.pixelColor(5, key.height() / 2).lightness(), 0xE0) << "the face stays light";
+    EXPECT_EQ(key.pixelColor(5, key.height() / 2), QColor(0xF0, 0xF0, 0xF0));
+}
 
 TEST_F(WindowTest, KeypadKeysSitInsideTheKeypadWithoutOverlapping) {
     auto* keypad = find<QWidget>("pnSimple");

@@ -4,11 +4,20 @@
 #include "number_text.h"
 #include "science_panel.h"
 #include "scientific_keys.h"
+#include "statistics_panel.h"
+#include "keypad_table.h"
 #include "window_fixture.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QAccessibleActionInterface>
 
 #include <QComboBox>
 #include <QRadioButton>
 #include <QTextEdit>
+
+#include <algorithm>
 
 namespace orv::testing {
 namespace {
@@ -363,6 +372,120 @@ class RussianConversionTest : public ConversionTest {
 TEST_F(RussianConversionTest, UnitAndGroupNamesAreRussian) {
     EXPECT_EQ(find<QComboBox>("cbVibor")->itemText(0), QString::fromUtf8("Длина"));
     EXPECT_EQ(find<QComboBox>("cb1")->itemText(0), QString::fromUtf8("Метр"));
+}
+
+// --- Screen readers and the keyboard ---------------------------------------------------------
+
+// Every key of every panel in reading order: the keypad, the register keys, then the panels.
+std::vector<QString> everyKeyName() {
+    std::vector<QString> names;
+    for (const KeypadKeyRow& row : keypadKeys()) names.push_back(QString::fromLatin1(row.name));
+    for (int n = 1; n <= kRegisterCount; ++n) names.push_back(QStringLiteral("pnM%1").arg(n));
+    for (const ScienceKeyRow& row : scienceKeys()) names.push_back(QString::fromLatin1(row.name));
+    for (const StatisticsKeyRow& row : statisticsKeys()) names.push_back(QString::fromLatin1(row.name));
+    names.push_back(QStringLiteral("RxSpeedButton7"));
+    names.push_back(QStringLiteral("RxSpeedButton8"));
+    return names;
+}
+
+// Shows the scientific and conversion panels, or the statistics panel (the two exclude each other).
+void showPanels(TCalculator& w, bool statistics) {
+    if (!w.conversionPanel()->isVisible()) w.miConvertClick();
+    if (statistics != w.statisticsPanel()->isVisible()) w.miStatistClick();
+    if (!statistics && !w.sciencePanel()->isVisible()) w.miScienceClick();
+}
+
+TEST_F(PanelTest, EveryKeyIsANamedPushButtonWhosePressDoesWhatAClickDoes) {
+    const std::vector<QString> names = everyKeyName();
+    ASSERT_EQ(names.size(), 76u);
+    // A twin window gets the same keys by mouse; this one through the accessibility interface.
+    TCalculator twin(*store, Separators{",", " "});
+    twin.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&twin));
+    for (const bool statistics : {false, true}) {
+        showPanels(*window, statistics);
+        showPanels(twin, statistics);
+        for (const QString& name : names) {
+            auto* key = window->findChild<TButtonPanel*>(name);
+            auto* twinKey = twin.findChild<TButtonPanel*>(name);
+            ASSERT_TRUE(key && twinKey) << name.toStdString();
+            if (!key->isVisible()) continue; // the statistics keys in the first pass, and so on
+            for (TCalculator* w : {window.get(), &twin}) {
+                w->calculator().press(KeypadKey::Digit2);
+                w->calculator().press(KeypadKey::Comma);
+                w->calculator().press(KeypadKey::Digit5);
+            }
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(key);
+            ASSERT_NE(a, nullptr) << name.toStdString();
+            EXPECT_EQ(a->role(), QAccessible::Button) << name.toStdString();
+            EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty()) << name.toStdString();
+            EXPECT_TRUE(a->state().focusable) << name.toStdString();
+            QAccessibleActionInterface* actions = a->actionInterface();
+            ASSERT_NE(actions, nullptr) << name.toStdString();
+            ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+            actions->doAction(QAccessibleActionInterface::pressAction());
+            QTest::mouseClick(twinKey, Qt::LeftButton);
+            EXPECT_EQ(display(), twin.findChild<TextPanel*>(QStringLiteral("pnOut3"))->text()) << name.toStdString();
+            EXPECT_EQ(window->calculator().copyText(), twin.calculator().copyText()) << name.toStdString();
+            EXPECT_EQ(memoryLine(), twin.findChild<TextPanel*>(QStringLiteral("pnOutHist3"))->text())
+                << name.toStdString();
+        }
+    }
+    window->errorHint().hideHint();
+}
+
+TEST_F(PanelTest, TabWalksEveryKeyInReadingOrderAndSpacePressesIt) {
+    for (const bool statistics : {false, true}) {
+        showPanels(*window, statistics);
+        find<TButtonPanel>("pnC")->setFocus(Qt::TabFocusReason);
+        std::vector<QString> visited;
+        for (int i = 0; i < 200 && (visited.empty() || QApplication::focusWidget() != find<TButtonPanel>("pnC")); ++i) {
+            visited.push_back(QApplication::focusWidget()->objectName());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        std::vector<QString> expected;
+        for (const QString& name : everyKeyName())
+            if (window->findChild<QWidget*>(name)->isVisible()) expected.push_back(name);
+        std::vector<QString> keysVisited;
+        for (const QString& name : visited)
+            if (std::find(expected.begin(), expected.end(), name) != expected.end()) keysVisited.push_back(name);
+        EXPECT_EQ(keysVisited, expected) << (statistics ? "statistics" : "scientific and conversion");
+    }
+    // Space presses the focused key; Shift+Tab goes back.
+    QTest::keyClick(handle(), Qt::Key_Escape);
+    find<TButtonPanel>("pn7")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(display(), "7 ");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "pnBack");
+}
+
+TEST_F(PanelTest, TheDisplaysAccessibleNameFollowsTheCalculation) {
+    type("2/3=");
+    QAccessibleInterface* screen = QAccessible::queryAccessibleInterface(find("pnOut"));
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->role(), QAccessible::StaticText);
+    EXPECT_EQ(screen->text(QAccessible::Name), "0,666666666666667");
+    QGuiApplication::clipboard()->setText("1,5E20");
+    window->miPasteClick();
+    EXPECT_EQ(screen->text(QAccessible::Name), "1,500000000000E+0020");
+    QTest::keyClick(handle(), Qt::Key_Escape);
+    type("1234567");
+    EXPECT_EQ(screen->text(QAccessible::Name), "1 234 567");
+}
+
+TEST_F(PanelTest, TheStatisticsListLetsTheKeyboardGo) {
+    showPanels(*window, true);
+    QTextEdit* list = window->statisticsPanel()->list();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton);
+    ASSERT_TRUE(list->hasFocus());
+    type("12");
+    EXPECT_EQ(display(), "12 ") << "typing in the list drives the keypad";
+    QTest::keyClick(list, Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "12") << "Ctrl+Insert copies the entry";
+    QTest::keyClick(list, Qt::Key_Tab);
+    EXPECT_FALSE(list->hasFocus()) << "Tab leaves the list";
+    EXPECT_FALSE(list->toPlainText().contains(QLatin1Char('\t')));
 }
 
 } // namespace

@@ -1,0 +1,75 @@
+#include "accessible_panels.h"
+
+#include "button_panel.h"
+
+#include <QAccessibleWidget>
+
+namespace orv {
+namespace {
+
+QString shownText(const TextPanel* panel) {
+    if (!panel->accessibleName().isEmpty()) return panel->accessibleName();
+    return panel->text().simplified();
+}
+
+class ButtonPanelAccessible : public QAccessibleWidget {
+  public:
+    explicit ButtonPanelAccessible(TButtonPanel* panel) : QAccessibleWidget(panel, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+        case QAccessible::Name: return shownText(panel());
+        case QAccessible::Description:
+            return panel()->accessibleDescription().isEmpty() ? panel()->toolTip().simplified()
+                                                              : panel()->accessibleDescription();
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.pressed = panel()->isLowered();
+        return s;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction()) panel()->press();
+    }
+
+    QStringList keyBindingsForAction(const QString& action) const override {
+        return action == pressAction() ? QStringList{QStringLiteral("Space")} : QStringList{};
+    }
+
+  private:
+    TButtonPanel* panel() const { return static_cast<TButtonPanel*>(widget()); }
+};
+
+class TextPanelAccessible : public QAccessibleWidget {
+  public:
+    explicit TextPanelAccessible(TextPanel* panel) : QAccessibleWidget(panel, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return shownText(static_cast<TextPanel*>(widget()));
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* panelInterface(const QString&, QObject* object) {
+    if (auto* button = qobject_cast<TButtonPanel*>(object)) return new ButtonPanelAccessible(button);
+    if (auto* panel = qobject_cast<TextPanel*>(object)) return new TextPanelAccessible(panel);
+    return nullptr;
+}
+
+} // namespace
+
+void installPanelAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(panelInterface);
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace orv
