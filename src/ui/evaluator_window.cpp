@@ -134,7 +134,8 @@ void TEvaluator::buildControls() {
     resultFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     resultFrame->setGeometry(36, 14, 284, 22);
     resultFrame->setAutoFillBackground(true);
-    resultFrame->setFocusPolicy(Qt::StrongFocus);
+    // The error hint may put the focus here; Tab passes it by, as it draws no focus mark.
+    resultFrame->setFocusPolicy(Qt::ClickFocus);
     pnResult = resultFrame;
     pnEOut3 = new TextPanel(resultFrame);
     pnEOut3->setObjectName(QStringLiteral("pnEOut3"));
@@ -371,6 +372,8 @@ void TEvaluator::applyLook(const EvaluatorLook& look) {
 
 void TEvaluator::setExpression(const QString& text) {
     Memo1->setPlainText(text);
+    // Typing goes on after the value taken over: "+2" after 0 gives "0+2".
+    Memo1->moveCursor(QTextCursor::End);
     resultText_.clear();
 }
 
