@@ -20,6 +20,8 @@ QPalette keyPalette(QPalette p) {
     return p;
 }
 
+constexpr int kCaptionMargin = 2;
+
 } // namespace
 
 TButtonPanel::TButtonPanel(QWidget* parent) : TextPanel(parent) {
@@ -27,6 +29,8 @@ TButtonPanel::TButtonPanel(QWidget* parent) : TextPanel(parent) {
     setBackgroundRole(QPalette::Button);
     setForegroundRole(QPalette::ButtonText);
     setFrameStyle(QFrame::WinPanel | QFrame::Raised);
+    // A caption keeps a margin from the bevel: a wide one is condensed rather than touching it.
+    setContentsMargins(kCaptionMargin, 0, kCaptionMargin, 0);
     setFocusPolicy(Qt::TabFocus);
 }
 

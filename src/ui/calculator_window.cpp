@@ -31,6 +31,8 @@ namespace {
 // Display geometry inside pnOut (narrow display, the plain keypad).
 constexpr int kMantissaLeft = 16, kMantissaWidth = 191;
 constexpr int kExponentLeft = 166, kExponentTop = 1, kExponentWidth = 46, kExponentHeight = 10;
+// The room kept between a mantissa and the sign or label at its left.
+constexpr int kMantissaGap = 4;
 // Memory line geometry inside pnMHist.
 constexpr int kMemoryMantissaLeft = 34, kMemoryMantissaWidth = 198;
 constexpr int kMemoryExponentLeft = 190, kMemoryExponentTop = 2, kMemoryExponentWidth = 42,
@@ -157,7 +159,7 @@ TCalculator::TCalculator(SettingsStore& store, Separators separators, QWidget* p
                               restored_.memoryUsed);
     showSign(Calculator::signOf(Operation::opNone));
 
-    setFixedSize(kWidth, calc_.state().MemoryUsed ? kHeightWithMemory : kHeightWithoutMemory);
+    setOuterSize(kWidth, calc_.state().MemoryUsed ? kHeightWithMemory : kHeightWithoutMemory);
     if (!restored_.fullSize) MaxMinClick();
     restoreSidePanels(*this, restored_.calcMode, restored_.convertItem);
     SetLang(settings_.Language);
@@ -182,6 +184,8 @@ void TCalculator::buildDisplay(QWidget* area) {
     pnOut3->setObjectName(QStringLiteral("pnOut3"));
     pnOut3->setGeometry(kMantissaLeft, 1, kMantissaWidth, 20);
     pnOut3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A gap to the operation sign: a long mantissa is condensed rather than touching it.
+    pnOut3->setContentsMargins(kMantissaGap, 0, 0, 0);
 
     pnOut2 = new TextPanel(pnOut);
     pnOut2->setObjectName(QStringLiteral("pnOut2"));
@@ -247,6 +251,7 @@ void TCalculator::buildMemoryRow(QWidget* area) {
     pnOutHist3->setObjectName(QStringLiteral("pnOutHist3"));
     pnOutHist3->setGeometry(kMemoryMantissaLeft, 2, kMemoryMantissaWidth, 15);
     pnOutHist3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pnOutHist3->setContentsMargins(kMantissaGap, 0, 0, 0); // clear of "M10="
 
     pnOutHist2 = new TextPanel(pnMHist);
     pnOutHist2->setObjectName(QStringLiteral("pnOutHist2"));
@@ -418,9 +423,18 @@ void TCalculator::setStayOnTop(bool on) {
 
 void TCalculator::SetTopMost() {
     if (bool(windowFlags() & Qt::WindowStaysOnTopHint) == settings_.StayOnTop) return;
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, settings_.StayOnTop);
+    // X11 takes the hint on the shown window (_NET_WM_STATE_ABOVE): no new native window, so no
+    // flicker and no lost focus. Elsewhere the window is made anew with the flag.
+    if (windowHandle() && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        overrideWindowFlags(flags);
+        windowHandle()->setFlags(flags);
+        return;
+    }
     const bool shown = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, settings_.StayOnTop);
-    if (shown) show(); // changing the flag hides a shown window
+    setWindowFlags(flags);
+    if (shown) show(); // changing the flags hides a shown window
 }
 
 void TCalculator::setEvaluatorOpener(std::function<void(const QString&)> opener) {
@@ -474,15 +488,23 @@ void TCalculator::pnMClick(int registerNumber) {
     calc_.selectRegister(registerNumber);
 }
 
-void TCalculator::setWindowHeight(int height) {
-    setFixedSize(width(), height);
+QSize TCalculator::outerSize() const {
+    return {width() + kFrameWidth, height() - menuBar()->sizeHint().height() + kFrameHeight};
 }
 
-// Heights include the menu bar here, so the panels below the keypad are shown by the height
-// the window is set to, not by whatever the menu bar leaves of it.
+void TCalculator::setOuterSize(int outerWidth, int outerHeight) {
+    setFixedSize(outerWidth - kFrameWidth, menuBar()->sizeHint().height() + outerHeight - kFrameHeight);
+}
+
+void TCalculator::setWindowHeight(int outerHeight) {
+    setOuterSize(outerSize().width(), outerHeight);
+}
+
+// The panels below the keypad are shown by the height the window is set to.
 void TCalculator::hideCutPanels() {
-    pnSimple->setVisible(height() >= kHeightWithoutMemory);
-    const bool memoryRow = height() >= kHeightWithMemory;
+    const int height = outerSize().height();
+    pnSimple->setVisible(height >= kHeightWithoutMemory);
+    const bool memoryRow = height >= kHeightWithMemory;
     pnMHist->setVisible(memoryRow);
     pnMemory->setVisible(memoryRow && pnMemory->geometry().right() < width());
 }

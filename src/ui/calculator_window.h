@@ -34,10 +34,20 @@ class TooltipController;
 class TCalculator : public QMainWindow, public CalculatorView {
     Q_OBJECT
   public:
+    // The designed sizes are outer window sizes, with a 19-px caption, a 19-px menu bar and 3-px
+    // borders inside them. Here the window manager draws the frame and the menu bar has a height
+    // of its own, so what stays as designed is the client area below the menu bar: the outer
+    // width less 6 and the outer height less 44 (172 px for the keypad, 200 with the memory row,
+    // 31 for the display alone).
     static constexpr int kWidth = 246;
     static constexpr int kHeightWithoutMemory = 216;
     static constexpr int kHeightWithMemory = 244;
     static constexpr int kHeightReduced = 75;
+    static constexpr int kFrameWidth = 6;
+    static constexpr int kFrameHeight = 44;
+
+    // The window's size in the designed outer measure (see above).
+    QSize outerSize() const;
 
     // Reads the settings (writing defaults that are missing), applies the appearance and
     // restores the display number, the registers and the memory line.
@@ -114,7 +124,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void startHousekeeping();
     void switchWidePanel(WidePanel which);
     void setDisplayWide(bool wide);
-    void setWindowWidth(int width);
+    void setWindowWidth(int outerWidth);
     void setSizeItemsEnabled(bool enabled);
     void CalcMinimize();
     void buildDisplay(QWidget* area);
@@ -125,7 +135,8 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void applyAppearance();
     void FormKeyDown(const QKeyEvent& event);
     void FormKeyPress(const QKeyEvent& event);
-    void setWindowHeight(int height);
+    void setWindowHeight(int outerHeight);
+    void setOuterSize(int outerWidth, int outerHeight);
     void installKeyPreview();
     void hideCutPanels();
 

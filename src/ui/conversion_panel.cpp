@@ -49,6 +49,8 @@ bool TUnitList::isListOpen() const {
 
 void TUnitList::showPopup() {
     emit dropDown(); // cb1DropDown / cb2DropDown: widen before the list takes the width
+    // A list longer than it shows says so with a scroll bar (the toolkit hides it here).
+    view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QComboBox::showPopup();
 }
 

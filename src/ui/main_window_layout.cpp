@@ -81,8 +81,8 @@ void TCalculator::setDisplayWide(bool wide) {
     pnSize->setVisible(!wide);
 }
 
-void TCalculator::setWindowWidth(int width) {
-    setFixedSize(width, height());
+void TCalculator::setWindowWidth(int outerWidth) {
+    setOuterSize(outerWidth, outerSize().height());
 }
 
 void TCalculator::setSizeItemsEnabled(bool enabled) {
@@ -141,7 +141,7 @@ void TCalculator::switchWidePanel(WidePanel which) {
         setDisplayWide(true);
         Peredvizka();
         memIndOpen();
-        setWindowWidth(width() + 228);
+        setWindowWidth(outerSize().width() + 228);
     }
     otherShown = false;
     otherItem->setChecked(false);

@@ -6,6 +6,7 @@
 #include "calculator_keys.h"
 
 #include <QHBoxLayout>
+#include <QProxyStyle>
 #include <QRadioButton>
 
 namespace orv {
@@ -75,6 +76,16 @@ constexpr MeasureSpec kMeasures[] = {
     {"rbCycle", AngleMeasure::Cycles},
 };
 
+// Four captions share a narrow strip, "Градус" the longest of them: the gap between a radio
+// button's circle and its caption is halved so each caption shows whole.
+class AngleStripStyle : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_RadioButtonLabelSpacing ? value / 2 : value;
+    }
+};
+
 QFont captionFont(bool pi) {
     return legacySansSerifPixels(pi ? 16 : 12, !pi);
 }
@@ -95,17 +106,23 @@ TSciencePanel::TSciencePanel(Calculator& calculator, QWidget* parent) : QFrame(p
     red.setColor(QPalette::WindowText, colorFromColorRef(kKeyRed));
     red.setColor(QPalette::ButtonText, colorFromColorRef(kKeyRed));
     // The captions differ in length between the languages ("Cycle", "Градус"), so the strip
-    // shares its width out by a layout rather than fixed places.
+    // shares its width out by a layout rather than fixed places: each button as wide as its
+    // caption, the room left over spread between them.
     auto* row = new QHBoxLayout(strip);
     row->setContentsMargins(4, 0, 2, 0);
     row->setSpacing(2);
     QFont captions = font();
     captions.setPixelSize(11);
+    auto* stripStyle = new AngleStripStyle;
+    stripStyle->setParent(strip);
     for (std::size_t i = 0; i < std::size(kMeasures); ++i) {
         auto* button = new QRadioButton(strip);
+        button->setStyle(stripStyle);
         button->setObjectName(QString::fromLatin1(kMeasures[i].name));
         button->setPalette(red);
         button->setFont(captions);
+        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        if (i > 0) row->addStretch(1);
         row->addWidget(button);
         measures_[i] = button;
     }

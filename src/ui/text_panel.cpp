@@ -2,6 +2,7 @@
 
 #include "accessible_panels.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextOption>
@@ -63,17 +64,29 @@ void TextPanel::paintEvent(QPaintEvent* event) {
     }
     if (text_.isEmpty()) return;
     painter.setPen(palette().color(QPalette::WindowText));
+    painter.setFont(paintedFont());
+    painter.drawText(area, text_, textOption());
+}
+
+QTextOption TextPanel::textOption() const {
     QTextOption option(alignment_);
     option.setWrapMode(QTextOption::NoWrap);
     option.setFlags(QTextOption::IncludeTrailingSpaces);
-    // A face wider than the one the display was designed for is condensed rather than clipped.
-    const QRectF needed = painter.boundingRect(area, text_, option);
-    if (needed.width() > area.width() && needed.width() > 0) {
-        QFont condensed = font();
-        condensed.setStretch(std::max(50, int(100 * area.width() / needed.width())));
-        painter.setFont(condensed);
+    return option;
+}
+
+// A face wider than the one the display was designed for is condensed rather than clipped.
+QFont TextPanel::paintedFont() const {
+    const qreal available = contentsRect().width();
+    const qreal needed = QFontMetricsF(font()).horizontalAdvance(text_, textOption());
+    if (needed <= available || needed <= 0) return font();
+    // The stretch is a whole percentage and glyphs snap to pixels: step down until it fits.
+    QFont condensed = font();
+    for (int stretch = std::max(50, int(100 * available / needed)); stretch >= 50; --stretch) {
+        condensed.setStretch(stretch);
+        if (QFontMetricsF(condensed).horizontalAdvance(text_, textOption()) <= available) break;
     }
-    painter.drawText(area, text_, option);
+    return condensed;
 }
 
 void TextPanel::mousePressEvent(QMouseEvent* event) {

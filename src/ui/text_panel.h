@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QString>
+#include <QTextOption>
 
 #include <functional>
 
@@ -25,6 +26,9 @@ class TextPanel : public QFrame {
     QColor background() const;
     // A picture drawn instead of text, scaled to the panel (vector, so crisp at any scale).
     void setPicture(std::function<void(QPainter&, const QRectF&)> picture);
+    bool hasPicture() const { return bool(picture_); }
+    // The font the text is painted in: the panel's own, condensed where the text would not fit.
+    QFont paintedFont() const;
 
   signals:
     void clicked();
@@ -39,6 +43,8 @@ class TextPanel : public QFrame {
     virtual QPointF contentOffset() const { return {}; }
 
   private:
+    QTextOption textOption() const;
+
     QString text_;
     Qt::Alignment alignment_ = Qt::AlignCenter;
     std::function<void(QPainter&, const QRectF&)> picture_;

@@ -358,29 +358,29 @@ TEST_F(WindowTest, TheSignPanelFollowsTheOperationKeys) {
 // --- Memory row and heights --------------------------------------------------------------------
 
 TEST_F(WindowTest, MemoryKeysOpenAndCloseTheMemoryRow) {
-    EXPECT_EQ(window->size(), QSize(246, 216));
+    EXPECT_EQ(window->outerSize(), QSize(246, 216));
     EXPECT_FALSE(find("pnMHist")->isVisible());
     type("5^P");
-    EXPECT_EQ(window->height(), 244);
+    EXPECT_EQ(window->outerSize().height(), 244);
     EXPECT_TRUE(find("pnMHist")->isVisible());
     EXPECT_EQ(find("Panel15")->text(), "M1=");
     type("^R");
-    EXPECT_EQ(window->height(), 244); // MR leaves the height
+    EXPECT_EQ(window->outerSize().height(), 244); // MR leaves the height
     type("^C");
-    EXPECT_EQ(window->height(), 216);
+    EXPECT_EQ(window->outerSize().height(), 216);
     EXPECT_FALSE(find("pnMHist")->isVisible());
     type("^M");
-    EXPECT_EQ(window->height(), 244);
+    EXPECT_EQ(window->outerSize().height(), 244);
 }
 
 TEST_F(WindowTest, TheReducedLayoutKeepsItsHeightThroughMemoryKeys) {
     window->MaxMinClick();
-    EXPECT_EQ(window->height(), 75);
+    EXPECT_EQ(window->outerSize().height(), 75);
     EXPECT_FALSE(find<QWidget>("pnSimple")->isVisible());
     type("5^P");
-    EXPECT_EQ(window->height(), 75);
+    EXPECT_EQ(window->outerSize().height(), 75);
     QTest::keyClick(handle(), Qt::Key_F4);
-    EXPECT_EQ(window->height(), 244); // back to full, with the memory row in use
+    EXPECT_EQ(window->outerSize().height(), 244); // back to full, with the memory row in use
     EXPECT_TRUE(find<QWidget>("pnSimple")->isVisible());
 }
 
@@ -496,7 +496,7 @@ TEST_F(SeededWindowTest, AppearanceAndWorkingStateComeFromTheStore) {
     EXPECT_FALSE(find("pnOut3")->font().bold());
     EXPECT_EQ(display(), "1234,5 "); // grouping off
     EXPECT_EQ(memoryLine(), "42 ");
-    EXPECT_EQ(window->height(), 244);
+    EXPECT_EQ(window->outerSize().height(), 244);
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Вычислитель"));
     EXPECT_EQ(find("pnOut")->toolTip(), QString::fromUtf8("Цифровой дисплей"));
 }
@@ -517,7 +517,7 @@ TEST_F(WindowTest, ClosingWritesTheWorkingStateForTheNextRun) {
     EXPECT_EQ(display(), "2 ");
     EXPECT_EQ(find("Panel15")->text(), "M1="); // every run starts on M1
     EXPECT_EQ(memoryLine(), "0,333333333333333 ");
-    EXPECT_EQ(window->height(), 244);
+    EXPECT_EQ(window->outerSize().height(), 244);
 }
 
 TEST_F(WindowTest, FirstStartShowsZeroAndWritesTheDefaults) {

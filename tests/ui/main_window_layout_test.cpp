@@ -3,9 +3,11 @@
 #include "window_fixture.h"
 
 #include <QAction>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QScrollBar>
 
 namespace orv::testing {
 namespace {
@@ -23,10 +25,28 @@ class LayoutTest : public WindowTest {
     int displayWidth() const { return find("pnOut")->width(); }
 };
 
-TEST_F(LayoutTest, ScientificPanelWidensTheWindowAndOpensTheMemoryRow) {
-    ASSERT_EQ(window->size(), QSize(246, 216));
+TEST_F(LayoutTest, TheClientAreaBelowTheMenuBarIsTheDesignedOne) {
+    const auto client = [this] { return window->centralWidget()->size(); };
+    const auto bottomOf = [this](const char* name) { return find<QWidget>(name)->geometry().bottom() + 1; };
+    EXPECT_EQ(client(), QSize(240, 172));
+    EXPECT_EQ(bottomOf("pnSimple"), 171) << "no blank band under the keypad";
     press(Qt::Key_F6);
-    EXPECT_EQ(window->size(), QSize(474, 244));
+    EXPECT_EQ(client(), QSize(468, 200));
+    EXPECT_LE(200 - bottomOf("pnMHist"), 6) << "no blank band under the memory line";
+    press(Qt::Key_F5);
+    EXPECT_EQ(client(), QSize(637, 200));
+    press(Qt::Key_F6);
+    EXPECT_EQ(client(), QSize(409, 172)) << "memory unused: the row closes with the panel";
+    press(Qt::Key_F5);
+    window->MaxMinClick();
+    EXPECT_EQ(client(), QSize(240, 31));
+    EXPECT_EQ(bottomOf("pnInd"), 29);
+}
+
+TEST_F(LayoutTest, ScientificPanelWidensTheWindowAndOpensTheMemoryRow) {
+    ASSERT_EQ(window->outerSize(), QSize(246, 216));
+    press(Qt::Key_F6);
+    EXPECT_EQ(window->outerSize(), QSize(474, 244));
     EXPECT_FALSE(item("miMax")->isEnabled());
     EXPECT_FALSE(item("miMin")->isEnabled());
     EXPECT_TRUE(item("miScience")->isChecked());
@@ -40,7 +60,7 @@ TEST_F(LayoutTest, ScientificPanelWidensTheWindowAndOpensTheMemoryRow) {
     EXPECT_TRUE(shown("pnMHist"));
 
     press(Qt::Key_F6);
-    EXPECT_EQ(window->size(), QSize(246, 216)); // memory unused: the row closes again
+    EXPECT_EQ(window->outerSize(), QSize(246, 216)); // memory unused: the row closes again
     EXPECT_TRUE(item("miMax")->isEnabled());
     EXPECT_FALSE(item("miScience")->isChecked());
     EXPECT_TRUE(shown("pnSize"));
@@ -51,16 +71,16 @@ TEST_F(LayoutTest, ScientificPanelWidensTheWindowAndOpensTheMemoryRow) {
 
 TEST_F(LayoutTest, LeavingTheScientificPanelKeepsAMemoryRowInUse) {
     type("5^P"); // M+
-    ASSERT_EQ(window->height(), 244);
+    ASSERT_EQ(window->outerSize().height(), 244);
     press({Qt::Key_F6, Qt::Key_F6});
-    EXPECT_EQ(window->size(), QSize(246, 244));
+    EXPECT_EQ(window->outerSize(), QSize(246, 244));
 }
 
 TEST_F(LayoutTest, StatisticsTakesTheScientificPanelsPlaceAtTheSameSize) {
     press(Qt::Key_F6);
-    const QSize before = window->size();
+    const QSize before = window->outerSize();
     press(Qt::Key_F7);
-    EXPECT_EQ(window->size(), before);
+    EXPECT_EQ(window->outerSize(), before);
     EXPECT_TRUE(shown("pnStatist"));
     EXPECT_FALSE(shown("pnScience"));
     EXPECT_EQ(find<QWidget>("pnStatist")->x(), 244);
@@ -69,7 +89,7 @@ TEST_F(LayoutTest, StatisticsTakesTheScientificPanelsPlaceAtTheSameSize) {
     EXPECT_FALSE(item("miMax")->isEnabled());
     // and back
     press(Qt::Key_F6);
-    EXPECT_EQ(window->size(), before);
+    EXPECT_EQ(window->outerSize(), before);
     EXPECT_TRUE(shown("pnScience"));
     EXPECT_FALSE(shown("pnStatist"));
 }
@@ -91,7 +111,7 @@ TEST_P(WidthTest, WidthsAndMovesFollowTheCommands) {
     const int x0 = window->x();
     for (std::size_t i = 0; i < row.keys.size(); ++i) {
         press(row.keys[i]);
-        EXPECT_EQ(window->width(), row.widths[i]) << "after key " << i;
+        EXPECT_EQ(window->outerSize().width(), row.widths[i]) << "after key " << i;
         EXPECT_EQ(window->x() - x0, row.leftShifts[i]) << "after key " << i;
     }
 }
@@ -143,7 +163,7 @@ TEST_F(LayoutTest, ReturnFromConversionToThePlainKeypadUsesA210PixelDisplay) {
 
 TEST_F(LayoutTest, HidingTheScientificPanelBesideConversionKeepsTheSizeItemsDisabled) {
     press({Qt::Key_F5, Qt::Key_F6, Qt::Key_F6});
-    EXPECT_EQ(window->width(), 415);
+    EXPECT_EQ(window->outerSize().width(), 415);
     EXPECT_EQ(displayWidth(), 240);
     EXPECT_FALSE(item("miMax")->isEnabled());
     press(Qt::Key_F4);
@@ -155,10 +175,10 @@ class FromReducedTest : public LayoutTest, public ::testing::WithParamInterface<
 TEST_P(FromReducedTest, APanelCommandFirstRestoresTheFullLayout) {
     const auto& [key, panel] = GetParam();
     press(Qt::Key_F4);
-    ASSERT_EQ(window->height(), 75);
+    ASSERT_EQ(window->outerSize().height(), 75);
     press(key);
     EXPECT_TRUE(window->fullSize());
-    EXPECT_GE(window->height(), 216);
+    EXPECT_GE(window->outerSize().height(), 216);
     EXPECT_TRUE(item("miMax")->isChecked());
     EXPECT_TRUE(shown(panel));
     EXPECT_TRUE(shown("pnSimple"));
@@ -170,30 +190,30 @@ INSTANTIATE_TEST_SUITE_P(Panels, FromReducedTest,
 
 TEST_F(LayoutTest, F4TogglesThePlainKeypadOnlyAndDoesNothingBesideAPanel) {
     press(Qt::Key_F4);
-    EXPECT_EQ(window->size(), QSize(246, 75));
+    EXPECT_EQ(window->outerSize(), QSize(246, 75));
     EXPECT_TRUE(item("miMin")->isChecked());
     EXPECT_FALSE(shown("pnSimple"));
     press(Qt::Key_F4);
-    EXPECT_EQ(window->size(), QSize(246, 216));
+    EXPECT_EQ(window->outerSize(), QSize(246, 216));
     EXPECT_TRUE(item("miMax")->isChecked());
 
     press(Qt::Key_F6);
     press(Qt::Key_F4);
-    EXPECT_EQ(window->size(), QSize(474, 244));
+    EXPECT_EQ(window->outerSize(), QSize(474, 244));
     EXPECT_TRUE(item("miMax")->isChecked());
 }
 
 TEST_F(LayoutTest, MemoryClearClosesTheRowOnlyWithThePlainKeypad) {
     type("5^P");
-    ASSERT_EQ(window->height(), 244);
+    ASSERT_EQ(window->outerSize().height(), 244);
     window->pressKeypadKey(KeypadKey::MC);
-    EXPECT_EQ(window->height(), 216);
+    EXPECT_EQ(window->outerSize().height(), 216);
 
     press(Qt::Key_F7);
-    ASSERT_EQ(window->height(), 244);
+    ASSERT_EQ(window->outerSize().height(), 244);
     type("5^P");
     window->pressKeypadKey(KeypadKey::MC);
-    EXPECT_EQ(window->height(), 244); // the statistics view keeps its memory row
+    EXPECT_EQ(window->outerSize().height(), 244); // the statistics view keeps its memory row
     EXPECT_TRUE(shown("pnMHist"));
 }
 
@@ -218,6 +238,8 @@ TEST_F(LayoutTest, AnOpenUnitListIsWideAndNarrowsAgainWhenClosed) {
     ASSERT_EQ(units->width(), 155);
     units->showPopup();
     EXPECT_EQ(units->width(), 280);
+    ASSERT_GT(units->count(), units->maxVisibleItems());
+    EXPECT_TRUE(units->view()->verticalScrollBar()->isVisible()) << "more units than shown: a scroll bar";
     QTest::qWait(150);
     EXPECT_EQ(units->width(), 280); // the timer leaves an open list wide
     units->hidePopup();

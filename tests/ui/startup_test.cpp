@@ -65,7 +65,7 @@ TEST_F(StartupTest, FirstRunWritesEveryDefaultAndShowsThePlainEnglishKeypad) {
         EXPECT_EQ(store->readString(value::registerValueName(n)), QString()) << n;
     EXPECT_FALSE(store->hasValue(value::RZM)); // written at exit only
 
-    EXPECT_EQ(window->size(), QSize(246, 216));
+    EXPECT_EQ(window->outerSize(), QSize(246, 216));
     EXPECT_EQ(find("pnOut3")->background(), QColor(Qt::white));
     EXPECT_EQ(find("pnOut3")->textColour(), QColor(0, 0, 0x80));
     EXPECT_TRUE(find("pnOut3")->font().bold());
@@ -86,7 +86,7 @@ TEST_F(StartupTest, ScientificAndConversionComeBackAt643) {
     restart();
     EXPECT_EQ(store->readInt(value::RCalcMode), 11);
     EXPECT_EQ(store->readInt(value::RConvertItem), 3);
-    EXPECT_EQ(window->width(), 643);
+    EXPECT_EQ(window->outerSize().width(), 643);
     EXPECT_TRUE(action(*window, "miConvert")->isChecked());
     EXPECT_TRUE(action(*window, "miScience")->isChecked());
     EXPECT_EQ(find<QComboBox>("cbVibor")->currentIndex(), 3);
@@ -98,14 +98,14 @@ TEST_F(StartupTest, ReducedLayoutComesBackReduced) {
     restart();
     EXPECT_EQ(store->readInt(value::RMinState), 0);
     EXPECT_FALSE(window->fullSize());
-    EXPECT_EQ(window->height(), TCalculator::kHeightReduced);
+    EXPECT_EQ(window->outerSize().height(), TCalculator::kHeightReduced);
 }
 
 TEST_F(StartupTest, AStoredPanelWinsOverAStoredReducedLayout) {
     seed = {{value::RMinState, 0}, {value::RCalcMode, 1}};
     start();
     EXPECT_TRUE(window->fullSize());
-    EXPECT_EQ(window->size(), QSize(474, 244));
+    EXPECT_EQ(window->outerSize(), QSize(474, 244));
     EXPECT_EQ(shownPanelsCode(*window), 1);
 }
 
@@ -141,7 +141,7 @@ class UnknownPanelCodeTest : public StartupTest, public ::testing::WithParamInte
 TEST_P(UnknownPanelCodeTest, ShowsNoPanelAndIsRewrittenFromTheRealState) {
     seed = {{value::RCalcMode, GetParam()}};
     start();
-    EXPECT_EQ(window->width(), 246);
+    EXPECT_EQ(window->outerSize().width(), 246);
     EXPECT_EQ(shownPanelsCode(*window), 0);
     restart();
     EXPECT_EQ(store->readInt(value::RCalcMode), 0);
@@ -195,7 +195,7 @@ TEST_P(DamagedSettingsTest, StartsWithTheDefaults) {
     EXPECT_EQ(window.settings().Language, 0);
     EXPECT_EQ(window.settings().DigitFontSize, 10);
     EXPECT_EQ(window.settings().IndicatorColor, 0xFFFFFF);
-    EXPECT_EQ(window.size(), QSize(246, 216));
+    EXPECT_EQ(window.outerSize(), QSize(246, 216));
     EXPECT_EQ(store->readInt(value::RLang), 0); // the default replaced what could not be read
 }
 
