@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,18 +33,18 @@ namespace {
 constexpr int kClientWidth = 594;
 constexpr int kClientHeight = 324;
 constexpr int kRowPitch = 24;
+constexpr int kAngleCaptionPixels = 12;
 
 struct AngleChoice {
     const char* radio;
     const char* action;
-    int left;
     AngleMeasure measure;
 };
 constexpr AngleChoice kAngles[] = {
-    {"rbRad", "Radians1", 12, AngleMeasure::Radians},
-    {"rbDegr", "Degrees1", 72, AngleMeasure::Degrees},
-    {"rbGrad", "Grads1", 138, AngleMeasure::Grads},
-    {"rbCycle", "Cycles1", 204, AngleMeasure::Cycles},
+    {"rbRad", "Radians1", AngleMeasure::Radians},
+    {"rbDegr", "Degrees1", AngleMeasure::Degrees},
+    {"rbGrad", "Grads1", AngleMeasure::Grads},
+    {"rbCycle", "Cycles1", AngleMeasure::Cycles},
 };
 
 struct ToolButton {
@@ -98,13 +99,20 @@ void TEvaluator::buildControls() {
     bevel->setObjectName(QStringLiteral("Bevel3"));
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     bevel->setGeometry(2, 0, 256, 28);
+    // The captions are longer in Russian than in English: the strip gives each its own width and
+    // shares out what is left as gaps, so no caption is cut or runs into the next.
+    auto* strip = new QHBoxLayout(bevel);
+    strip->setContentsMargins(3, 0, 3, 0);
+    strip->setSpacing(4);
+    angleStrip_ = strip;
     QFont radioFont = font();
-    radioFont.setPixelSize(12);
+    radioFont.setPixelSize(kAngleCaptionPixels);
     for (std::size_t i = 0; i < std::size(kAngles); ++i) {
-        auto* radio = new QRadioButton(client);
+        auto* radio = new QRadioButton(bevel);
         radio->setObjectName(QString::fromLatin1(kAngles[i].radio));
-        radio->setGeometry(kAngles[i].left, 6, 52, 17);
         radio->setFont(radioFont);
+        if (i > 0) strip->addStretch(1);
+        strip->addWidget(radio);
         QPalette red = radio->palette();
         red.setColor(QPalette::WindowText, Qt::red);
         radio->setPalette(red);
@@ -336,7 +344,32 @@ void TEvaluator::buildMenus() {
     connect(addAction(help, "About1"), &QAction::triggered, this, &TEvaluator::aboutRequested);
 }
 
-void TEvaluator::SetLang(int language) { applyLanguage(this, evaluatorTexts(), language); }
+void TEvaluator::SetLang(int language) {
+    applyLanguage(this, evaluatorTexts(), language);
+    fitAngleCaptions();
+}
+
+void TEvaluator::fitAngleCaptions() {
+    // The strip's width is fixed. A face wider than the designed one is condensed just enough for
+    // the four captions to show whole side by side, as the display condenses its digits.
+    QFont font = angleButtons_[0]->font();
+    font.setPixelSize(kAngleCaptionPixels);
+    const QMargins margins = angleStrip_->contentsMargins();
+    const int room = angleStrip_->parentWidget()->contentsRect().width() - margins.left() - margins.right() -
+                     angleStrip_->spacing() * int(angleButtons_.size() - 1);
+    for (int stretch = 100; stretch >= 50; stretch -= 2) {
+        font.setStretch(stretch);
+        int needed = 0;
+        for (QRadioButton* radio : angleButtons_) {
+            radio->setFont(font);
+            needed += radio->sizeHint().width();
+        }
+        if (needed <= room) break;
+    }
+    // The new widths take effect at once, shown or not, not at the next event loop turn.
+    angleStrip_->invalidate();
+    angleStrip_->activate();
+}
 
 void TEvaluator::applyLook(const EvaluatorLook& look) {
     QFont small = pnEOut2->font();

@@ -11,6 +11,7 @@
 class QAction;
 class QActionGroup;
 class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
@@ -79,6 +80,7 @@ private:
     void buildVariables(QWidget* parent);
     void buildToolBar(QWidget* parent);
     void OutputEval(const QString& text);
+    void fitAngleCaptions();
     void SCopy(const QString& text);
     void insertItem(const InsertItem& item);
     void sbExampleClick();
@@ -97,6 +99,7 @@ private:
     std::array<QLineEdit*, 26> variableFields_{};
     std::array<QRadioButton*, 4> angleButtons_{};
     std::array<QAction*, 4> angleActions_{};
+    QHBoxLayout* angleStrip_ = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QPlainTextEdit* Memo2 = nullptr;
     QGroupBox* gbFormula = nullptr;

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QSet>
+#include <QStyle>
 #include <QToolButton>
 
 #include <algorithm>
@@ -233,6 +234,33 @@ TEST_F(EvaluatorTest, LongSumIsCancelledWithinASecondOfPressingCancel) {
     EXPECT_EQ(evaluator->lastDiagnostics().back().text, " Evaluation cancelled ");
     EXPECT_EQ(result().trimmed(), QStringLiteral("0"));
     EXPECT_EQ(window->calculator().state().EntryText, entryBefore) << "a cancelled evaluation changes nothing";
+}
+
+TEST_F(EvaluatorTest, AngleCaptionsShowWholeInBothLanguages) {
+    const auto* strip = child<QWidget>(QStringLiteral("Bevel3"));
+    ASSERT_NE(strip, nullptr);
+    for (const int language : {1, 0}) {
+        evaluator->SetLang(language);
+        int previousRight = -1;
+        for (const char* name : {"rbRad", "rbDegr", "rbGrad", "rbCycle"}) {
+            auto* radio = child<QRadioButton>(QString::fromLatin1(name));
+            ASSERT_NE(radio, nullptr);
+            const QFontMetrics metrics(radio->font());
+            const int needed = radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio) +
+                               radio->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio) +
+                               metrics.horizontalAdvance(radio->text());
+            const QRect box = radio->contentsRect();
+            EXPECT_GE(box.width(), needed) << name << " in language " << language << ": '"
+                                           << radio->text().toStdString() << "' is cut";
+            EXPECT_GE(box.height(), metrics.ascent() + metrics.descent()) << name;
+            const QRect placed(radio->mapTo(evaluator.get(), QPoint(0, 0)), radio->size());
+            const QRect inside = strip->contentsRect();
+            EXPECT_TRUE(QRect(strip->mapTo(evaluator.get(), inside.topLeft()), inside.size()).contains(placed))
+                << name << " runs out of its strip";
+            EXPECT_GT(placed.left(), previousRight + 1) << name << " touches the caption before it";
+            previousRight = placed.right();
+        }
+    }
 }
 
 TEST_F(EvaluatorTest, RussianTexts) {
