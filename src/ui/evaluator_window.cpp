@@ -27,6 +27,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace orv {
 namespace {
 
@@ -152,10 +154,10 @@ void TEvaluator::buildControls() {
     pnEOut2 = new TextPanel(resultFrame);
     pnEOut2->setObjectName(QStringLiteral("pnEOut2"));
     pnEOut2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    pnEOut2->setGeometry(240, 3, 42, 9);
     QFont exponentFont = pnEOut2->font();
     exponentFont.setPixelSize(11);
     pnEOut2->setFont(exponentFont);
+    placeExponent();
     pnEOut2->lower();
 
     gbFormula = new QGroupBox(client);
@@ -378,6 +380,7 @@ void TEvaluator::applyLook(const EvaluatorLook& look) {
     small.setItalic(look.digitFont.italic());
     pnEOut2->setFont(small);
     pnEOut3->setFont(look.digitFont);
+    placeExponent();
     Memo1->setFont(look.digitFont);
     QFont reference = Memo2->font();
     reference.setFamily(look.digitFont.family());
@@ -480,8 +483,30 @@ void TEvaluator::OutputEval(const QString& text) {
     pnEOut2->setText(QString::fromStdString(layout.exponent));
     pnEOut3->setText(QString::fromStdString(layout.mantissa));
     pnEOut3->setGeometry(2, layout.mantissaTop, 277, layout.mantissaHeight);
+    placeExponent();
     if (layout.exponentInFront) pnEOut2->raise();
     else pnEOut2->lower();
+}
+
+void TEvaluator::placeExponent() {
+    // The exponent stands raised in the blanks the mantissa leaves after its "*10": from the top of
+    // the result line, as tall as its font so that no row of its digits is cut, and a gap away from
+    // the mantissa's last digit whatever the digit font's blank is.
+    const QString mantissa = pnEOut3->text();
+    qsizetype blanks = 0;
+    while (blanks < mantissa.size() && mantissa[mantissa.size() - 1 - blanks] == QLatin1Char(' ')) ++blanks;
+    QFont digits = pnEOut3->font();
+    const QRect area = pnEOut3->contentsRect();
+    // The mantissa panel condenses a text wider than itself; its blanks shrink with it.
+    const int full = QFontMetrics(digits).horizontalAdvance(mantissa);
+    if (full > area.width() && full > 0) digits.setStretch(std::max(50, 100 * area.width() / full));
+    const int blankWidth = QFontMetrics(digits).horizontalAdvance(QString(blanks, QLatin1Char(' ')));
+    constexpr int kGap = 2;
+    const QRect room = pnResult->contentsRect();
+    const int left = std::min(pnEOut3->x() + area.x() + area.width() - blankWidth + kGap, room.right());
+    const QFontMetrics small(pnEOut2->font());
+    pnEOut2->setGeometry(left, room.top(), room.right() + 1 - left,
+                         std::min(small.ascent() + small.descent(), room.height()));
 }
 
 void TEvaluator::bpToCalcClick() {

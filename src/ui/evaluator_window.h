@@ -80,6 +80,7 @@ private:
     void buildVariables(QWidget* parent);
     void buildToolBar(QWidget* parent);
     void OutputEval(const QString& text);
+    void placeExponent();
     void fitAngleCaptions();
     void SCopy(const QString& text);
     void insertItem(const InsertItem& item);

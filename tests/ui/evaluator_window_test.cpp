@@ -1,4 +1,5 @@
 #include "evaluator_window.h"
+#include "evaluator_link.h"
 #include "number_text.h"
 #include "settings_values.h"
 #include "window_fixture.h"
@@ -260,6 +261,34 @@ TEST_F(EvaluatorTest, AngleCaptionsShowWholeInBothLanguages) {
             EXPECT_GT(placed.left(), previousRight + 1) << name << " touches the caption before it";
             previousRight = placed.right();
         }
+    }
+}
+
+TEST_F(EvaluatorTest, TheRaisedExponentShowsWholeAndApartFromTheMantissa) {
+    auto* mantissa = child<TextPanel>(QStringLiteral("pnEOut3"));
+    auto* exponent = child<TextPanel>(QStringLiteral("pnEOut2"));
+    const auto* line = child<QWidget>(QStringLiteral("pnResult"));
+    ASSERT_TRUE(mantissa && exponent && line);
+    // The designed look, then the main display's digit font as opening the window gives it.
+    for (const bool displayFont : {false, true}) {
+        if (displayFont) evaluator->applyLook(displayLook(*window));
+        evaluate(QStringLiteral("1.5E20*1E300"));
+        ASSERT_FALSE(resultExponent().isEmpty());
+        const QFontMetrics metrics(exponent->font());
+        EXPECT_GE(exponent->contentsRect().height(), metrics.ascent() + metrics.descent()) << displayFont;
+        EXPECT_GE(exponent->contentsRect().width(), metrics.horizontalAdvance(resultExponent())) << displayFont;
+        EXPECT_TRUE(line->contentsRect().contains(exponent->geometry())) << displayFont;
+
+        // The mantissa's rightmost drawn column stays clear of the exponent, a blank column between.
+        const QImage drawn = mantissa->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRgb background = mantissa->background().rgb();
+        int inkRight = -1;
+        for (int x = 0; x < drawn.width(); ++x)
+            for (int y = 0; y < drawn.height(); ++y)
+                if (drawn.pixel(x, y) != background) inkRight = std::max(inkRight, x);
+        ASSERT_GE(inkRight, 0) << "the mantissa draws nothing";
+        const int inkRightOnLine = mantissa->x() + inkRight * mantissa->width() / drawn.width();
+        EXPECT_GT(exponent->x(), inkRightOnLine + 1) << displayFont;
     }
 }
 
