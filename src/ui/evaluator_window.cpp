@@ -82,7 +82,10 @@ TEvaluator::TEvaluator(Calculator& calculator, SettingsStore& settings, TErrorHi
     move(241, 125);
     // A missing reference setting is written as shown; either way the pane follows it silently.
     setReferenceShown(settings_.readBool(QString::fromLatin1(value::RReference), true));
+    // Designed in English; it opens in the stored language as the main window does (a stored
+    // value other than the two languages keeps the designed texts).
     SetLang(0);
+    SetLang(settings_.readInteger(QString::fromLatin1(value::RLang), Settings{}.Language));
 }
 
 TEvaluator::~TEvaluator() = default;

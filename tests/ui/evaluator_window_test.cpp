@@ -292,6 +292,16 @@ TEST_F(EvaluatorTest, TheRaisedExponentShowsWholeAndApartFromTheMantissa) {
     }
 }
 
+TEST_F(EvaluatorTest, TheStoredLanguageIsTakenAtCreation) {
+    store->writeInt(QString::fromLatin1(value::RLang), 1);
+    TEvaluator created(window->calculator(), *store, window->errorHint());
+    EXPECT_EQ(created.windowTitle(), QStringLiteral("Режим вычисления выражений"));
+    EXPECT_EQ(created.findChild<QRadioButton*>(QStringLiteral("rbDegr"))->text(), QStringLiteral("Градус"));
+    store->writeInt(QString::fromLatin1(value::RLang), 0);
+    TEvaluator english(window->calculator(), *store, window->errorHint());
+    EXPECT_EQ(english.windowTitle(), QStringLiteral("Evaluation mode of Orvantis "));
+}
+
 TEST_F(EvaluatorTest, RussianTexts) {
     evaluator->SetLang(1);
     EXPECT_EQ(evaluator->windowTitle(), QStringLiteral("Режим вычисления выражений"));
