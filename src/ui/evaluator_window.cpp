@@ -3,6 +3,7 @@
 #include "calculator.h"
 #include "error_hint_window.h"
 #include "evaluator_texts.h"
+#include "help_viewer.h"
 #include "locale_separators.h"
 #include "number_text.h"
 #include "settings_store.h"
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -342,7 +344,13 @@ void TEvaluator::buildMenus() {
     Referense1 = addAction(help, "Referense1");
     Referense1->setCheckable(true);
     connect(Referense1, &QAction::triggered, this, &TEvaluator::Referense1Click);
-    connect(addAction(help, "Context1"), &QAction::triggered, this, [this] { emit helpRequested(kHelpTopic); });
+    // Contents is the start of the help, as in the main window; F1 and the help buttons open
+    // this window's own topic.
+    connect(addAction(help, "Context1"), &QAction::triggered, this,
+            [this] { emit helpRequested(kContentsHelpTopic); });
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setObjectName(QStringLiteral("HelpKey"));
+    connect(f1, &QShortcut::activated, this, [this] { emit helpRequested(kHelpTopic); });
     help->addSeparator();
     connect(addAction(help, "HomePage1"), &QAction::triggered, this, &TEvaluator::homePageRequested);
     help->addSeparator();

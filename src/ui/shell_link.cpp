@@ -7,6 +7,7 @@
 #include "preferences_window.h"
 
 #include <QAction>
+#include <QShortcut>
 
 namespace orv {
 
@@ -23,6 +24,16 @@ void attachShell(TCalculator& calculator, TAbout& about, TEvaluator& evaluator, 
     };
     command("miPrefer", [&preferences] { preferences.exec(); });            // miPreferClick
     command("miContens", [] { openHelp(kContentsHelpTopic); });             // miContensClick
+    // F1 is help on this window, not the contents: the key leaves the Contents item and opens the
+    // main window's topic (a second F1 binding would make the key do nothing at all).
+    if (auto* contents = calculator.findChild<QAction*>(QStringLiteral("miContens")))
+        contents->setShortcut(QKeySequence());
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &calculator);
+    f1->setObjectName(QStringLiteral("HelpKey"));
+    QObject::connect(f1, &QShortcut::activated, &calculator, [&calculator] {
+        calculator.errorHint().hideHint();
+        openHelp(kMainWindowHelpTopic);
+    });
     command("miPage", [] { openHomePage(); });                              // miPageClick
     command("miAbout", [&about] { about.exec(); });                         // miAboutClick
 

@@ -329,6 +329,32 @@ TEST_F(ShellTest, HelpOpensAtEachWindowsTopic) {
         EXPECT_TRUE(html.contains(QStringLiteral("id=\"topic%1\"").arg(topic).toUtf8())) << topic;
 }
 
+TEST_F(ShellTest, F1OpensTheWindowsTopicAndContentsTheStartOfTheHelp) {
+    ASSERT_FALSE(helpIndexPath().isEmpty()) << "the help is copied beside the test program";
+    UrlRecorder recorder;
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window->windowHandle(), Qt::Key_F1);
+    auto* contents = window->findChild<QAction*>(QStringLiteral("miContens"));
+    EXPECT_TRUE(contents->shortcut().isEmpty()) << "F1 belongs to the window's own topic";
+    contents->trigger();
+
+    evaluator->show();
+    evaluator->activateWindow();
+    // Not qWaitForWindowActive: a dialog counts as active while its parent is.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == evaluator.get(); }, 2000));
+    QTest::keyClick(evaluator->windowHandle(), Qt::Key_F1);
+    evaluator->findChild<QAction*>(QStringLiteral("Context1"))->trigger();
+    evaluator->hide();
+
+    ASSERT_EQ(recorder.urls.size(), 4);
+    for (const QUrl& url : recorder.urls) EXPECT_TRUE(url.isLocalFile()) << url.toString().toStdString();
+    EXPECT_EQ(recorder.urls[0].fragment(), "topic30") << "F1 in the main window";
+    EXPECT_TRUE(recorder.urls[1].fragment().isEmpty()) << "the main window's Contents";
+    EXPECT_EQ(recorder.urls[2].fragment(), "topic1220") << "F1 in the Evaluator";
+    EXPECT_TRUE(recorder.urls[3].fragment().isEmpty()) << "the Evaluator's Contents";
+}
+
 TEST_F(ShellTest, EveryTextOfTheLanguageTablesHasItsControl) {
     window->findChild<QAction*>(QStringLiteral("miConvert"))->trigger();
     window->findChild<QAction*>(QStringLiteral("miScience"))->trigger();
