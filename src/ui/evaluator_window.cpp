@@ -472,6 +472,18 @@ void TEvaluator::bpEvaluateClick() {
     settings.angle = angle_;
     settings.messages = &calculator_.messages();
     settings.cancel = [this](std::uint64_t terms) { return pollCancel(terms); };
+    SetVariable();
+    // A variable field that does not hold a number stops the evaluation: computing on with the
+    // field's last good value would give a result the fields on screen do not say.
+    const auto invalid = std::find_if(variableErrors_.begin(), variableErrors_.end(),
+                                      [](const QString& error) { return !error.isEmpty(); });
+    if (invalid != variableErrors_.end()) {
+        lastDiagnostics_ = {Diagnostic{invalid->toStdString(), 0}};
+        resultText_ = generalText(Extended{0}, separators());
+        OutputEval(QString::fromStdString(calculator_.resultDisplayText(Extended{0})));
+        hint_.showHint(pnResult, *invalid);
+        return;
+    }
     evaluationStartMs_ = QDateTime::currentMSecsSinceEpoch();
     Evaluation result = EvaluateExpression(std::string_view(text.constData(), text.size()), variables_, settings);
     delete progress_;
@@ -540,14 +552,16 @@ void TEvaluator::SetVariable() {
                                           : parseNumber(text.toStdString(), separators());
         if (value) {
             variables_[k] = *value;
+            variableErrors_[k].clear();
             if (!field->styleSheet().isEmpty()) { // only a marked field is touched: this runs per keystroke
                 field->setStyleSheet(QString());
                 field->setToolTip(QString());
             }
         } else {
-            // The variable keeps its last good value; the field says why.
+            // The field says why; evaluating reports it too, rather than using a value not shown.
+            variableErrors_[k] = QStringLiteral("'%1' is not a valid floating point value.").arg(text);
             field->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid red; }"));
-            field->setToolTip(QStringLiteral("'%1' is not a valid floating point value.").arg(text));
+            field->setToolTip(variableErrors_[k]);
         }
     }
 }

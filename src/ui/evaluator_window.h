@@ -98,6 +98,7 @@ private:
     std::string resultText_; // the last result's general text, sent by bpToCalc
 
     std::array<QLineEdit*, 26> variableFields_{};
+    std::array<QString, 26> variableErrors_{}; // empty for a field that holds a number
     std::array<QRadioButton*, 4> angleButtons_{};
     std::array<QAction*, 4> angleActions_{};
     QHBoxLayout* angleStrip_ = nullptr;

@@ -135,15 +135,25 @@ TEST_F(EvaluatorTest, VariableFieldsInEitherSeparatorAndInvalidText) {
     field('C')->setText(QStringLiteral("7"));
     field('C')->setText(QStringLiteral("abc"));
     field('D')->setText(QStringLiteral("5")); // fields after the bad one are still read
-    EXPECT_EQ(field('C')->toolTip(), QStringLiteral("'abc' is not a valid floating point value."));
+    const QString message = QStringLiteral("'abc' is not a valid floating point value.");
+    EXPECT_EQ(field('C')->toolTip(), message);
     EXPECT_FALSE(field('C')->styleSheet().isEmpty());
-    EXPECT_EQ(evaluate(QStringLiteral("c")), QStringLiteral("7")) << "the bad field keeps the last good value";
-    EXPECT_EQ(evaluate(QStringLiteral("d")), QStringLiteral("5"));
+    EXPECT_EQ(evaluator->variables()[3], 5.0L);
+    // Not the last good value, 7: the evaluation stops and says which field is wrong.
+    for (const char* expression : {"c", "d", "c*2"}) {
+        window->errorHint().hideHint();
+        EXPECT_EQ(evaluate(QString::fromLatin1(expression)), QStringLiteral("0")) << expression;
+        ASSERT_FALSE(evaluator->lastDiagnostics().empty()) << expression;
+        EXPECT_EQ(QString::fromStdString(evaluator->lastDiagnostics().back().text), message) << expression;
+        EXPECT_EQ(hint(), message) << expression;
+    }
 
     field('C')->setText(QString());
     EXPECT_TRUE(field('C')->toolTip().isEmpty()) << "an empty field is 0 without a mark";
     EXPECT_TRUE(field('C')->styleSheet().isEmpty());
     EXPECT_EQ(evaluate(QStringLiteral("c+b")), QStringLiteral("3"));
+    EXPECT_TRUE(evaluator->lastDiagnostics().empty());
+    EXPECT_EQ(evaluate(QStringLiteral("d")), QStringLiteral("5"));
 }
 
 TEST_F(EvaluatorTest, SwitchingTheAngleMeasureDoesNotRecompute) {
