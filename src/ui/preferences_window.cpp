@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -20,6 +21,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace orv {
 namespace {
@@ -35,6 +38,38 @@ QIcon swatch(int colour) {
     painter.drawRect(0, 0, pixmap.width() - 1, pixmap.height() - 1);
     return QIcon(pixmap);
 }
+
+// The preview draws its sample itself, at the full width of the chosen face: right-aligned
+// clear of the frame and of the sign in its left corner, by the ink QFontMetrics measures, so
+// an italic overhang is not cut either. It is never condensed: it shows what the display will.
+class PreviewPanel : public TextPanel {
+  public:
+    using TextPanel::TextPanel;
+    void setSign(const QWidget* sign) { sign_ = sign; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QFrame::paintEvent(event); // the frame only: the text is placed here
+        if (text().isEmpty()) return;
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QFontMetrics metrics = painter.fontMetrics();
+        const QRect ink = metrics.boundingRect(text()); // relative to the origin on the baseline
+        QRect area = contentsRect().adjusted(kGap, kGap, -kGap, -kGap);
+        if (sign_) area.setLeft(std::max(area.left(), sign_->geometry().right() + 1 + kGap));
+        int x = area.right() - ink.right();
+        // Wider than the room (a face far wider than any the window offers): the start stays in
+        // view, beside the sign, rather than under it.
+        if (x + ink.left() < area.left()) x = area.left() - ink.left();
+        const int y =
+            area.top() + (area.height() - metrics.ascent() - metrics.descent()) / 2 + metrics.ascent();
+        painter.drawText(QPoint(x, y), text());
+    }
+
+  private:
+    static constexpr int kGap = 2; // blank pixels between the ink and the frame or the sign
+    const QWidget* sign_ = nullptr;
+};
 
 QGroupBox* groupBox(QWidget* parent, const char* name, const QRect& geometry) {
     auto* box = new QGroupBox(parent);
@@ -66,7 +101,8 @@ TPreForm::TPreForm(SettingsStore& store, TCalculator& calculator, QWidget* paren
 TPreForm::~TPreForm() = default;
 
 void TPreForm::buildControls() {
-    pnOutPref = new TextPanel(this);
+    auto* preview = new PreviewPanel(this);
+    pnOutPref = preview;
     pnOutPref->setObjectName(QStringLiteral("pnOutPref"));
     pnOutPref->setGeometry(4, 6, 202, 25);
     pnOutPref->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -79,6 +115,7 @@ void TPreForm::buildControls() {
     pnSSSPref->setText(QStringLiteral("×"));
     pnSSSPref->setToolTip(QStringLiteral("Знак операции")); // the same in both languages
     pnSSSPref->setAutoFillBackground(true);
+    preview->setSign(pnSSSPref);
 
     auto* gbIndColor = groupBox(this, "gbIndColor", {4, 38, 202, 50});
     cbIndColor = colourList(gbIndColor, "cbIndColor");

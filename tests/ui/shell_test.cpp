@@ -21,6 +21,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QImage>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
@@ -265,6 +267,76 @@ TEST_F(ShellTest, GroupingOffReachesTheDisplayAtItsNextUpdate) {
     EXPECT_EQ(store->readInt(value::RThouSepOn), 0);
     type("8");
     EXPECT_EQ(display(), "12345678 ");
+}
+
+// Where `image` inside `area` (less `skip`) is visibly not the background.
+QRect inkOf(const QImage& image, const QRect& area, const QRect& skip, const QColor& background) {
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (!skip.contains(x, y) && qAbs(qGray(image.pixel(x, y)) - qGray(background.rgb())) > 64)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+// The ink of the preview's sample drawn alone in the same font, with room all round.
+QRect sampleInk(const TextPanel& preview) {
+    QLabel label(preview.text());
+    label.setFont(preview.font());
+    label.setContentsMargins(40, 40, 40, 40);
+    label.setAutoFillBackground(true);
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::Window, preview.background());
+    palette.setColor(QPalette::WindowText, preview.textColour());
+    label.setPalette(palette);
+    label.adjustSize();
+    const QImage image = label.grab().toImage();
+    return inkOf(image, image.rect(), QRect(), preview.background());
+}
+
+TEST_F(ShellTest, ThePreviewShowsItsWholeSampleAtEverySizeAndStyle) {
+    openPrefs();
+    auto* preview = pref<TextPanel>("pnOutPref");
+    const QRect sign = pref<TextPanel>("pnSSSPref")->geometry();
+    const int frame = preview->frameWidth();
+    const QRect inside = preview->rect().adjusted(frame, frame, -frame, -frame);
+    auto* size = pref<QSpinBox>("spFontSize");
+    auto* faces = pref<QComboBox>("cbIndFontName");
+    QStringList faults;
+    for (const int language : {0, 1}) {
+        chooseLanguage(language);
+        for (const bool grouped : {true, false}) {
+            if (pref<QCheckBox>("ckbThou")->isChecked() != grouped) click("ckbThou");
+            for (const int style : {1, 2, 3, 4}) {
+                const bool bold = style == 2 || style == 4, italic = style >= 3;
+                if (pref<QToolButton>("bB")->isChecked() != bold) click("bB");
+                if (pref<QToolButton>("bI")->isChecked() != italic) click("bI");
+                for (int points = size->minimum(); points <= size->maximum(); ++points) {
+                    size->setValue(points);
+                    const QRect whole = sampleInk(*preview);
+                    const QRect shown = inkOf(preview->grab().toImage(), inside, sign, preview->background());
+                    const QString row = QStringLiteral("%1 language %2 %3pt style %4 (%5 wide, %6 at %7..%8)")
+                                            .arg(preview->text())
+                                            .arg(language)
+                                            .arg(points)
+                                            .arg(style)
+                                            .arg(whole.width())
+                                            .arg(shown.width())
+                                            .arg(shown.left())
+                                            .arg(shown.right());
+                    // The whole sample: not cut by the sign or the frame, not condensed.
+                    if (qAbs(shown.width() - whole.width()) > 1 || qAbs(shown.height() - whole.height()) > 1)
+                        faults << row + QStringLiteral(": not whole");
+                    // A blank column at least between the sample and the sign or the frame.
+                    if (shown.left() <= sign.right() + 1 || shown.right() >= inside.right() ||
+                        shown.top() <= inside.top() || shown.bottom() >= inside.bottom())
+                        faults << row + QStringLiteral(": touching");
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(faces->currentText(), "MS Sans Serif"); // the stored face, drawn by its stand-in
 }
 
 TEST_F(ShellTest, AboutScrollsOnlyWhileShownAndLoops) {
