@@ -78,10 +78,14 @@ QGroupBox* groupBox(QWidget* parent, const char* name, const QRect& geometry) {
     return box;
 }
 
+// Wide enough for the longest caption of either language ("Применить") with the style's
+// margins; the four share the window's width evenly between the columns' outer edges.
+constexpr int kButtonWidth = 92;
+
 QPushButton* button(QWidget* parent, const char* name, int left) {
     auto* b = new QPushButton(parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(left, 202, 70, 25);
+    b->setGeometry(left, 202, kButtonWidth, 25);
     b->setAutoDefault(false);
     return b;
 }
@@ -176,11 +180,11 @@ void TPreForm::buildControls() {
     cbLang->addItems({QStringLiteral("English"), QStringLiteral("Russian")});
     connect(cbLang, &QComboBox::activated, this, &TPreForm::cbLangClick);
 
-    bbOk = button(this, "bbOk", 6);
+    bbOk = button(this, "bbOk", 4);
     bbOk->setDefault(true);
-    bbNo = button(this, "bbNo", 116);
-    bbApply = button(this, "bbApply", 226);
-    bbHelp = button(this, "bbHelp", 338);
+    bbNo = button(this, "bbNo", 109);
+    bbApply = button(this, "bbApply", 214);
+    bbHelp = button(this, "bbHelp", 320);
     connect(bbOk, &QPushButton::clicked, this, &TPreForm::bbOkClick);
     connect(bbNo, &QPushButton::clicked, this, &TPreForm::bbNoClick);
     connect(bbApply, &QPushButton::clicked, this, &TPreForm::bbApplyClick);

@@ -28,6 +28,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -337,6 +339,57 @@ TEST_F(ShellTest, ThePreviewShowsItsWholeSampleAtEverySizeAndStyle) {
     }
     EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(faces->currentText(), "MS Sans Serif"); // the stored face, drawn by its stand-in
+}
+
+// Every caption and list entry keeps its whole text at the window's fixed size.
+TEST_F(ShellTest, EveryPreferencesCaptionFitsItsControlInBothLanguages) {
+    openPrefs();
+    QStringList cut;
+    const auto fits = [&cut](const QWidget* control, const QString& text, int extra, const QRect& room,
+                             int language) {
+        const int needed = control->fontMetrics().horizontalAdvance(text) + extra;
+        if (needed > room.width() || !control->rect().contains(room))
+            cut << QStringLiteral("%1 '%2' in language %3: needs %4, has %5")
+                       .arg(control->objectName(), text).arg(language).arg(needed).arg(room.width());
+    };
+    for (const int language : {0, 1}) {
+        chooseLanguage(language);
+        for (const QAbstractButton* b : prefs->findChildren<QAbstractButton*>()) {
+            QStyleOptionButton option;
+            option.initFrom(b);
+            option.text = b->text();
+            const bool box = qobject_cast<const QCheckBox*>(b);
+            const auto element = box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents;
+            const QRect room = b->style()->subElementRect(element, &option, b);
+            fits(b, b->text(), 0, room, language);
+        }
+        for (const QGroupBox* g : prefs->findChildren<QGroupBox*>()) {
+            QStyleOptionGroupBox option;
+            option.initFrom(g);
+            option.text = g->title();
+            option.textAlignment = g->alignment();
+            option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+            const QRect room =
+                g->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, g);
+            fits(g, g->title(), 0, room, language);
+        }
+        for (const QComboBox* list : prefs->findChildren<QComboBox*>()) {
+            QStyleOptionComboBox option;
+            option.initFrom(list);
+            option.editable = list->isEditable();
+            const QRect room = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                             QStyle::SC_ComboBoxEditField, list);
+            // The typefaces are the system's: of those, the stored one that the window shows.
+            const bool faces = list->objectName() == QLatin1String("cbIndFontName");
+            const int first = faces ? list->currentIndex() : 0;
+            const int last = faces ? list->currentIndex() : list->count() - 1;
+            for (int i = first; i <= last; ++i) {
+                const int icon = list->itemIcon(i).isNull() ? 0 : list->iconSize().width() + 4;
+                fits(list, list->itemText(i), icon, room, language);
+            }
+        }
+    }
+    EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(ShellTest, AboutScrollsOnlyWhileShownAndLoops) {
