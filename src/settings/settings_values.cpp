@@ -1,9 +1,33 @@
 #include "settings_values.h"
 
+#include <algorithm>
+
 namespace orv {
 
 QString value::registerValueName(int registerNumber) {
     return QStringLiteral("RZM%1").arg(registerNumber);
+}
+
+namespace {
+
+int readWithin(SettingsStore& store, const char* name, int fallback, int lowest, int highest, bool nearest) {
+    const int stored = store.readInteger(name, fallback);
+    if (stored >= lowest && stored <= highest) return stored;
+    const int corrected = nearest ? std::clamp(stored, lowest, highest) : fallback;
+    store.writeInt(name, corrected);
+    return corrected;
+}
+
+} // namespace
+
+int readDigitFontSize(SettingsStore& store) {
+    return readWithin(store, value::RIndFontSize, Settings{}.DigitFontSize, kMinDigitFontSize,
+                      kMaxDigitFontSize, true);
+}
+
+int readDigitFontStyle(SettingsStore& store) {
+    return readWithin(store, value::RIndFontStyle, Settings{}.DigitFontStyle, kMinDigitFontStyle,
+                      kMaxDigitFontStyle, false);
 }
 
 Settings readSettings(SettingsStore& store) {
@@ -15,8 +39,8 @@ Settings readSettings(SettingsStore& store) {
     s.MinimizeToTray = store.readBool(value::RMinToTray, defaults.MinimizeToTray);
     s.StayOnTop = store.readBool(value::RStayOnTop, defaults.StayOnTop);
     s.Language = store.readInteger(value::RLang, defaults.Language);
-    s.DigitFontSize = store.readInteger(value::RIndFontSize, defaults.DigitFontSize);
-    s.DigitFontStyle = store.readInteger(value::RIndFontStyle, defaults.DigitFontStyle);
+    s.DigitFontSize = readDigitFontSize(store);
+    s.DigitFontStyle = readDigitFontStyle(store);
     s.DigitFontName = store.readText(value::RIndFontName, defaults.DigitFontName);
     return s;
 }
@@ -30,7 +54,7 @@ WorkingState readWorkingState(SettingsStore& store) {
         w.registers[n - 1] = store.readText(value::registerValueName(n), QString());
     w.memoryUsed = store.readBool(value::RMemState, false);
     w.calcMode = store.readInteger(value::RCalcMode, 0);
-    w.convertItem = store.readInteger(value::RConvertItem, 0);
+    w.convertItem = readWithin(store, value::RConvertItem, 0, 0, kConvertGroupCount - 1, false);
     return w;
 }
 

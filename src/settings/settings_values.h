@@ -34,6 +34,14 @@ QString registerValueName(int registerNumber);
 inline constexpr int kColourWhite = 0xFFFFFF;
 inline constexpr int kColourNavy = 0x800000;
 
+// What Preferences offers: its size box runs 6..10, its style codes are 1 regular, 2 bold,
+// 3 italic and 4 bold italic. The conversion panel has ten groups, 0..9.
+inline constexpr int kMinDigitFontSize = 6;
+inline constexpr int kMaxDigitFontSize = 10;
+inline constexpr int kMinDigitFontStyle = 1;
+inline constexpr int kMaxDigitFontStyle = 4;
+inline constexpr int kConvertGroupCount = 10;
+
 // The appearance preferences, read at start-up and written when the user applies them.
 struct Settings {
     bool GroupThousands = true;
@@ -58,8 +66,12 @@ struct WorkingState {
     int convertItem = 0;
 };
 
-// Both readers follow the read-or-default rule, in the order start-up reads the values.
+// Both readers follow the read-or-default rule, in the order start-up reads the values. A value
+// out of its range (hand-edited or damaged) is corrected and the correction written back: a size
+// goes to the nearest one offered, an unknown style code or group takes the default.
 Settings readSettings(SettingsStore& store);
+int readDigitFontSize(SettingsStore& store);
+int readDigitFontStyle(SettingsStore& store);
 WorkingState readWorkingState(SettingsStore& store);
 // Exit: the working state, plus the memory line's text under "RZM" (written, never read).
 void writeWorkingState(SettingsStore& store, const WorkingState& state, const QString& memoryEntryText);

@@ -1,10 +1,16 @@
 #include "main_window_restore.h"
 
+#include "settings_values.h"
+#include "unit_catalogue.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QWidget>
 
 namespace orv {
+
+static_assert(kConvertGroupCount == kGroupCount, "the stored group is read against the panel's groups");
+
 namespace {
 
 QAction* viewItem(const QWidget& window, const char* name) {
@@ -50,8 +56,10 @@ void restoreSidePanels(QWidget& window, int calcMode, int convertItem) {
         break;
     default: break; // an unknown code shows the plain keypad
     }
+    // A group the list does not have would leave the list and both unit lists blank, and be
+    // saved back as -1: the first group stands in for it.
     if (auto* groups = window.findChild<QComboBox*>(QStringLiteral("cbVibor")))
-        groups->setCurrentIndex(convertItem);
+        groups->setCurrentIndex(convertItem >= 0 && convertItem < groups->count() ? convertItem : 0);
 }
 
 } // namespace orv

@@ -15,7 +15,8 @@ int shownPanelsCode(const QWidget& window);
 std::optional<int> selectedConvertGroup(const QWidget& window);
 
 // Start-up: switches the stored panels on with the View-menu commands (conversion first, then
-// scientific or statistics; any other code switches nothing) and selects the stored group.
+// scientific or statistics; any other code switches nothing) and selects the stored group, or
+// the first one for a group the list does not have.
 // A panel already on is left alone, so restoring twice cannot switch one off again.
 void restoreSidePanels(QWidget& window, int calcMode, int convertItem);
 

@@ -244,13 +244,14 @@ void TPreForm::FormActivate() {
     cbLang->setCurrentIndex(language == 0 || language == 1 ? language : -1);
     SetLang(language);
 
-    const int size = store_.readInteger(value::RIndFontSize, Settings{}.DigitFontSize);
-    setPreviewFont([size](QFont& f) { f.setPointSize(std::max(1, size)); });
     spFontSize->blockSignals(true); // reloading is not an edit
-    spFontSize->setValue(size);     // clamped to 6..10 by the box
+    spFontSize->setValue(readDigitFontSize(store_));
     spFontSize->blockSignals(false);
+    // The preview shows the size the box shows, never a stored one beyond it.
+    const int size = spFontSize->value();
+    setPreviewFont([size](QFont& f) { f.setPointSize(size); });
 
-    digitFontStyle_ = store_.readInteger(value::RIndFontStyle, Settings{}.DigitFontStyle);
+    digitFontStyle_ = readDigitFontStyle(store_);
     const FontStyle style = mapper_.FontStyleFromCode(digitFontStyle_);
     setPreviewFont([style](QFont& f) {
         f.setBold(style.bold);
@@ -261,7 +262,7 @@ void TPreForm::FormActivate() {
     case 2: bold_ = true, italic_ = false; break;
     case 3: bold_ = false, italic_ = true; break;
     case 4: bold_ = true, italic_ = true; break;
-    default: break; // an unknown code leaves the toggles as they were
+    default: break; // not reached: the reader gives a known code
     }
     showToggles();
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appearance.h"
+#include "settings_values.h"
 
 #include <QDialog>
 #include <QString>
@@ -30,8 +31,8 @@ class TPreForm : public QDialog {
     static constexpr int kWidth = 416;
     static constexpr int kHeight = 231;
     static constexpr int kHelpTopic = 80;
-    static constexpr int kMinFontSize = 6;
-    static constexpr int kMaxFontSize = 10;
+    static constexpr int kMinFontSize = kMinDigitFontSize;
+    static constexpr int kMaxFontSize = kMaxDigitFontSize;
 
     TPreForm(SettingsStore& store, TCalculator& calculator, QWidget* parent = nullptr);
     ~TPreForm() override;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
 #include <variant>
 
 namespace orv {
@@ -186,6 +187,37 @@ TEST_F(SettingsStoreTest, WorkingStateRoundTripsAndWritesTheMemoryText) {
     EXPECT_EQ(r.calcMode, 11);
     EXPECT_EQ(r.convertItem, 4);
     EXPECT_EQ(store->readString("RZM"), "5");
+}
+
+struct RangeRow {
+    const char* name;
+    int stored;
+    int read; // and written back
+};
+
+TEST_F(SettingsStoreTest, ValuesOutOfTheirRangeAreCorrectedAndWrittenBack) {
+    // Sizes go to the nearest one the size box offers (6..10); unknown style codes (1..4) and
+    // groups (0..9) take the default.
+    const RangeRow rows[] = {
+        {"RIndFontSize", 500, 10}, {"RIndFontSize", 11, 10},  {"RIndFontSize", 5, 6},
+        {"RIndFontSize", -40, 6},  {"RIndFontSize", 6, 6},    {"RIndFontSize", 8, 8},
+        {"RIndFontStyle", 0, 2},   {"RIndFontStyle", 5, 2},   {"RIndFontStyle", -3, 2},
+        {"RIndFontStyle", 1, 1},   {"RIndFontStyle", 4, 4},   {"RConvertItem", 10, 0},
+        {"RConvertItem", -1, 0},   {"RConvertItem", 1000, 0}, {"RConvertItem", 9, 9},
+    };
+    for (const RangeRow& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.name << " stored as " << row.stored);
+        open()->writeInt(row.name, row.stored);
+        auto store = open();
+        const Settings s = readSettings(*store);
+        const WorkingState w = readWorkingState(*store);
+        const int read = row.name == std::string_view("RIndFontSize")    ? s.DigitFontSize
+                         : row.name == std::string_view("RIndFontStyle") ? s.DigitFontStyle
+                                                                         : w.convertItem;
+        EXPECT_EQ(read, row.read);
+        store->flush();
+        EXPECT_EQ(open()->readInt(row.name), row.read);
+    }
 }
 
 TEST(UserSettings, LiveInTheConfigurationFolderThatTheTestsRedirect) {

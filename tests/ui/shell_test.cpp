@@ -190,6 +190,7 @@ class OversizedFontTest : public ShellTest {
 TEST_F(OversizedFontTest, SizeFourteenShowsTenAndAppliesTen) {
     openPrefs();
     EXPECT_EQ(pref<QSpinBox>("spFontSize")->value(), 10);
+    EXPECT_EQ(pref<TextPanel>("pnOutPref")->font().pointSize(), 10) << "the preview shows what the box shows";
     EXPECT_FALSE(pref<QPushButton>("bbApply")->isEnabled()); // reloading is not an edit
     click("ckbThou");
     click("bbApply");

@@ -4,6 +4,7 @@
 
 #include "main_window_restore.h"
 #include "settings_values.h"
+#include "unit_catalogue.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -148,6 +149,73 @@ TEST_P(UnknownPanelCodeTest, ShowsNoPanelAndIsRewrittenFromTheRealState) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, UnknownPanelCodeTest, ::testing::Values(3, 13, -1));
+
+// A stored group the panel does not have: the first group with its units, and 0 stored.
+class StoredGroupOutOfRangeTest : public StartupTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(StoredGroupOutOfRangeTest, ShowsTheFirstGroupWithItsUnitsAndStoresIt) {
+    seed = {{value::RCalcMode, 10}, {value::RConvertItem, GetParam()}};
+    start();
+    EXPECT_EQ(store->readInt(value::RConvertItem), 0) << "read as the default and written back";
+    auto* groups = find<QComboBox>("cbVibor");
+    EXPECT_EQ(groups->currentIndex(), 0);
+    const auto units = unitNames(0, Language::English);
+    ASSERT_FALSE(units.empty());
+    for (const char* name : {"cb1", "cb2"}) {
+        auto* list = find<QComboBox>(name);
+        EXPECT_EQ(list->count(), int(units.size())) << name;
+        EXPECT_EQ(list->currentIndex(), 0) << name;
+        EXPECT_EQ(list->currentText().toStdString(), units.front()) << name;
+    }
+    restart();
+    EXPECT_EQ(store->readInt(value::RConvertItem), 0) << "saved at exit";
+    // Restoring a group the list does not have, whatever read it, selects the first one.
+    groups = find<QComboBox>("cbVibor");
+    groups->setCurrentIndex(3);
+    restoreSidePanels(*window, 10, GetParam());
+    EXPECT_EQ(groups->currentIndex(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Groups, StoredGroupOutOfRangeTest, ::testing::Values(10, -1, 57));
+
+// A digit size beyond the size box goes to the nearest size it offers; an unknown style code
+// takes the default (bold). Both are written back corrected.
+struct StoredLookRow {
+    const char* name;
+    int storedSize;
+    int storedStyle;
+    int size;
+    int style;
+};
+
+void PrintTo(const StoredLookRow& row, std::ostream* out) {
+    *out << row.name << " (size " << row.storedSize << ", style " << row.storedStyle << ")";
+}
+
+class StoredLookTest : public StartupTest, public ::testing::WithParamInterface<StoredLookRow> {};
+
+TEST_P(StoredLookTest, SizeAndStyleStayWithinWhatPreferencesOffers) {
+    const StoredLookRow& row = GetParam();
+    seed = {{value::RIndFontSize, row.storedSize}, {value::RIndFontStyle, row.storedStyle}};
+    start();
+    EXPECT_EQ(window->settings().DigitFontSize, row.size);
+    EXPECT_EQ(window->settings().DigitFontStyle, row.style);
+    const QFont digits = find("pnOut3")->font();
+    EXPECT_EQ(digits.pointSize(), row.size);
+    EXPECT_EQ(digits.bold(), row.style == 2 || row.style == 4);
+    EXPECT_EQ(digits.italic(), row.style >= 3);
+    EXPECT_EQ(store->readInt(value::RIndFontSize), row.size);
+    EXPECT_EQ(store->readInt(value::RIndFontStyle), row.style);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, StoredLookTest,
+                         ::testing::Values(StoredLookRow{"huge", 500, 9, 10, 2},
+                                           StoredLookRow{"justAbove", 11, 5, 10, 2},
+                                           StoredLookRow{"zero", 0, 0, 6, 2},
+                                           StoredLookRow{"negative", -12, -1, 6, 2},
+                                           StoredLookRow{"smallestItalic", 6, 3, 6, 3},
+                                           StoredLookRow{"largestBoldItalic", 10, 4, 10, 4}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StartupTest, AnUnknownLanguageKeepsTheDesignedTexts) {
     seed = {{value::RLang, 2}};
