@@ -1,8 +1,18 @@
 // The View-menu layouts: widths, heights, moves, the display's geometry and the size items.
+#include "about_window.h"
 #include "conversion_panel.h"
+#include "evaluator_window.h"
+#include "preferences_window.h"
+#include "text_panel.h"
 #include "window_fixture.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTextDocument>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -269,6 +279,73 @@ TEST_F(TrayTest, MinimisingWithoutADesktopTrayLeavesTheWindowAsUsual) {
     window->hide();
     window->RxTrayIcon1Click();
     EXPECT_TRUE(window->isVisible());
+}
+
+// --- Every text shows whole --------------------------------------------------------------------
+
+// The texts of a window's visible controls that do not fit the room they have, in their own
+// font: labels, radio and check boxes, buttons, group titles and painted captions (which may
+// be condensed, but not past legibility).
+std::vector<std::string> clippedTexts(const QWidget& top) {
+    std::vector<std::string> clipped;
+    const auto check = [&](const QWidget* w, const QString& text, qreal needed, qreal available) {
+        if (needed > available + 0.5)
+            clipped.push_back(w->objectName().toStdString() + " \"" + text.toStdString() + "\" needs " +
+                              std::to_string(int(needed)) + " px, has " + std::to_string(int(available)));
+    };
+    for (const QWidget* w : top.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&top) || w->width() == 0) continue;
+        const QFontMetricsF metrics(w->font());
+        if (const auto* panel = qobject_cast<const TextPanel*>(w)) {
+            if (panel->hasPicture() || panel->text().trimmed().isEmpty()) continue;
+            const QFont painted = panel->paintedFont();
+            check(w, panel->text().trimmed(), QFontMetricsF(painted).horizontalAdvance(panel->text().trimmed()),
+                  panel->contentsRect().width());
+            if (painted.stretch() != 0 && painted.stretch() < 70)
+                clipped.push_back(w->objectName().toStdString() + " condensed to " + std::to_string(painted.stretch()) + " %");
+        } else if (const auto* label = qobject_cast<const QLabel*>(w)) {
+            if (label->wordWrap() || label->text().isEmpty() || Qt::mightBeRichText(label->text())) continue;
+            check(w, label->text(), metrics.horizontalAdvance(QString(label->text()).remove(QLatin1Char('&'))),
+                  label->contentsRect().width());
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+            const QString text = QString(button->text()).remove(QLatin1Char('&'));
+            if (text.isEmpty()) continue;
+            if (qobject_cast<const QRadioButton*>(w) || qobject_cast<const QCheckBox*>(w))
+                check(w, text, button->sizeHint().width(), button->width());
+            else
+                check(w, text, metrics.horizontalAdvance(text) + 6, button->width());
+        } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
+            check(w, group->title(), metrics.horizontalAdvance(QString(group->title()).remove(QLatin1Char('&'))) + 12,
+                  group->width());
+        }
+    }
+    return clipped;
+}
+
+TEST_F(LayoutTest, EveryTextShowsWholeInEveryWindowAndBothLanguages) {
+    TEvaluator evaluator(window->calculator(), *store, window->errorHint());
+    TPreForm preferences(*store, *window);
+    TAbout about(*window);
+    for (const int language : {0, 1}) {
+        window->SetLang(language);
+        evaluator.SetLang(language);
+        preferences.SetLang(language);
+        const std::string in = language == 0 ? " (English)" : " (Russian)";
+        // The scientific and conversion panels, then the statistics panel, with a long exponent
+        // number on the display and in the memory line.
+        press(Qt::Key_Escape);
+        type("1234567890123456");
+        type("^P");
+        for (const Qt::Key panels : {Qt::Key_F6, Qt::Key_F7}) {
+            if (!window->conversionPanel()->isVisible()) press(Qt::Key_F5);
+            press(panels);
+            EXPECT_EQ(clippedTexts(*window), std::vector<std::string>{}) << "main window" << in;
+        }
+        EXPECT_EQ(clippedTexts(evaluator), std::vector<std::string>{}) << "Evaluator" << in;
+        EXPECT_EQ(clippedTexts(preferences), std::vector<std::string>{}) << "Preferences" << in;
+        EXPECT_EQ(clippedTexts(about), std::vector<std::string>{}) << "About" << in;
+        press({Qt::Key_F7, Qt::Key_F5});
+    }
 }
 
 } // namespace
