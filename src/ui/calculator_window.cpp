@@ -331,7 +331,7 @@ void TCalculator::buildMenus() {
 
     miHelp = menuBar()->addMenu(QString());
     miHelp->setObjectName(QStringLiteral("miHelp"));
-    miContens = addCommand(miHelp, nullptr, QKeySequence(Qt::Key_F1));
+    miContens = addCommand(miHelp, nullptr); // F1 is the window's topic, wired with the help
     miHelp->addSeparator();
     miPage = addCommand(miHelp, nullptr);
     miHelp->addSeparator();

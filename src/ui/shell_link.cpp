@@ -24,10 +24,7 @@ void attachShell(TCalculator& calculator, TAbout& about, TEvaluator& evaluator, 
     };
     command("miPrefer", [&preferences] { preferences.exec(); });            // miPreferClick
     command("miContens", [] { openHelp(kContentsHelpTopic); });             // miContensClick
-    // F1 is help on this window, not the contents: the key leaves the Contents item and opens the
-    // main window's topic (a second F1 binding would make the key do nothing at all).
-    if (auto* contents = calculator.findChild<QAction*>(QStringLiteral("miContens")))
-        contents->setShortcut(QKeySequence());
+    // F1 is help on this window (its topic), not the contents.
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &calculator);
     f1->setObjectName(QStringLiteral("HelpKey"));
     QObject::connect(f1, &QShortcut::activated, &calculator, [&calculator] {
