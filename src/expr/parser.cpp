@@ -183,6 +183,19 @@ Extended Parser::ParseFactor() {
     return 0;
 }
 
+namespace {
+
+// A diagnostic quotes at most this much of a name, so a pasted megabyte of letters cannot make
+// every kept diagnostic a megabyte.
+constexpr std::size_t kLongestQuotedName = 64;
+
+std::string quotedName(const std::string& name) {
+    if (name.size() <= kLongestQuotedName) return name;
+    return name.substr(0, kLongestQuotedName) + "...";
+}
+
+} // namespace
+
 Extended Parser::ParseName() {
     const int start = Cursor;
     advance();
@@ -194,12 +207,12 @@ Extended Parser::ParseName() {
     for (int i = start; i < Cursor; ++i) name.push_back(characterAt(i));
     if (current() != '(') {
         if (name == "PI") return kPi;
-        report(name + " is wrong name ");
+        report(quotedName(name) + " is wrong name ");
         return 0;
     }
     advance();
     Extended v = 0;
-    if (!callFunction(name, *this, v)) report(" Unknown function" + name + " ");
+    if (!callFunction(name, *this, v)) report(" Unknown function" + quotedName(name) + " ");
     if (current() == ')') {
         advance();
     } else {

@@ -103,6 +103,20 @@ TEST(Diagnostics, ALongSumKeepsTheFirstOnesAndTheLast) {
     EXPECT_EQ(e.value, 5000);
 }
 
+TEST(Diagnostics, ALongNameIsQuotedInItsFirst64Characters) {
+    ExpressionVariables variables{};
+    const std::string name(10000, 'B');
+    const std::string quoted = std::string(64, 'B') + "...";
+    Evaluation e = EvaluateExpression("SUM(1,1000," + name + ")", variables);
+    ASSERT_EQ(e.diagnostics.size(), 1000u);
+    EXPECT_EQ(e.diagnostics.back().text, quoted + " is wrong name ");
+    e = EvaluateExpression(name + "(1)", variables);
+    ASSERT_FALSE(e.diagnostics.empty());
+    EXPECT_EQ(e.diagnostics.front().text, " Unknown function" + quoted + " ");
+    e = EvaluateExpression(std::string(64, 'C') + "(1)", variables);
+    EXPECT_EQ(e.diagnostics.front().text, " Unknown function" + std::string(64, 'C') + " ");
+}
+
 TEST(Messages, ComeFromTheChosenLanguage) {
     ExpressionVariables variables{};
     EvaluationSettings settings;
