@@ -57,9 +57,11 @@ const char* Calculator::signOf(Operation operation) {
     return "";
 }
 
-void Calculator::showResult(Extended value) {
+void Calculator::showResult(Extended value) { showResult(value, generalText(value, separators_)); }
+
+void Calculator::showResult(Extended value, std::string_view entryText) {
     state_.CurrentValue = value;
-    state_.EntryText = generalText(value, separators_);
+    state_.EntryText = std::string(entryText);
     Indicate(state_.CurrentValue);
     OutputExt(state_.DisplayText);
 }
@@ -70,10 +72,7 @@ void Calculator::loadOperand(Extended value) {
 }
 
 void Calculator::loadOperand(Extended value, std::string_view entryText) {
-    state_.CurrentValue = value;
-    state_.EntryText = std::string(entryText);
-    Indicate(state_.CurrentValue);
-    OutputExt(state_.DisplayText);
+    showResult(value, entryText);
     Obluzh();
 }
 

@@ -105,8 +105,9 @@ public:
 
 private:
     std::string displayTextFor(Extended x, const std::string& entryText, bool zeroShowsEntry) const;
+    // The value becomes the display value with its general text (or the entry text given).
     void showResult(Extended value);
-    void showEntry();
+    void showResult(Extended value, std::string_view entryText);
     bool hasSeparator(std::string_view text) const;
     bool chainHasNewOperand() const;
     void restoreDigitColour();
