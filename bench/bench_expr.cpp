@@ -2,15 +2,20 @@
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
 #include <string>
 
 namespace {
 
+// As the Evaluator window runs it: with a cancel flag polled from the evaluating thread.
 void evaluate(benchmark::State& state, const std::string& text) {
     orv::ExpressionVariables variables{};
     variables[0] = 2.5L;
+    std::atomic<bool> cancelRequested{false};
+    orv::EvaluationSettings settings;
+    settings.cancel = [&cancelRequested](std::uint64_t) { return cancelRequested.load(std::memory_order_relaxed); };
     for (auto _ : state) {
-        const orv::Evaluation e = orv::EvaluateExpression(text, variables);
+        const orv::Evaluation e = orv::EvaluateExpression(text, variables, settings);
         benchmark::DoNotOptimize(e.value);
     }
 }

@@ -27,8 +27,9 @@ struct Diagnostic {
     int position = 0;
 };
 
-// Polled while SUM runs with the number of summand terms read so far in this evaluation; returning
-// true stops the evaluation, which then reports " Evaluation cancelled " and gives 0.
+// Polled while SUM runs, every fraction of a millisecond of work, with the number of summand terms
+// read so far in this evaluation; returning true stops the evaluation, which then reports
+// " Evaluation cancelled " and gives 0. It runs on the evaluating thread.
 using CancelCallback = std::function<bool(std::uint64_t terms)>;
 
 struct EvaluationSettings {

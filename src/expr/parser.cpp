@@ -6,6 +6,8 @@
 #include "noise_free_sum.h"
 #include "number_literal.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 
 namespace orv {
@@ -13,8 +15,10 @@ namespace {
 
 bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
-// Terms of SUM between two polls of the cancel callback.
-constexpr std::uint64_t kPollInterval = 4096;
+// The cancel callback is polled about this often while SUM runs, however long its terms take.
+constexpr auto kPollPeriod = std::chrono::microseconds(500);
+// Terms between two reads of the clock at most: a sudden run of slow terms is noticed soon.
+constexpr std::uint64_t kMaxTermsPerClockRead = 64;
 
 // The integer conversion fails beyond the 64-bit integer range.
 constexpr Extended kIntegerLimit = kTwoToThe63;
@@ -52,7 +56,7 @@ private:
 Parser::Parser(const ExpressionText& text, ExpressionVariables& variables, const EvaluationSettings& settings,
                Evaluation& result)
     : text_(text), characters_(text.data()), end_(static_cast<unsigned>(text.length())), variables_(variables),
-      settings_(settings), result_(result) {}
+      settings_(settings), result_(result), lastClockRead_(std::chrono::steady_clock::now()) {}
 
 void Parser::report(std::string text) {
     auto& list = result_.diagnostics;
@@ -67,8 +71,19 @@ void Parser::report(std::string text) {
 std::string Parser::atPosition(const char* text) const { return text + std::to_string(Cursor) + " "; }
 
 void Parser::countTerm() {
-    if (++terms_ % kPollInterval == 0 && settings_.cancel && settings_.cancel(terms_))
-        throw EvaluationAbort{" Evaluation cancelled "};
+    ++terms_;
+    if (!settings_.cancel || --termsToClockRead_ > 0) return;
+    // A term takes from nanoseconds (I*I) to milliseconds (a summand of a megabyte): the number
+    // of terms between two reads of the clock follows their cost, so that the poll comes by time.
+    const auto now = std::chrono::steady_clock::now();
+    const auto since = std::max(now - lastClockRead_, std::chrono::steady_clock::duration{1});
+    lastClockRead_ = now;
+    const auto scaled = static_cast<std::uint64_t>(static_cast<double>(termsPerClockRead_) *
+                                                   std::chrono::duration<double>(kPollPeriod) /
+                                                   std::chrono::duration<double>(since));
+    termsPerClockRead_ = std::clamp<std::uint64_t>(scaled, 1, kMaxTermsPerClockRead);
+    termsToClockRead_ = termsPerClockRead_;
+    if (settings_.cancel(terms_)) throw EvaluationAbort{" Evaluation cancelled "};
 }
 
 void Parser::expectSeparator() {

@@ -3,6 +3,7 @@
 #include "expression.h"
 #include "expression_text.h"
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -46,7 +47,7 @@ public:
     // The text with the cursor's decimal digits and a blank after them.
     std::string atPosition(const char* text) const;
 
-    // Counts one summand term of SUM and polls the cancel callback now and then.
+    // Counts one summand term of SUM and polls the cancel callback every fraction of a millisecond.
     void countTerm();
 
     ExpressionVariables& variables() { return variables_; }
@@ -67,6 +68,9 @@ private:
     Evaluation& result_;
     int depth_ = 0;
     std::uint64_t terms_ = 0;
+    std::uint64_t termsPerClockRead_ = 1;
+    std::uint64_t termsToClockRead_ = 1;
+    std::chrono::steady_clock::time_point lastClockRead_;
 };
 
 } // namespace orv

@@ -43,7 +43,8 @@ TEST(Cancellation, StopsALongSumAndRestoresTheIndex) {
     EXPECT_EQ(e.value, 0);
     ASSERT_FALSE(e.diagnostics.empty());
     EXPECT_EQ(e.diagnostics.back().text, " Evaluation cancelled ");
-    EXPECT_EQ(lastPoll, 8192u);
+    EXPECT_GE(lastPoll, 8192u);
+    EXPECT_LT(lastPoll, 8192u + 64) << "the polls come at least every 64 terms";
     EXPECT_EQ(variable(variables, 'I'), 3);
 }
 
