@@ -2,6 +2,7 @@
 
 #include "calculator.h"
 #include "error_hint_window.h"
+#include "background_evaluation.h"
 #include "evaluator_texts.h"
 #include "help_viewer.h"
 #include "locale_separators.h"
@@ -13,7 +14,6 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
-#include <QDateTime>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
+#include <QTimer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -433,7 +434,17 @@ void TEvaluator::showEvent(QShowEvent* event) {
 void TEvaluator::keyPressEvent(QKeyEvent* event) {
     // Enter belongs to the expression field; the dialog must not close on it.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
+    // Esc stops a running evaluation before it closes anything.
+    if (event->key() == Qt::Key_Escape && running_) {
+        cancelEvaluation();
+        return;
+    }
     QDialog::keyPressEvent(event);
+}
+
+void TEvaluator::reject() {
+    cancelEvaluation(); // closing the window does not leave an evaluation running behind it
+    QDialog::reject();
 }
 
 bool TEvaluator::eventFilter(QObject* watched, QEvent* event) {
@@ -447,31 +458,29 @@ bool TEvaluator::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-bool TEvaluator::pollCancel(std::uint64_t) {
-    const qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - evaluationStartMs_;
-    if (!progress_ && elapsed >= kProgressDelayMs) {
-        progress_ = new QProgressDialog(this);
-        progress_->setObjectName(QStringLiteral("EvaluationProgress"));
-        progress_->setWindowTitle(windowTitle());
-        progress_->setLabelText(tr("Evaluating..."));
-        progress_->setRange(0, 0);
-        progress_->setWindowModality(Qt::WindowModal);
-        progress_->setMinimumDuration(0);
-        progress_->show();
-    }
-    if (!progress_) return false;
-    QCoreApplication::processEvents();
-    return progress_->wasCanceled();
+void TEvaluator::showProgress() {
+    if (!running_ || progress_) return;
+    progress_ = new QProgressDialog(this);
+    progress_->setObjectName(QStringLiteral("EvaluationProgress"));
+    progress_->setWindowTitle(windowTitle());
+    progress_->setLabelText(tr("Evaluating..."));
+    progress_->setRange(0, 0);
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setMinimumDuration(0);
+    // Its Cancel button and its closing (Esc, the title bar) both stop the evaluation.
+    connect(progress_, &QProgressDialog::canceled, this, &TEvaluator::cancelEvaluation);
+    connect(progress_, &QDialog::rejected, this, &TEvaluator::cancelEvaluation);
+    progress_->show();
+}
+
+void TEvaluator::cancelEvaluation() {
+    if (running_) running_->cancel();
 }
 
 void TEvaluator::bpEvaluateClick() {
-    if (progress_) return; // already evaluating: a nested request from the event loop waits its turn
+    if (running_) return; // already evaluating: the window stays live meanwhile, so ignore a second request
     QStringList lines = Memo1->toPlainText().split(QLatin1Char('\n'));
     const QByteArray text = lines.join(QString()).toUtf8();
-    EvaluationSettings settings;
-    settings.angle = angle_;
-    settings.messages = &calculator_.messages();
-    settings.cancel = [this](std::uint64_t terms) { return pollCancel(terms); };
     SetVariable();
     // A variable field that does not hold a number stops the evaluation: computing on with the
     // field's last good value would give a result the fields on screen do not say.
@@ -484,8 +493,14 @@ void TEvaluator::bpEvaluateClick() {
         hint_.showHint(pnResult, *invalid);
         return;
     }
-    evaluationStartMs_ = QDateTime::currentMSecsSinceEpoch();
-    Evaluation result = EvaluateExpression(std::string_view(text.constData(), text.size()), variables_, settings);
+    BackgroundEvaluation evaluation(text.toStdString(), variables_, angle_, calculator_.messages());
+    running_ = &evaluation;
+    QTimer progressDelay;
+    progressDelay.setSingleShot(true);
+    connect(&progressDelay, &QTimer::timeout, this, &TEvaluator::showProgress);
+    progressDelay.start(kProgressDelayMs);
+    Evaluation result = evaluation.finish();
+    running_ = nullptr;
     delete progress_;
     progress_ = nullptr;
     lastDiagnostics_ = std::move(result.diagnostics);
@@ -533,6 +548,7 @@ void TEvaluator::placeExponent() {
 }
 
 void TEvaluator::bpToCalcClick() {
+    if (running_) return; // the result on show is about to be replaced
     // Before any evaluation the calculator's own entry goes back.
     const std::string text = resultText_.empty() ? calculator_.copyText() : resultText_;
     if (!calculator_.loadOperandText(text)) {

@@ -21,6 +21,7 @@ class QToolButton;
 
 namespace orv {
 
+class BackgroundEvaluation;
 class Calculator;
 class SettingsStore;
 class TErrorHintWindow;
@@ -52,6 +53,7 @@ public:
     // Opening from the main window: the expression becomes `text`, then the window runs modally.
     void setExpression(const QString& text);
 
+    // Evaluates on a worker thread; the window stays live and the call returns with the result.
     void bpEvaluateClick();
     void bpToCalcClick();
     void SetVariable();
@@ -73,6 +75,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void reject() override;
 
 private:
     void buildControls();
@@ -86,7 +89,8 @@ private:
     void insertItem(const InsertItem& item);
     void sbExampleClick();
     void Referense1Click();
-    bool pollCancel(std::uint64_t terms);
+    void showProgress();
+    void cancelEvaluation();
     Separators separators() const;
 
     Calculator& calculator_;
@@ -113,9 +117,9 @@ private:
     TextPanel* pnEOut2 = nullptr;
     QToolButton* bpToCalc = nullptr;
 
-    // Progress of a long evaluation, alive only while one runs.
+    // The evaluation running, and its progress once it has run long; both only while one runs.
+    BackgroundEvaluation* running_ = nullptr;
     QProgressDialog* progress_ = nullptr;
-    qint64 evaluationStartMs_ = 0;
 };
 
 } // namespace orv
