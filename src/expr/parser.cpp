@@ -204,6 +204,10 @@ namespace {
 // every kept diagnostic a megabyte.
 constexpr std::size_t kLongestQuotedName = 64;
 
+// A name is kept up to one character past what a diagnostic quotes: no function name is nearly
+// that long, and SUM would otherwise copy a pasted megabyte-long name once for every term.
+constexpr int kLongestKeptName = static_cast<int>(kLongestQuotedName) + 1;
+
 std::string quotedName(const std::string& name) {
     if (name.size() <= kLongestQuotedName) return name;
     return name.substr(0, kLongestQuotedName) + "...";
@@ -218,8 +222,9 @@ Extended Parser::ParseName() {
     if (current() != '(' && Cursor == start + 1) return variable(variables_, characterAt(start));
 
     std::string name;
-    name.reserve(static_cast<std::size_t>(Cursor - start));
-    for (int i = start; i < Cursor; ++i) name.push_back(characterAt(i));
+    const int kept = std::min(Cursor, start + kLongestKeptName);
+    name.reserve(static_cast<std::size_t>(kept - start));
+    for (int i = start; i < kept; ++i) name.push_back(characterAt(i));
     if (current() != '(') {
         if (name == "PI") return kPi;
         report(quotedName(name) + " is wrong name ");
