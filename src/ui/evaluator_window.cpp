@@ -4,6 +4,7 @@
 #include "error_hint_window.h"
 #include "background_evaluation.h"
 #include "evaluator_texts.h"
+#include "expression_edit.h"
 #include "help_viewer.h"
 #include "locale_separators.h"
 #include "number_text.h"
@@ -169,7 +170,7 @@ void TEvaluator::buildControls() {
     gbFormula = new QGroupBox(client);
     gbFormula->setObjectName(QStringLiteral("gbFormula"));
     gbFormula->setGeometry(264, 78, 328, 100);
-    Memo1 = new QPlainTextEdit(gbFormula);
+    Memo1 = new ExpressionEdit(gbFormula);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(8, 17, 312, 76);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
