@@ -1,7 +1,14 @@
 #include "settings_store.h"
 
+#include "settings_values.h"
+
+#include <QEvent>
+#include <QFile>
 #include <QIODevice>
+#include <QLockFile>
 #include <QSettings>
+
+#include <string_view>
 
 namespace orv {
 
@@ -64,14 +71,34 @@ QVariant parsedValue(const QString& raw) {
     return raw; // hand-edited text without quotes is still a string
 }
 
+// Keeps a file that holds no setting at all once, beside it, before the defaults replace it.
+void keepUnreadableFile(QIODevice& device) {
+    const auto* file = qobject_cast<QFile*>(&device);
+    if (!file) return;
+    const QString kept = file->fileName() + QStringLiteral(".bad");
+    QFile::remove(kept); // only the latest such file is kept
+    QFile::copy(file->fileName(), kept);
+}
+
+// Reads the values this program knows; anything else (other keys, junk lines) is dropped here,
+// so it is neither kept in memory nor written back. A file with text but no setting in it is
+// not settings at all: it is kept as "<name>.bad" and read as empty.
 bool readTypedFile(QIODevice& device, QSettings::SettingsMap& map) {
-    while (!device.atEnd()) {
-        const QString line = QString::fromUtf8(device.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(u'[')) continue;
-        const auto equals = line.indexOf(u'=');
+    const QByteArray bytes = device.readAll();
+    bool hasContent = false;
+    for (QByteArrayView rest(bytes); !rest.empty();) {
+        const qsizetype newline = rest.indexOf('\n');
+        const QByteArrayView line = (newline < 0 ? rest : rest.first(newline)).trimmed();
+        rest = newline < 0 ? QByteArrayView() : rest.sliced(newline + 1);
+        if (line.empty() || line.startsWith('#') || line.startsWith('[')) continue;
+        hasContent = true;
+        const qsizetype equals = line.indexOf('=');
         if (equals <= 0) continue;
-        map.insert(line.left(equals).trimmed(), parsedValue(line.mid(equals + 1).trimmed()));
+        const QByteArrayView name = line.first(equals).trimmed();
+        if (!value::isKnownName(std::string_view(name.data(), static_cast<std::size_t>(name.size())))) continue;
+        map.insert(QString::fromLatin1(name), parsedValue(QString::fromUtf8(line.sliced(equals + 1).trimmed())));
     }
+    if (hasContent && map.isEmpty()) keepUnreadableFile(device);
     return true;
 }
 
@@ -92,13 +119,30 @@ QSettings::Format typedFormat() {
     return format;
 }
 
-class QtSettingsStore final : public SettingsStore {
+// A lock older than this that no live process here holds is left over from a killed run (an
+// empty file, or one written on another host): it is removed rather than waited for.
+constexpr int kStaleLockMs = 500;
+constexpr int kLockWaitMs = 700;
+
+// QSettings waits up to 30 seconds for a lock it cannot prove stale. Taking the lock first with a
+// short stale time, and removing it when even that fails, keeps every save under a second.
+void clearStaleLock(const QString& settingsFile) {
+    QLockFile lock(settingsFile + QStringLiteral(".lock"));
+    lock.setStaleLockTime(kStaleLockMs);
+    if (lock.tryLock(kLockWaitMs)) return; // free (or freed): released again at once
+    lock.removeStaleLockFile();
+}
+
+class QtSettingsStore final : public SettingsStore, private QObject {
   public:
     explicit QtSettingsStore(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {
         // Every write goes to a temporary file that replaces the old one, so a crash in the
         // middle of a write leaves the previous file whole; never fall back to writing in place.
         settings_->setAtomicSyncRequired(true);
+        // The saves QSettings schedules for itself go through flush(), past a stale lock.
+        settings_->installEventFilter(this);
     }
+    ~QtSettingsStore() override { flush(); }
 
     bool hasValue(const QString& name) const override { return settings_->contains(name); }
 
@@ -116,9 +160,18 @@ class QtSettingsStore final : public SettingsStore {
 
     void writeInt(const QString& name, int value) override { settings_->setValue(name, value); }
     void writeString(const QString& name, const QString& value) override { settings_->setValue(name, value); }
-    void flush() override { settings_->sync(); }
+    void flush() override {
+        if (settings_->format() != QSettings::NativeFormat) clearStaleLock(settings_->fileName());
+        settings_->sync();
+    }
 
   private:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != settings_.get() || event->type() != QEvent::UpdateRequest) return false;
+        flush();
+        return true;
+    }
+
     std::unique_ptr<QSettings> settings_;
 };
 

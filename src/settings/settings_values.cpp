@@ -8,6 +8,14 @@ QString value::registerValueName(int registerNumber) {
     return QStringLiteral("RZM%1").arg(registerNumber);
 }
 
+bool value::isKnownName(std::string_view name) {
+    static constexpr std::array kNames = {
+        RThouSepOn, RIndColor, RIndFontColor, RMinToTray, RStayOnTop, RLang, RIndFontSize, RIndFontStyle,
+        RIndFontName, RZ, RDecSepState, RMinState, RMemState, RCalcMode, RConvertItem, RZM, RReference,
+        "RZM1", "RZM2", "RZM3", "RZM4", "RZM5", "RZM6", "RZM7", "RZM8", "RZM9", "RZM10"};
+    return std::find(kNames.begin(), kNames.end(), name) != kNames.end();
+}
+
 namespace {
 
 int readWithin(SettingsStore& store, const char* name, int fallback, int lowest, int highest, bool nearest) {

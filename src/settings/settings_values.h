@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <string_view>
 
 namespace orv {
 
@@ -29,6 +30,9 @@ inline constexpr const char* RZM = "RZM";
 inline constexpr const char* RReference = "RReference";
 // "RZM1".."RZM10".
 QString registerValueName(int registerNumber);
+// Whether `name` is one of the values above (or a register's): anything else in the settings
+// file is not ours and is dropped.
+bool isKnownName(std::string_view name);
 } // namespace value
 
 inline constexpr int kColourWhite = 0xFFFFFF;
