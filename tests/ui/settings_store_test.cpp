@@ -220,6 +220,55 @@ TEST_F(SettingsStoreTest, ValuesOutOfTheirRangeAreCorrectedAndWrittenBack) {
     }
 }
 
+struct ForeignFileRow {
+    const char* name;
+    QByteArray file;
+    bool keptAsBad;
+    int language; // RLang after the next start, with its default 0
+};
+
+TEST_F(SettingsStoreTest, ForeignKeysAreDroppedAndAFileWithoutSettingsIsKeptAside) {
+    const QByteArray junk = [] {
+        QByteArray lines;
+        for (int i = 0; i < 20000; ++i) lines += "junk" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\n";
+        return lines;
+    }();
+    const ForeignFileRow rows[] = {
+        {"unknown keys among ours", "RLang=1\nFoo=2\n" + junk, false, 1},
+        {"garbage lines among ours", "RLang=1\nnot a setting\n\x01\x02=\xff\n", false, 1},
+        {"nothing but unknown keys", junk, true, 0},
+        {"binary data", QByteArray("\x7f" "ELF\0\0\x01\x02\n\xff\xfe", 12), true, 0},
+        {"an empty file", "", false, 0},
+        {"only comments and blank lines", "# hand-written\n\n", false, 0},
+    };
+    const QString bad = path() + QStringLiteral(".bad");
+    for (const ForeignFileRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        QFile::remove(bad);
+        {
+            QFile f(path());
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(row.file);
+        }
+        {
+            auto store = open();
+            readSettings(*store);
+            writeWorkingState(*store, WorkingState{}, QString());
+        }
+        const QByteArray written = fileText();
+        EXPECT_FALSE(written.contains("junk")) << "unknown keys are not written back";
+        EXPECT_FALSE(written.contains("Foo="));
+        EXPECT_LT(written.size(), 1000);
+        EXPECT_EQ(open()->readInt(value::RLang), row.language);
+        EXPECT_EQ(QFile::exists(bad), row.keptAsBad);
+        if (row.keptAsBad) {
+            QFile kept(bad);
+            ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+            EXPECT_EQ(kept.readAll(), row.file) << "the unreadable file is kept as it was";
+        }
+    }
+}
+
 TEST(UserSettings, LiveInTheConfigurationFolderThatTheTestsRedirect) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     ASSERT_TRUE(folder.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME"))) << folder.toStdString();
