@@ -25,6 +25,8 @@ char32_t decodeAt(std::string_view text, std::size_t at, std::size_t end) {
     const std::size_t length = end - at;
     const unsigned char lead = byte(at);
     if (length == 1) return lead < 0x80 ? lead : 0xFFFD;
+    // A run of stray continuation bytes is one malformed "character" of any length.
+    if (length > 4 || lead < 0xC0) return 0xFFFD;
     char32_t c = lead & (0xFF >> (length + 1));
     for (std::size_t i = at + 1; i < end; ++i) c = (c << 6) | (byte(i) & 0x3F);
     return c;
