@@ -3,7 +3,8 @@
 # store it in a register, open the conversion and scientific panels, switch to Russian in
 # Preferences, stop the program with SIGINT, start it again, type once more and stop it with
 # SIGTERM. Both stops must save the working state; the second run must have restored the first
-# run's state, or it would have saved something else. Exits 77 (skipped) without Xvfb or xdotool.
+# run's state, or it would have saved something else. A third run is stopped by SIGTERM in the
+# middle of a long evaluation. Exits 77 (skipped) without Xvfb or xdotool.
 set -euo pipefail
 program=${1:?usage: round_trip.sh PATH_TO_ORVANTIS}
 for tool in Xvfb xdotool; do
@@ -45,9 +46,10 @@ start() {
     sleep 0.3
 }
 
+# stop SIGNAL [TENTHS]: the program must be gone within TENTHS tenths of a second (default 50).
 stop() {
     kill "-$1" "$app"
-    for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    for _ in $(seq "${2:-50}"); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
     kill -0 "$app" 2>/dev/null && fail "still running after SIG$1"
     wait "$app" || fail "SIG$1 ended the program with status $?"
 }
@@ -85,4 +87,18 @@ expect RZM 1234.5 "memory line restored"
 expect RMemState 1 "memory row restored"
 expect RCalcMode 11 "panels restored"
 expect RLang 1 "language kept"
+
+# Third run, beside a lock file that a killed run left empty: a long evaluation in the Evaluator
+# is under way when SIGTERM comes; the program must stop within a second and save.
+: >"$conf.lock"
+start
+xdotool type --delay 50 "5"
+xdotool key F8
+sleep 0.5
+xdotool type --delay 20 "+sum(1,1e15,i)"
+xdotool key Return
+sleep 1
+stop TERM 10
+expect RZ 5 "typed before the evaluation"
+expect RZM1 1234.5 "register kept"
 echo "round trip passed"
