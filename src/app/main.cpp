@@ -5,12 +5,14 @@
 #include "evaluator_window.h"
 #include "locale_separators.h"
 #include "preferences_window.h"
+#include "program_identity.h"
 #include "program_picture.h"
 #include "settings_store.h"
 #include "shell_link.h"
 #include "termination_signals.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
@@ -65,7 +67,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orvantis"));
     QApplication::setApplicationName(QStringLiteral("Orvantis"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("orvantis"));
+    QApplication::setApplicationVersion(QString::fromUtf8(orv::identity::kVersion));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(orv::identity::kApplicationId));
 
     // The main window reads every setting while it is created and is shown first; the About,
     // Evaluator and Preferences windows follow, in that order, once it is on screen (they are
@@ -81,8 +84,10 @@ int main(int argc, char** argv) {
         preferences = std::make_unique<orv::TPreForm>(*store, window, &window);
         orv::attachEvaluator(window, *evaluator);
         orv::attachShell(window, *about, *evaluator, *preferences);
-        // The icon is drawn at several sizes; that too waits until the window is on screen.
-        QApplication::setWindowIcon(orv::programIcon());
+        // The icon theme's picture where one is installed, else the one drawn here at several
+        // sizes; that too waits until the window is on screen.
+        QApplication::setWindowIcon(
+            QIcon::fromTheme(QString::fromUtf8(orv::identity::kApplicationId), orv::programIcon()));
     };
 
     // The working state also survives a session end and a termination signal, not only a

@@ -2,6 +2,7 @@
 
 #include "convert_command.h"
 #include "eval_command.h"
+#include "program_identity.h"
 
 #include <functional>
 #include <ostream>
@@ -9,8 +10,6 @@
 
 namespace orv::cli {
 namespace {
-
-const char* const kVersion = "0.1.0";
 
 void printUsage(std::ostream& out) {
     out << "Usage: orvantis [OPTION]\n"
@@ -35,7 +34,7 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ist
         return 0;
     }
     if (mode == "--version") {
-        out << "orvantis " << kVersion << '\n';
+        out << "orvantis " << identity::kVersion << '\n';
         return 0;
     }
     if (mode == "--convert") return runConvert({args.begin() + 1, args.end()}, out, err);

@@ -9,9 +9,12 @@ namespace orv {
 
 QString helpIndexPath() {
     const QDir programDir(QCoreApplication::applicationDirPath());
-    for (const QString& relative : {QStringLiteral("help/index.html"),
-                                    QStringLiteral("../share/orvantis/help/index.html")}) {
-        const QFileInfo candidate(programDir.filePath(relative));
+    const QString index = QStringLiteral("/index.html");
+    for (const QString& candidatePath :
+         {programDir.filePath(QStringLiteral("help") + index),
+          programDir.filePath(QString::fromUtf8(identity::kHelpDirFromProgram) + index),
+          QString::fromUtf8(identity::kInstalledHelpDir) + index}) {
+        const QFileInfo candidate(candidatePath);
         if (candidate.isFile()) return candidate.canonicalFilePath();
     }
     return {};
