@@ -124,14 +124,16 @@ int runUnits(const std::vector<std::string>& args, std::ostream& out, std::ostre
         }
         return 0;
     }
-    const auto group = findGroup(args[0]);
-    if (!group) {
-        err << "orvantis: unknown group '" << args[0] << "'; the groups are:\n";
+    const std::vector<int> groups = findGroups(args[0]);
+    if (groups.size() != 1) {
+        err << "orvantis: " << (groups.empty() ? "unknown group '" : "more than one group fits '") << args[0]
+            << "'; the groups are:\n";
         for (int g = 0; g < kGroupCount; ++g)
             err << "  " << g << ": " << groupName(g, Language::English) << " / "
                 << groupName(g, Language::Russian) << '\n';
         return 2;
     }
+    const auto group = std::optional<int>(groups.front());
     printGroupUnits(out, *group);
     return 0;
 }

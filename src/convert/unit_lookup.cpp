@@ -4,6 +4,7 @@
 #include "unit_catalogue.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 namespace orv {
@@ -62,16 +63,30 @@ std::vector<UnitRef> unitsContaining(std::string_view text) {
         [&key](const std::string& candidate) { return candidate.find(key) != std::string::npos; });
 }
 
-std::optional<int> findGroup(std::string_view nameOrIndex) {
+std::vector<int> findGroups(std::string_view nameOrIndex) {
     const std::string key = folded(nameOrIndex);
-    if (key.size() == 1 && key[0] >= '0' && key[0] <= '9') return key[0] - '0';
-    if (key.empty()) return std::nullopt;
+    if (key.size() == 1 && key[0] >= '0' && key[0] <= '9') return {key[0] - '0'};
+    if (key.empty()) return {};
+    const auto names = [](int group) {
+        return std::array{folded(groupName(group, Language::English)), folded(groupName(group, Language::Russian))};
+    };
+    for (int group = 0; group < kGroupCount; ++group)
+        for (const std::string& name : names(group))
+            if (name == key) return {group};
+    std::vector<int> groups;
     for (int group = 0; group < kGroupCount; ++group) {
-        if (folded(groupName(group, Language::English)) == key ||
-            folded(groupName(group, Language::Russian)) == key)
-            return group;
+        const auto both = names(group);
+        if (std::any_of(both.begin(), both.end(),
+                        [&](const std::string& name) { return name.find(key) != std::string::npos; }))
+            groups.push_back(group);
     }
-    return std::nullopt;
+    return groups;
+}
+
+std::optional<int> findGroup(std::string_view nameOrIndex) {
+    const std::vector<int> groups = findGroups(nameOrIndex);
+    if (groups.size() != 1) return std::nullopt;
+    return groups.front();
 }
 
 UnitPairLookup findUnitPair(std::string_view from, std::string_view to) {

@@ -20,7 +20,10 @@ std::vector<UnitRef> findUnits(std::string_view name);
 // Units with a name containing `text` (same folding): suggestions for a name that matched nothing.
 std::vector<UnitRef> unitsContaining(std::string_view text);
 
-// A group by its English or Russian name (folded as above) or by its index "0".."9".
+// The groups `nameOrIndex` names: its index "0".."9", its whole English or Russian name (folded as
+// above), or else every group with a name that contains it ("Volume", "объ"), in catalogue order.
+std::vector<int> findGroups(std::string_view nameOrIndex);
+// The one group `nameOrIndex` names; nothing when it names none or several.
 std::optional<int> findGroup(std::string_view nameOrIndex);
 
 enum class PairStatus {

@@ -84,7 +84,8 @@ const CommandRow kCommands[] = {
      "Volume&Capacity 29: Barrel (for crude oil) - USA"},
     {"CommaIsNoDecimalSeparator", {"--convert", "1,5", "Meter", "Foot"}, 2, "", "'1,5' is not a number"},
     {"MissingTarget", {"--convert", "1", "Meter"}, 2, "", "VALUE FROM TO"},
-    {"UnknownGroup", {"--units", "Volume"}, 2, "", "2: Volume&Capacity / Объем"},
+    {"UnknownGroup", {"--units", "Volumes"}, 2, "", "2: Volume&Capacity / Объем"},
+    {"AmbiguousGroup", {"--units", "pr"}, 2, "", "more than one group fits 'pr'"},
     {"TooManyGroups", {"--units", "0", "1"}, 2, "", "at most one GROUP"},
 };
 INSTANTIATE_TEST_SUITE_P(CommandLine, ConvertCommand, ::testing::ValuesIn(kCommands),

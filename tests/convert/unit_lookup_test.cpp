@@ -80,7 +80,13 @@ TEST(FindGroup, ByNameInEitherLanguageOrByIndex) {
     EXPECT_EQ(findGroup("Температура"), 4);
     EXPECT_EQ(findGroup("9"), 9);
     EXPECT_EQ(findGroup("10"), std::nullopt);
-    EXPECT_EQ(findGroup("Volume"), std::nullopt);
+    EXPECT_EQ(findGroup("Volume"), 2) << "any unambiguous part of a name";
+    EXPECT_EQ(findGroup("ОБЪ"), 2);
+    EXPECT_EQ(findGroup("po"), 8);
+    EXPECT_EQ(findGroup("Power"), 8) << "a whole name wins over a longer one containing it";
+    EXPECT_EQ(findGroups("pr"), (std::vector<int>{5, 9})) << "Pressure and Prefixes";
+    EXPECT_EQ(findGroup("pr"), std::nullopt);
+    EXPECT_EQ(findGroup("Volumes"), std::nullopt);
     EXPECT_EQ(findGroup(""), std::nullopt);
 }
 
