@@ -12,6 +12,8 @@ Evaluation EvaluateExpression(std::string_view text, ExpressionVariables& variab
     Parser parser(characters, variables, settings, result);
     try {
         result.value = parser.ParseSum();
+        result.unreadPosition = parser.unreadPosition();
+        parser.reportControlCharacterAfterEnd();
     } catch (const ArithmeticFailure&) {
         result.value = 0;
         result.escapedFailure = true;

@@ -55,6 +55,9 @@ struct Evaluation {
     // An arithmetic failure that no guard caught (a literal such as 1E5000 outside any bracket);
     // the value is then 0.
     bool escapedFailure = false;
+    // Where text that the expression did not take begins ("2 3": 3), 0 when only white space
+    // follows. The window ignores such text; the command line reports it.
+    int unreadPosition = 0;
 };
 
 // Parses and evaluates the text in one pass; the text is the Evaluator's lines joined, UTF-8.

@@ -7,11 +7,13 @@ namespace orv {
 
 // The expression's characters with the sentinel blank appended, read by a 1-based cursor. Latin
 // letters are upper-cased once here; every other non-ASCII character reads as kOtherCharacter,
-// so positions count characters, not bytes. Positions past the sentinel read as kEndOfText.
+// so positions count characters, not bytes; a control character other than tab, CR and LF (C0,
+// DEL, C1) reads as kControlCharacter. Positions past the sentinel read as kEndOfText.
 class ExpressionText {
 public:
     static constexpr char kEndOfText = '\0';
     static constexpr char kOtherCharacter = '\x7f';
+    static constexpr char kControlCharacter = '\x01';
 
     explicit ExpressionText(std::string_view utf8);
 

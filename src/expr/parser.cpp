@@ -70,6 +70,25 @@ void Parser::report(std::string text) {
 
 std::string Parser::atPosition(const char* text) const { return text + std::to_string(Cursor) + " "; }
 
+void Parser::reportControlCharacterAfterEnd() {
+    for (int i = Cursor; i < text_.length(); ++i) {
+        if (characterAt(i) != ExpressionText::kControlCharacter) continue;
+        // Where an operand had to start, the character has been reported already.
+        if (!result_.diagnostics.empty() && result_.diagnostics.back().position == i) return;
+        Cursor = i;
+        report("Syntax error in position " + std::to_string(Cursor));
+        return;
+    }
+}
+
+int Parser::unreadPosition() const {
+    for (int i = Cursor; i < text_.length(); ++i) {
+        const char c = characterAt(i);
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') return i;
+    }
+    return 0;
+}
+
 void Parser::countTerm() {
     ++terms_;
     if (!settings_.cancel || --termsToClockRead_ > 0) return;

@@ -47,6 +47,12 @@ public:
     // The text with the cursor's decimal digits and a blank after them.
     std::string atPosition(const char* text) const;
 
+    // After the outermost expression: a control character from the cursor on is a syntax error
+    // at its position (it would otherwise end the expression unseen, like a blank).
+    void reportControlCharacterAfterEnd();
+    // The first position from the cursor on that holds more than white space; 0 when none does.
+    int unreadPosition() const;
+
     // Counts one summand term of SUM and polls the cancel callback every fraction of a millisecond.
     void countTerm();
 

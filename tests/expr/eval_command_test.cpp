@@ -12,7 +12,7 @@ namespace {
 
 struct CommandRow {
     std::vector<std::string> args;
-    const char* input;
+    std::string input;
     const char* out;
     const char* err; // a prefix of the error output; "" means none at all
     int status;
@@ -32,11 +32,18 @@ TEST(EvalCommand, ValuesDiagnosticsAndExitStatus) {
         {{"--eval", "POWER(2,80)", "--digits", "21"}, "", "1.20892581961462917471E24\n", "", 0},
         {{"--eval", "log(2"},
          "",
-         "0\n",
+         "",
          " Expected ',' in position 6 \nSyntax error in position 7\n Expected ')' in position 7 \n",
          1},
-        {{"--eval", "1E5000"}, "", "0\n", "Arithmetic failure", 1},
-        {{"--eval", "-"}, "1+1\nfoo(2)\n\r\nSUM(1,10,I)\n", "2\n0\n0\n55\n",
+        {{"--eval", "1E5000"}, "", "", "Arithmetic failure", 1},
+        // A failed expression gives no value: nothing on stdout, or an empty line in a batch.
+        {{"--eval", "1/0"}, "", "", "It is impossible to divide into a zero!\n", 1},
+        {{"--eval", "2^0.5"}, "", "", "Text after the expression in position 2\n", 1},
+        {{"--eval", "2 3 "}, "", "", "Text after the expression in position 3\n", 1},
+        {{"--eval", "2+3 \t"}, "", "5\n", "", 0},
+        {{"--eval", "2\x01*3"}, "", "", "Syntax error in position 2\n", 1},
+        {{"--eval", "-"}, std::string("2\0*3\n7\n", 7), "\n7\n", "1: Syntax error in position 2\n", 1},
+        {{"--eval", "-"}, "1+1\nfoo(2)\n\r\nSUM(1,10,I)\n", "2\n\n\n55\n",
          "2:  Unknown functionFOO \n2:  Expected ')' in position 5 \n3: Syntax error in position 1\n", 1},
         {{"--eval", "-", "--var", "I=2"}, "I*3\n", "6\n", "", 0},
         {{"--eval"}, "", "", "orvantis: --eval needs", 2},

@@ -44,6 +44,39 @@ TEST(Parser, OperandsOperatorsAndWhereTheExpressionEnds) {
     });
 }
 
+TEST(Parser, TheEndOfTheExpressionAndControlCharacters) {
+    struct EndRow {
+        std::string text;
+        int unread; // where the text the expression did not take begins
+        const char* diagnostic; // the only one, or nullptr
+    };
+    const EndRow rows[] = {
+        {"2+3", 0, nullptr},
+        {"2+3  \t\r\n", 0, nullptr},
+        {"2 3", 3, nullptr},
+        {"2^0.5", 2, nullptr},
+        {"2)+5", 2, nullptr},
+        {"1+\x01", 3, "Syntax error in position 3"},
+        {std::string("2\0*3", 4), 2, "Syntax error in position 2"},
+        {"2 \x7f", 3, "Syntax error in position 3"},
+        {"2+3 \x1b[0m", 5, "Syntax error in position 5"},
+        {"1\xC2\x85", 2, "Syntax error in position 2"}, // C1 NEXT LINE
+        {"1ж\x01", 2, "Syntax error in position 3"},     // positions count characters
+        {"2\t*3", 3, nullptr},                          // tab, CR, LF end it as a blank does
+    };
+    for (const EndRow& row : rows) {
+        ExpressionVariables variables{};
+        const Evaluation e = EvaluateExpression(row.text, variables);
+        EXPECT_EQ(e.unreadPosition, row.unread) << row.text;
+        if (row.diagnostic) {
+            ASSERT_EQ(e.diagnostics.size(), 1u) << row.text;
+            EXPECT_EQ(e.diagnostics[0].text, row.diagnostic) << row.text;
+        } else {
+            EXPECT_TRUE(e.diagnostics.empty()) << row.text;
+        }
+    }
+}
+
 TEST(Parser, DiagnosticsWithTheirPositionsAndCursorEffects) {
     checkRows({
         {"(1+2", "3", {" Expected ')' in position 5 "}},
