@@ -91,19 +91,28 @@ std::string valueText(Extended value, int digits) {
     return generalText(value, dotSeparators(), digits);
 }
 
-// Evaluates one expression, prints its value and its diagnostics; true when there were any.
-bool evaluateOne(const std::string& text, EvalOptions& options, const std::string& prefix, std::ostream& out,
-                 std::ostream& err) {
+// Evaluates one expression and prints its value, or, when anything went wrong, its diagnostics
+// on `err` and no value: a script must not take a substitute for a result. In a batch an empty
+// line stands for the value, so the output stays line for line with the input. True on failure.
+bool evaluateOne(const std::string& text, EvalOptions& options, bool batch, const std::string& prefix,
+                 std::ostream& out, std::ostream& err) {
     const Evaluation e = EvaluateExpression(text, options.variables, options.settings);
-    out << valueText(e.value, options.digits) << '\n';
     const std::size_t count = e.diagnostics.size();
+    const bool failed = count > 0 || e.escapedFailure || e.unreadPosition != 0;
+    if (!failed) out << valueText(e.value, options.digits);
+    if (!failed || batch) out << '\n';
     for (std::size_t i = 0; i < count; ++i) {
         if (i + 1 == count && e.omittedDiagnostics > 0)
             err << prefix << "(" << e.omittedDiagnostics << " more diagnostics like the above)\n";
         err << prefix << e.diagnostics[i].text << '\n';
     }
     if (e.escapedFailure) err << prefix << "Arithmetic failure: the value is beyond the Extended range\n";
-    return count > 0 || e.escapedFailure;
+    // The window ignores what follows a complete expression; here it is most likely a mistake
+    // ("2^0.5" is not a power), so it is not passed over in silence.
+    const bool toldAlready = count > 0 && e.diagnostics.back().position == e.unreadPosition;
+    if (e.unreadPosition != 0 && !toldAlready)
+        err << prefix << "Text after the expression in position " << e.unreadPosition << '\n';
+    return failed;
 }
 
 } // namespace
@@ -114,13 +123,13 @@ int runEval(const std::vector<std::string>& args, std::istream& in, std::ostream
         printEvalUsage(err);
         return 2;
     }
-    if (options->expression != "-") return evaluateOne(options->expression, *options, "", out, err) ? 1 : 0;
+    if (options->expression != "-") return evaluateOne(options->expression, *options, false, "", out, err) ? 1 : 0;
 
     bool any = false;
     std::string line;
     for (long number = 1; std::getline(in, line); ++number) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        any = evaluateOne(line, *options, std::to_string(number) + ": ", out, err) || any;
+        any = evaluateOne(line, *options, true, std::to_string(number) + ": ", out, err) || any;
     }
     return any ? 1 : 0;
 }
