@@ -35,7 +35,7 @@ value() { sed -n "s/^$1=\"\{0,1\}\([^\"]*\)\"\{0,1\}$/\1/p" "$conf"; } # strings
 expect() { [ "$(value "$1")" = "$2" ] || fail "$1 is '$(value "$1")', expected '$2' ($3)"; }
 
 start() {
-    "$program" >"$work/run.log" 2>&1 &
+    "$program" "$@" >"$work/run.log" 2>&1 &
     app=$!
     pids+=("$app")
     window=$(xdotool search --sync --onlyvisible --pid "$app" --name . | head -1)
@@ -88,10 +88,11 @@ expect RMemState 1 "memory row restored"
 expect RCalcMode 11 "panels restored"
 expect RLang 1 "language kept"
 
-# Third run, beside a lock file that a killed run left empty: a long evaluation in the Evaluator
-# is under way when SIGTERM comes; the program must stop within a second and save.
+# Third run, restored by a session manager with the toolkit's options, beside a lock file that a
+# killed run left empty: a long evaluation in the Evaluator is under way when SIGTERM comes; the
+# program must stop within a second and save.
 : >"$conf.lock"
-start
+start -session 1234abcd -style Fusion
 xdotool type --delay 50 "5"
 xdotool key F8
 sleep 0.5

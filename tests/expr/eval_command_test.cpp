@@ -82,6 +82,38 @@ TEST(EvalCommand, TwentyOneDigitsReadBackTheSameValue) {
     EXPECT_EQ(full(1e-5L), "9.99999999999999999995E-6");
 }
 
+TEST(CommandLine, TheToolkitsOwnOptionsStartTheWindow) {
+    struct WindowRow {
+        std::vector<std::string> args;
+        bool window; // else a usage error, status 2
+    };
+    const WindowRow rows[] = {
+        {{}, true},
+        {{"-session", "1234abcd"}, true},
+        {{"--session", "1234abcd", "-style", "Fusion"}, true},
+        {{"-style=Fusion", "-reverse"}, true},
+        {{"-platform", "offscreen", "--display", ":1", "-qwindowtitle", "x"}, true},
+        {{"notes.txt"}, true}, // a plain word is the window's to ignore, as before
+        {{"-session"}, false}, // the value is missing
+        {{"-reverse=1"}, false},
+        {{"-bogus"}, false},
+        {{"-style", "Fusion", "--colour"}, false},
+        {{"--evaluate", "1"}, false},
+    };
+    for (const WindowRow& row : rows) {
+        std::istringstream in;
+        std::ostringstream out, err;
+        const auto status = runCommandLine(row.args, in, out, err);
+        const std::string label = row.args.empty() ? "(none)" : row.args.front();
+        EXPECT_EQ(!status.has_value(), row.window) << label;
+        if (!row.window) {
+            EXPECT_EQ(status, 2) << label;
+            EXPECT_TRUE(err.str().starts_with("orvantis: unknown option")) << err.str();
+        }
+        EXPECT_EQ(out.str(), "") << label;
+    }
+}
+
 TEST(EvalCommand, HelpNamesTheEvalMode) {
     std::istringstream in;
     std::ostringstream out, err;
