@@ -1,13 +1,26 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests and the screenshots need, skipping what is present.
+# Installs the Debian packages that are missing, with sudo when not root.
+#   scripts/install-deps.sh run    what building and running the calculator needs (scripts/run.sh)
+#   scripts/install-deps.sh test   that and everything the tests, the checks and the package need
 set -euo pipefail
-packages=(
+need=${1:-test}
+run_packages=(
     build-essential cmake ninja-build pkg-config
-    clang libclang-rt-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-translations-l10n libgl-dev
-    xvfb xauth xdotool imagemagick fonts-dejavu-core
+    qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
+    librsvg2-bin gzip
 )
+test_packages=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-dev
+    xvfb xauth xdotool imagemagick
+    appstream desktop-file-utils man-db groff-base
+    dpkg-dev fakeroot lintian
+)
+case "$need" in
+run) packages=("${run_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+*) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -2,6 +2,9 @@
 # Installs what is missing, builds and starts the calculator. Arguments are passed to the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-scripts/build.sh
+scripts/install-deps.sh run
+# Running needs no test framework; where GoogleTest is installed the tests stay in the build.
+tests=OFF
+[ -e /usr/include/gtest/gtest.h ] && tests=ON
+scripts/build.sh -DORV_BUILD_TESTS=$tests
 exec build/src/app/orvantis "$@"

@@ -3,8 +3,8 @@
 # under AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero when any test fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-scripts/build.sh
+scripts/install-deps.sh test
+scripts/build.sh -DORV_BUILD_TESTS=ON -DORV_BUILD_BENCH=ON
 export QT_QPA_PLATFORM=offscreen
 (cd build && ctest --output-on-failure -j"$(nproc)")
 scripts/test-sanitizers.sh
