@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Orvantis developers
 
 // Renders every window and panel in English and Russian into PNG files (for the manual, the
-// project page and a look over the layouts before a release).
+// project page and a look over the layouts before a release); `--check` reads such a folder back.
 // Each picture comes from fresh windows on a private settings file, with one separator set, one
 // style and one font, so two runs on the same toolkit give the same pictures.
 #include "about_window.h"
@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QImageReader>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -186,6 +187,38 @@ int render(const View& view, const LanguageRow& language, const QDir& folder, co
     return 0;
 }
 
+// Reads a picture back as a PNG by its content, not its name; a null image when it is not one.
+QImage readPng(const QString& path) {
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    if (reader.format() != "png") return {};
+    return reader.read();
+}
+
+// Every view's two pictures: present, PNG, of a window's size, not blank, and (where the window
+// is translated) different from each other.
+int check(const QDir& folder) {
+    int failures = 0;
+    for (const View& view : kViews) {
+        QImage pictures[std::size(kLanguages)];
+        for (std::size_t i = 0; i < std::size(kLanguages); ++i) {
+            const QString file = fileName(view, kLanguages[i]);
+            const QImage image = readPng(folder.filePath(file));
+            if (image.isNull()) {
+                failures += fail(file, "missing or not a PNG");
+            } else if (image.width() < 150 || image.height() < 100 || image.width() > 1200 || image.height() > 900) {
+                failures += fail(file, "not of a window's size");
+            } else if (oneColour(image)) {
+                failures += fail(file, "one colour");
+            }
+            pictures[i] = image;
+        }
+        if (view.translated && !pictures[0].isNull() && pictures[0] == pictures[1])
+            failures += fail(QString::fromLatin1(view.name), "the same in English and Russian");
+    }
+    return failures == 0 ? 0 : 1;
+}
+
 QtMessageHandler defaultHandler = nullptr;
 
 // The offscreen platform warns about a window feature it lacks for every window shown; every
@@ -204,8 +237,10 @@ int main(int argc, char** argv) {
             list << QString::fromLocal8Bit(argv[i]);
         return list;
     }();
-    if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
-        std::fprintf(stderr, "usage: orvantis-screenshots FOLDER\n");
+    const bool checking = !args.isEmpty() && args.first() == QLatin1String("--check");
+    if (args.size() != (checking ? 2 : 1) || args.last().startsWith(QLatin1Char('-'))) {
+        std::fprintf(stderr, "usage: orvantis-screenshots FOLDER\n"
+                             "       orvantis-screenshots --check FOLDER\n");
         return 2;
     }
     QDir folder(args.last());
@@ -222,6 +257,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orvantis"));
     QApplication::setApplicationName(QStringLiteral("Orvantis"));
+    if (checking) return check(folder);
 
     // The same look wherever it runs: no desktop theme, one font, a caret that does not blink.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
