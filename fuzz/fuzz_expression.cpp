@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orvantis developers
+
 // Random texts through the expression evaluator: no crash, no hang, no sanitizer report.
 // The first byte picks the angle measure; a SUM is cut off after a bounded number of terms.
 #include "expression.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orvantis developers
+
 // Parse and format must never crash, the general text form must read back as the value
 // rounded to 15 significant digits, and a pasted number's entry must read back as its value.
 #include "entry_text.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orvantis developers
 # Builds the libFuzzer targets with clang and runs each for SECONDS (default 60) from its
 # committed corpus. New inputs go to a scratch copy, so the tree stays as it was; any crash,
 # leak, sanitizer report or timeout fails the run and leaves its input in build-fuzz/artifacts.

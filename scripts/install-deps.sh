@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orvantis developers
 # Installs the Debian packages that are missing, with sudo when not root.
 #   scripts/install-deps.sh run    what building and running the calculator needs (scripts/run.sh)
 #   scripts/install-deps.sh test   that and everything the tests, the checks and the package need

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orvantis developers
 # Installs what is missing, builds and starts the calculator. Arguments are passed to the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orvantis developers
 # Builds the plain C++ modules and their tests with ASan and UBSan (no windows) and runs them,
 # then a minute of fuzzing per libFuzzer target.
 set -euo pipefail

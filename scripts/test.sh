@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orvantis developers
 # Installs what is missing, builds and runs every test headless; then the plain modules again
 # under AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero when any test fails.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orvantis developers
+
 /* Starts a program on the X display and reports how long it took until its first top-level
  * window was mapped, then ends it and reports its peak resident memory.
  * Output: "<milliseconds to map> <peak RSS in KiB>". */

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orvantis developers
 # Start-up time to the first mapped window and peak resident memory of the calculator, beside an
 # empty Qt 6 window as the floor. Xvfb without a window manager, a fresh HOME for every run.
 # Usage: bench/startup/startup_bench.sh [path/to/orvantis] [runs]

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orvantis developers
+
 #include "unit_catalogue.h"
 
 #include "number_text.h"

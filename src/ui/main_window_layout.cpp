@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orvantis developers
+
 // The main window's layouts: the side panels and the View-menu commands that show them, the
 // window's widths and the 168-pixel moves, the housekeeping timer, the tray and the hints.
 #include "calculator_window.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orvantis developers
 # Round trip through the real program on a private X server with a private HOME: type a number,
 # store it in a register, open the conversion and scientific panels, switch to Russian in
 # Preferences, stop the program with SIGINT, start it again, type once more and stop it with

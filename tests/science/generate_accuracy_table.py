@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Orvantis developers
 """Writes accuracy_reference.tsv: scientific function values computed with 400-bit precision.
 
 Each argument is first rounded to the 64-bit significand of Extended, so the reference is the

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orvantis developers
+
 // What very large inputs, and what a killed run leaves behind, may cost: each row one limit.
 #include "evaluator_window.h"
 #include "expression.h"

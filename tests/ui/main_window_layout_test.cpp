@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orvantis developers
+
 // The View-menu layouts: widths, heights, moves, the display's geometry and the size items.
 #include "about_window.h"
 #include "conversion_panel.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orvantis developers
+
 // The Preferences and About windows and the help commands, driven through their controls.
 #include "window_fixture.h"
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orvantis developers
+
 // The keys of the scientific, statistics and conversion panels, driven through the real widgets.
 #include "button_panel.h"
 #include "conversion_panel.h"

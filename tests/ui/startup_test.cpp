@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orvantis developers
+
 // Start-up and exit through the real main window: what a first run writes, what a stored
 // working state brings back, and how damaged or edited values fall back.
 #include "window_fixture.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orvantis developers
+
 // The hint balloon's look and timing, shared by every window.
 #include "tooltip_controller.h"
 #include "window_fixture.h"

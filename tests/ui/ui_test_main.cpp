@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orvantis developers
+
 // Widget tests run offscreen with a private configuration folder, and fail (rather than hang)
 // when a modal dialog appears.
 #include <QApplication>
