@@ -24,7 +24,6 @@ BackgroundEvaluation::BackgroundEvaluation(std::string text, const ExpressionVar
     settings_.angle = angle;
     settings_.messages = &messages_;
     settings_.cancel = [this](std::uint64_t) { return cancelRequested_.load(std::memory_order_relaxed); };
-    started_.start();
     // Made here, on the calling thread, before the worker can post its end to it.
     ended_ = std::make_unique<QEventLoop>();
     thread_.reset(QThread::create([this] { run(); }));

@@ -6,8 +6,6 @@
 #include "expression.h"
 #include "messages.h"
 
-#include <QElapsedTimer>
-
 #include <atomic>
 #include <memory>
 #include <string>
@@ -36,7 +34,6 @@ public:
 
     // Asks the evaluation to stop at its next poll, a fraction of a millisecond of work away.
     void cancel() { cancelRequested_.store(true, std::memory_order_relaxed); }
-    qint64 elapsedMs() const { return started_.elapsed(); }
 
 private:
     void run();
@@ -47,7 +44,6 @@ private:
     EvaluationSettings settings_;
     Evaluation result_;
     std::atomic<bool> cancelRequested_{false};
-    QElapsedTimer started_;
     std::unique_ptr<QEventLoop> ended_;
     std::unique_ptr<QThread> thread_;
 };

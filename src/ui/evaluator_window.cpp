@@ -483,8 +483,8 @@ void TEvaluator::cancelEvaluation() {
 
 void TEvaluator::bpEvaluateClick() {
     if (running_) return; // already evaluating: the window stays live meanwhile, so ignore a second request
-    QStringList lines = Memo1->toPlainText().split(QLatin1Char('\n'));
-    const QByteArray text = lines.join(QString()).toUtf8();
+    // The lines joined with nothing between them; one copy, since the text may be megabytes.
+    std::string text = Memo1->toPlainText().remove(QLatin1Char('\n')).toStdString();
     SetVariable();
     // A variable field that does not hold a number stops the evaluation: computing on with the
     // field's last good value would give a result the fields on screen do not say.
@@ -497,7 +497,7 @@ void TEvaluator::bpEvaluateClick() {
         hint_.showHint(pnResult, *invalid);
         return;
     }
-    BackgroundEvaluation evaluation(text.toStdString(), variables_, angle_, calculator_.messages());
+    BackgroundEvaluation evaluation(std::move(text), variables_, angle_, calculator_.messages());
     running_ = &evaluation;
     QTimer progressDelay;
     progressDelay.setSingleShot(true);
