@@ -107,7 +107,7 @@ int runConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
     const Messages& messages = messagesFor(languageOfName(from, lookup.group, lookup.from));
     const ConversionResult result =
         convertValue(*value, lookup.group, lookup.from, lookup.to, messages, dotSeparators());
-    if (result.outcome == ConversionOutcome::Refused) {
+    if (result.outcome != ConversionOutcome::Converted) {
         err << result.message << '\n';
         return 1;
     }

@@ -8,7 +8,7 @@
 namespace orv {
 
 void applyConversion(Calculator& calculator, const ConversionResult& result) {
-    if (result.outcome == ConversionOutcome::Refused) {
+    if (result.outcome != ConversionOutcome::Converted) {
         calculator.ShowErrorHint(result.message);
         return;
     }

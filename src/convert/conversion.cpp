@@ -96,6 +96,13 @@ ConversionResult converted(Extended r, const Separators& separators) {
     return result;
 }
 
+ConversionResult failed(ConversionOutcome outcome, std::string message) {
+    ConversionResult result;
+    result.outcome = outcome;
+    result.message = std::move(message);
+    return result;
+}
+
 } // namespace
 
 ConversionResult convertValue(Extended x, int group, int from, int to, const Messages& messages,
@@ -103,17 +110,16 @@ ConversionResult convertValue(Extended x, int group, int from, int to, const Mes
     if (!isUnit(group, from) || !isUnit(group, to)) return converted(x, separators);
     if (group == kTemperatureGroup) {
         const ScaleBound& bound = kBounds[from];
-        if (x < bound.lowest) {
-            ConversionResult refused;
-            refused.outcome = ConversionOutcome::Refused;
-            refused.message = messages.*bound.message;
-            return refused;
-        }
-        const Extended celsius = toCelsius(x, static_cast<Scale>(from)).value_or(x);
-        return converted(fromCelsius(celsius, static_cast<Scale>(to)).value_or(celsius), separators);
+        if (x < bound.lowest) return failed(ConversionOutcome::Refused, messages.*bound.message);
+        const auto celsius = toCelsius(x, static_cast<Scale>(from));
+        const auto result = celsius ? fromCelsius(*celsius, static_cast<Scale>(to)) : std::nullopt;
+        if (!result) return failed(ConversionOutcome::Overflowed, messages.OverflowMessage);
+        return converted(*result, separators);
     }
-    const Extended base = multiply(x, *unitFactor(group, from)).value_or(x);
-    return converted(divide(base, *unitFactor(group, to)).value_or(base), separators);
+    const auto base = multiply(x, *unitFactor(group, from));
+    const auto result = base ? divide(*base, *unitFactor(group, to)) : std::nullopt;
+    if (!result) return failed(ConversionOutcome::Overflowed, messages.OverflowMessage);
+    return converted(*result, separators);
 }
 
 } // namespace orv

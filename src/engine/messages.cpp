@@ -16,6 +16,10 @@ const Messages& messagesFor(Language language) {
         "The temperature in Fahrenheit's degrees can not be lower than  -459.67 !",
         "The temperature in Reaumur's degrees can not be lower than  -218.52 !",
         "The temperature in Rankin's degrees can not be lower than  0 !",
+        "Invalid argument of %1!",
+        "Overflow: the result is beyond the range of numbers!",
+        "Invalid argument of %1 in position %2",
+        "Overflow in position %1",
     };
     static const Messages russian{
         "Нельзя делить на ноль!",
@@ -27,8 +31,26 @@ const Messages& messagesFor(Language language) {
         "Температура в градусах Фаренгейта не может быть ниже  -459.67 !",
         "Температура в градусах Реамюра не может быть ниже  -218.52 !",
         "Температура в градусах Ренкина не может быть ниже  0 !",
+        "Недопустимый аргумент функции %1!",
+        "Переполнение: результат выходит за пределы диапазона чисел!",
+        "Недопустимый аргумент функции %1 в позиции %2",
+        "Переполнение в позиции %1",
     };
     return language == Language::Russian ? russian : english;
+}
+
+std::string fillIn(std::string_view text, std::string_view first, std::string_view second) {
+    std::string result;
+    result.reserve(text.size() + first.size() + second.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
+            result += text[i + 1] == '1' ? first : second;
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
 }
 
 } // namespace orv

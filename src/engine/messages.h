@@ -4,10 +4,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace orv {
 
-// The nine language messages, given to the engine by whoever applies a language. Empty until then.
+// The language messages, given to the engine by whoever applies a language. Empty until then.
+// "%1" and "%2" in a text stand for what fillIn puts there (a function's name, a position).
 struct Messages {
     std::string DivideByZeroMessage;
     std::string NegativeRootMessage;
@@ -18,7 +20,17 @@ struct Messages {
     std::string FahrenheitLimitMessage;
     std::string ReaumurLimitMessage;
     std::string RankineLimitMessage;
+    // A function key whose function has no value for the shown number (ln of 0): %1 is the key.
+    std::string InvalidArgumentMessage;
+    // A result beyond the Extended range, on the keypad or a conversion panel.
+    std::string OverflowMessage;
+    // The expression language's reports of a failure it caught: %1 the function, %2 the position.
+    std::string InvalidArgumentAtMessage;
+    std::string OverflowAtMessage; // %1 the position
 };
+
+// The text with "%1" replaced by `first` and "%2" by `second`.
+std::string fillIn(std::string_view text, std::string_view first, std::string_view second = {});
 
 enum class Language { English = 0, Russian = 1 };
 

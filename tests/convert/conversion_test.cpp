@@ -151,28 +151,28 @@ void PrintTo(const OverflowRow& row, std::ostream* os) {
     *os << row.name;
 }
 
-class OverflowPassesThrough : public ::testing::TestWithParam<OverflowRow> {};
+class OverflowIsReported : public ::testing::TestWithParam<OverflowRow> {};
 
-TEST_P(OverflowPassesThrough, TheFailingStepKeepsItsInput) {
+// A step beyond the range never passes a substitute on as the result.
+TEST_P(OverflowIsReported, InTheLanguageInUse) {
     const auto& row = GetParam();
-    const auto result = convertValue(row.x, row.group, row.from, row.to, english(), kDot);
-    ASSERT_EQ(result.outcome, ConversionOutcome::Converted);
-    EXPECT_EQ(result.entryText, generalText(row.x, kDot));
-    EXPECT_TRUE(std::isfinite(result.value));
+    for (const Language language : {Language::English, Language::Russian}) {
+        const Messages& messages = messagesFor(language);
+        const auto result = convertValue(row.x, row.group, row.from, row.to, messages, kDot);
+        EXPECT_EQ(result.outcome, ConversionOutcome::Overflowed);
+        EXPECT_EQ(result.message, messages.OverflowMessage);
+        EXPECT_TRUE(result.entryText.empty());
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, OverflowPassesThrough,
+INSTANTIATE_TEST_SUITE_P(Steps, OverflowIsReported,
                          ::testing::Values(OverflowRow{"MultiplyToBase", 1e4920L, 9, 1, 0},  // × 1e24
                                            OverflowRow{"DivideFromBase", 1e4920L, 9, 0, 20}, // ÷ 1e-24
                                            OverflowRow{"NegativeToBase", -1e4920L, 9, 1, 0},
-                                           OverflowRow{"TemperatureFromCelsius", 1e4932L, 4, 0, 2}), // × 9
+                                           OverflowRow{"TemperatureFromCelsius", 1e4932L, 4, 0, 2}, // × 9
+                                           OverflowRow{"KilometerToMillimeter", 1e4930L, 0, 4, 3},
+                                           OverflowRow{"YottaThenTarget", 1e4920L, 9, 1, 8}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Conversion, MultiplyOverflowStillDividesByTheTarget) {
-    // The base step keeps x (1e4920 "Yotto" read as input data); the target step still runs.
-    const auto result = convertValue(1e4920L, 9, 1, 8, english(), kDot);
-    EXPECT_EQ(result.entryText, "1E4917");
-}
 
 TEST(Conversion, OutsideTheCatalogueOnlyRounds) {
     const long double pi = 3.14159265358979323846L;
