@@ -23,6 +23,19 @@ template <class Step> std::optional<Extended> guarded(Step&& step) {
     return value;
 }
 
+// Why a computation failed: no value exists for its argument (ln 0, ctg 0, POWER(-8, 0.5)), or the
+// value exists but lies beyond the Extended range (e^100000, 2000!).
+enum class FailureKind { InvalidArgument, Overflow };
+
+// Runs a computation that has just failed once more with the floating-point flags cleared and
+// reads them: only a failing key or function pays for it. An intermediate value that underflowed
+// to zero and was then divided by (1/sin² of a tiny angle) is an overflow of the true result.
+template <class Computation> FailureKind failureKind(Computation compute) {
+    std::feclearexcept(FE_ALL_EXCEPT);
+    [[maybe_unused]] const volatile bool failedAgain = !compute();
+    return std::fetestexcept(FE_OVERFLOW | FE_UNDERFLOW) ? FailureKind::Overflow : FailureKind::InvalidArgument;
+}
+
 // Powers of ten up to 10^27 are exact in a 64-bit significand.
 inline constexpr int kExactPowersOfTen = 27;
 // 10^n for 0 <= n <= kExactPowersOfTen, exactly.

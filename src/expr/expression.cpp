@@ -17,7 +17,8 @@ Evaluation EvaluateExpression(std::string_view text, ExpressionVariables& variab
         result.value = parser.ParseSum();
         result.unreadPosition = parser.unreadPosition();
         parser.reportControlCharacterAfterEnd();
-    } catch (const ArithmeticFailure&) {
+    } catch (const ArithmeticFailure& failure) {
+        parser.report(failure);
         result.value = 0;
         result.escapedFailure = true;
     } catch (const EvaluationAbort& abort) {

@@ -17,20 +17,26 @@
 namespace orv {
 namespace {
 
-Extended orFail(std::optional<Extended> value) {
-    if (!value) throw ArithmeticFailure{};
-    return *value;
-}
+// The function's own failure carries no position: the call's guard knows where its name stands.
+[[noreturn]] void fail(FailureKind kind) { throw ArithmeticFailure{kind, 0}; }
 
+template <class Computation> Extended orFail(Computation compute) {
+    if (const std::optional<Extended> value = compute()) return *value;
+    fail(failureKind(compute));
+}
 
 // Argument readers and computations, one per function of the table.
 
 template <std::optional<Extended> (*F)(Extended, AngleMeasure)> Extended angular(Parser& p) {
     const Extended x = p.ParseSum();
-    return orFail(F(x, p.settings().angle));
+    const AngleMeasure angle = p.settings().angle;
+    return orFail([=] { return F(x, angle); });
 }
 
-template <std::optional<Extended> (*F)(Extended)> Extended plain(Parser& p) { return orFail(F(p.ParseSum())); }
+template <std::optional<Extended> (*F)(Extended)> Extended plain(Parser& p) {
+    const Extended x = p.ParseSum();
+    return orFail([=] { return F(x); });
+}
 
 Extended squareRoot(Parser& p) {
     const Extended x = p.ParseSum();
@@ -45,7 +51,7 @@ Extended logarithm(Parser& p) {
     const Extended base = p.ParseSum();
     p.expectSeparator();
     const Extended x = p.ParseSum();
-    return orFail(logBaseOperation(x, base));
+    return orFail([=] { return logBaseOperation(x, base); });
 }
 
 // POWER: the x^y key's power (the C library's, within one unit in the last place, exact where
@@ -58,9 +64,9 @@ Extended power(Parser& p) {
     if (exponent == 0) return 1;
     if (base == 0) {
         if (exponent > 0) return 0;
-        throw ArithmeticFailure{};
+        fail(FailureKind::InvalidArgument);
     }
-    return orFail(Power(base, exponent));
+    return orFail([=] { return Power(base, exponent); });
 }
 
 Extended absolute(Parser& p) { return std::fabs(p.ParseSum()); }
@@ -72,7 +78,7 @@ Extended sign(Parser& p) {
 
 // A SUM limit: truncated toward zero; the conversion fails beyond the 64-bit integer range.
 std::int64_t summationLimit(Extended x) {
-    if (!(std::fabs(x) < kTwoToThe63)) throw ArithmeticFailure{};
+    if (!(std::fabs(x) < kTwoToThe63)) fail(FailureKind::InvalidArgument);
     return static_cast<std::int64_t>(std::trunc(x));
 }
 
@@ -122,7 +128,7 @@ Extended summation(Parser& p) {
     }
     const Extended total = sum + compensation;
     // An overflowing partial sum stays infinite (or NaN) to the end.
-    if (!std::isfinite(total) || !std::isfinite(sum)) throw ArithmeticFailure{};
+    if (!std::isfinite(total) || !std::isfinite(sum)) fail(FailureKind::Overflow);
     constexpr Extended kShownCancellation = 1000;
     // Terms beyond a double's range have no scale here: their total stays as it is.
     if (!(std::fabs(total) * kShownCancellation < largestTerm) || std::isinf(largestTerm)) return total;
@@ -208,16 +214,21 @@ constexpr std::array<FunctionEntry, 44> kFunctions{{
 
 } // namespace
 
-bool callFunction(std::string_view name, Parser& parser, Extended& value) {
+bool callFunction(std::string_view name, int namePosition, Parser& parser, Extended& value) {
     for (const FunctionEntry& entry : kFunctions) {
         if (entry.name != name) continue;
         try {
             value = entry.evaluate(parser);
-        } catch (const ArithmeticFailure&) {
+        } catch (ArithmeticFailure failure) {
             // The rest of the arguments stay unread; the closing bracket is sought where the
-            // failure left the cursor.
-            if (entry.onFailure == OnFailure::ArgumentAboveOne)
+            // failure left the cursor. A failure inside an argument is reported where it arose.
+            const bool own = failure.position == 0;
+            if (own && entry.onFailure == OnFailure::ArgumentAboveOne) {
                 parser.report(parser.settings().messages->ArgumentAboveOneMessage);
+            } else {
+                if (own) failure = {failure.kind, namePosition, entry.name};
+                parser.report(failure);
+            }
             value = 0;
         }
         return true;

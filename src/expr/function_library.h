@@ -12,8 +12,9 @@ namespace orv {
 class Parser;
 
 // Looks the upper-cased name up in the function table in table order and, when found, reads the
-// arguments at the parser's cursor and computes the value under the call's guard. Returns false
-// for an unknown name (nothing is read).
-bool callFunction(std::string_view name, Parser& parser, Extended& value);
+// arguments at the parser's cursor and computes the value under the call's guard, which reports
+// a failure (the function's own at `namePosition`, where its name starts). Returns false for an
+// unknown name (nothing is read).
+bool callFunction(std::string_view name, int namePosition, Parser& parser, Extended& value);
 
 } // namespace orv

@@ -26,14 +26,15 @@ constexpr std::uint64_t kMaxTermsPerClockRead = 64;
 // The integer conversion fails beyond the 64-bit integer range.
 constexpr Extended kIntegerLimit = kTwoToThe63;
 
-Extended checked(Extended value) {
-    if (!std::isfinite(value)) throw ArithmeticFailure{};
+// The result of the operator at `position`; beyond the range it fails there.
+Extended checked(Extended value, int position) {
+    if (!std::isfinite(value)) throw ArithmeticFailure{FailureKind::Overflow, position};
     return value;
 }
 
-// [x]: truncated toward zero, minus 1 for a negative x (so [-2] is -3).
-Extended integerPart(Extended x) {
-    if (!(std::fabs(x) < kIntegerLimit)) throw ArithmeticFailure{};
+// [x]: truncated toward zero, minus 1 for a negative x (so [-2] is -3); `position` is the "[".
+Extended integerPart(Extended x, int position) {
+    if (!(std::fabs(x) < kIntegerLimit)) throw ArithmeticFailure{FailureKind::Overflow, position};
     const Extended whole = std::trunc(x);
     return x < 0 ? whole - 1 : whole;
 }
@@ -69,6 +70,18 @@ void Parser::report(std::string text) {
     }
     ++result_.omittedDiagnostics;
     list.back() = {std::move(text), Cursor};
+}
+
+void Parser::report(const ArithmeticFailure& failure) {
+    const Messages& messages = *settings_.messages;
+    const std::string position = std::to_string(failure.position);
+    std::string text = failure.kind == FailureKind::Overflow || failure.function.empty()
+                           ? fillIn(messages.OverflowAtMessage, position)
+                           : fillIn(messages.InvalidArgumentAtMessage, failure.function, position);
+    const int cursor = Cursor;
+    Cursor = failure.position;
+    report(std::move(text));
+    Cursor = cursor;
 }
 
 std::string Parser::atPosition(const char* text) const { return text + std::to_string(Cursor) + " "; }
@@ -120,12 +133,13 @@ void Parser::checkSeparator() {
 Extended Parser::ParseSum() {
     Extended v = ParseProduct();
     for (char c = current(); c == '+' || c == '-'; c = current()) {
+        const int operatorPosition = Cursor;
         advance();
         try {
             const Extended w = ParseProduct();
-            v = noiseFreeSum(v, c == '+' ? w : -w);
-        } catch (const ArithmeticFailure&) {
-            // v keeps its value
+            v = noiseFreeSum(v, c == '+' ? w : -w, operatorPosition);
+        } catch (const ArithmeticFailure& failure) {
+            report(failure); // v keeps its value
         }
     }
     return v;
@@ -153,18 +167,23 @@ inline Extended Parser::operand() {
 Extended Parser::ParseProduct() {
     Extended v = operand();
     for (char c = current(); c == '*' || c == '/'; c = current()) {
+        const int operatorPosition = Cursor;
         advance();
         if (c == '*') {
             Extended w;
             if (readVariable(w)) {
                 const Extended product = v * w;
-                if (std::isfinite(product)) v = product; // on a failure v keeps its value
+                if (std::isfinite(product)) {
+                    v = product;
+                } else {
+                    report(ArithmeticFailure{FailureKind::Overflow, operatorPosition}); // v keeps its value
+                }
                 continue;
             }
             try {
-                v = checked(v * ParseFactor());
-            } catch (const ArithmeticFailure&) {
-                // v keeps its value
+                v = checked(v * ParseFactor(), operatorPosition);
+            } catch (const ArithmeticFailure& failure) {
+                report(failure); // v keeps its value
             }
             continue;
         }
@@ -173,18 +192,20 @@ Extended Parser::ParseProduct() {
             report(settings_.messages->DivideByZeroMessage);
             continue;
         }
-        v = checked(v / d); // no guard of its own: an overflow reaches the enclosing one
+        v = checked(v / d, operatorPosition); // no guard of its own: an overflow reaches the enclosing one
     }
     return v;
 }
 
 Extended Parser::ParseBracket(char closing, bool integer) {
+    const int opening = Cursor;
     advance();
     Extended v = 0;
     try {
         v = ParseSum();
-        if (integer) v = integerPart(v);
-    } catch (const ArithmeticFailure&) {
+        if (integer) v = integerPart(v, opening);
+    } catch (const ArithmeticFailure& failure) {
+        report(failure);
         v = 0;
     }
     if (current() == closing) {
@@ -206,13 +227,15 @@ Extended Parser::ParseFactor() {
         advance();
         try {
             return -ParseFactor();
-        } catch (const ArithmeticFailure&) {
+        } catch (const ArithmeticFailure& failure) {
+            report(failure);
             return 0;
         }
     }
     if (isDigit(c)) {
+        const int start = Cursor;
         const auto value = readNumber(text_, Cursor);
-        if (!value) throw ArithmeticFailure{};
+        if (!value) throw ArithmeticFailure{FailureKind::Overflow, start};
         return *value;
     }
     if (isLetter(c)) return ParseName();
@@ -254,7 +277,7 @@ Extended Parser::ParseName() {
     }
     advance();
     Extended v = 0;
-    if (!callFunction(name, *this, v)) report(" Unknown function" + quotedName(name) + " ");
+    if (!callFunction(name, start, *this, v)) report(" Unknown function" + quotedName(name) + " ");
     if (current() == ')') {
         advance();
     } else {

@@ -5,16 +5,25 @@
 
 #include "expression.h"
 #include "expression_text.h"
+#include "math_result.h"
 
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace orv {
 
 // An arithmetic failure (overflow, invalid operation, division of a non-zero number by zero),
-// caught by the nearest guard of the parse routines or of a function call.
-struct ArithmeticFailure {};
+// caught by the nearest guard of the parse routines or of a function call, which reports it:
+// where it arose, and in which function when a function's own computation failed.
+struct ArithmeticFailure {
+    ArithmeticFailure(FailureKind failureKind, int at, std::string_view name = {})
+        : kind(failureKind), position(at), function(name) {}
+    FailureKind kind;
+    int position; // 0 for a function's own failure, until its call's guard fills it in
+    std::string_view function; // empty unless a function's computation failed
+};
 
 // Ends the whole evaluation with a fixed diagnostic and the value 0 (cancellation, nesting).
 struct EvaluationAbort {
@@ -47,6 +56,8 @@ public:
     }
     void advance() { ++Cursor; }
     void report(std::string text);
+    // Reports a caught failure at the position where it arose, in the language in use.
+    void report(const ArithmeticFailure& failure);
     // The text with the cursor's decimal digits and a blank after them.
     std::string atPosition(const char* text) const;
 

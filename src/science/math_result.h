@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "arithmetic.h"
 #include "extended.h"
 
 #include <cmath>

@@ -5,6 +5,7 @@
 
 #include "math_result.h"
 
+#include <cfenv>
 #include <cmath>
 
 namespace orv {
@@ -118,7 +119,10 @@ std::optional<Extended> exponential(Extended x) { return finiteOrFailure(std::ex
 std::optional<Extended> factorial(Extended x) {
     const Extended n = std::nearbyint(x); // the default rounding mode takes ties to even
     if (n < 2) return 1;
-    if (n > kLargestFactorial) return std::nullopt;
+    if (n > kLargestFactorial) {
+        std::feraiseexcept(FE_OVERFLOW); // the product is not formed, but it is an overflow
+        return std::nullopt;
+    }
     // The product in increasing order, carrying each step's exact rounding error (from fma) in
     // `error`: a plain running product drifts by up to ten units in the last place.
     Extended product = 1;

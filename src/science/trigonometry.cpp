@@ -118,8 +118,9 @@ std::optional<Extended> arctangent(Extended x, AngleMeasure measure) {
     return fromRadians(std::atan(x), measure, x / 8, exact);
 }
 
+// arctan(1/x), with its limit from the right at 0: a quarter turn, not a division by zero.
 std::optional<Extended> arccotangent(Extended x, AngleMeasure measure) {
-    if (x == 0) return std::nullopt;
+    if (x == 0) return fromRadians(kPi / 2, measure, 0.25L, true);
     const auto inverse = finiteOrFailure(1 / x);
     if (!inverse) return std::nullopt;
     return arctangent(*inverse, measure);

@@ -89,7 +89,10 @@ TEST(Parser, DiagnosticsWithTheirPositionsAndCursorEffects) {
         {"A1", "0", {"A1 is wrong name "}},
         {"foo(2)", "0", {" Unknown functionFOO ", " Expected ')' in position 5 "}},
         {"(1+ab", "1", {"AB is wrong name ", " Expected ')' in position 6 "}},
-        {"log(2", "0", {" Expected ',' in position 6 ", "Syntax error in position 7", " Expected ')' in position 7 "}},
+        {"log(2",
+         "0",
+         {" Expected ',' in position 6 ", "Syntax error in position 7", "Invalid argument of LOG in position 1",
+          " Expected ')' in position 7 "}},
         {"IF(1,2,3)",
          "0",
          {" Syntax error in position 5 ", " Expected ',' in position 9 ", "Syntax error in position 10",
@@ -112,15 +115,23 @@ TEST(Parser, DiagnosticsWithTheirPositionsAndCursorEffects) {
 
 TEST(Parser, ArithmeticFailuresAreCaughtByTheNearestGuard) {
     checkRows({
-        {"1+1E5000", "1"},
-        {"2*1E4000*1E4000", "2E4000"},
-        {"(1E4000*1E4000)", "1E4000"},
-        {"2+1/1E-4940", "2"},
-        {"-(1/1E-4940)", "0"},
+        {"1+1E5000", "1", {"Overflow in position 3"}},
+        {"2*1E4000*1E4000", "2E4000", {"Overflow in position 9"}},
+        {"1E4000*1E4000", "1E4000", {"Overflow in position 7"}},
+        {"(1E4000*1E4000)", "1E4000", {"Overflow in position 8"}},
+        {"(1E5000)", "0", {"Overflow in position 2"}},
+        {"-1E5000", "0", {"Overflow in position 2"}},
+        {"2+1/1E-4940", "2", {"Overflow in position 4"}},
+        {"-(1/1E-4940)", "0", {"Overflow in position 4"}},
         {"1/1E-4000", "1E4000"},
-        {"[1E30]", "0"},
+        {"[1E30]", "0", {"Overflow in position 1"}},
+        {"[9223372036854775808]", "0", {"Overflow in position 1"}},
+        {"[9223372036854775807]", "9.22337203685478E18"},
         {"[1E18]", "1E18"},
-        {"3-SQR(1E3000)", "3"},
+        {"18446744073709551616", "1.84467440737096E19"},
+        {"3-SQR(1E3000)", "3", {"Overflow in position 3"}},
+        {"1E5000", "0", {"Overflow in position 1"}}, // escapes every guard
+        {"1/1E-4940", "0", {"Overflow in position 2"}},
     });
 }
 

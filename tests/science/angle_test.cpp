@@ -102,7 +102,8 @@ TEST(Trigonometry, QuarterTurnsAreExactAndOtherValuesRoundWell) {
         {"arcsin 0.5 deg", arcsine, deg, 0.5L, "30"},
         {"arctan 1 deg", arctangent, deg, 1, "45", true},
         {"arccotan -1 deg", arccotangent, deg, -1, "-45", true},
-        {"arccotan 0", arccotangent, rad, 0, "failure"},
+        {"arccotan 0", arccotangent, rad, 0, "1.5707963267949"}, // the limit from the right
+        {"arccotan 0 deg", arccotangent, deg, 0, "90", true},
         {"arccotan -2 rad", arccotangent, rad, -2, "-0.463647609000806"},
     };
     for (const auto& row : rows) {
