@@ -104,10 +104,22 @@ bool Calculator::chainHasNewOperand() const {
 
 void Calculator::ShowErrorHint(std::string_view text) { view_.showErrorHint(HintTarget::Display, text); }
 
-void Calculator::failArithmetic(Extended fallback) {
+void Calculator::failArithmetic(Extended fallback, std::string_view message) {
     state_.ResultValue = fallback;
     view_.errorButUp();
     view_.setDisplayRed(true, true);
+    // The red display keeps an operand, which must not be read as the result.
+    ShowErrorHint(message.empty() ? std::string_view(messages_.OverflowMessage) : message);
+}
+
+// x^y and the logarithm to a base can fail for want of a value (the logarithm of 0), not only by
+// overflow; the sums and products only overflow.
+std::string Calculator::chainFailureMessage(Extended first, Extended second) const {
+    const Operation operation = state_.PendingOperation;
+    if (operation != Operation::opPower && operation != Operation::opLogBase) return {};
+    const TwoOperandFunction function = operation == Operation::opPower ? functions_.power : functions_.logBase;
+    if (failureKind([&] { return function(first, second); }) == FailureKind::Overflow) return {};
+    return fillIn(messages_.InvalidArgumentMessage, operation == Operation::opPower ? "x^y" : "log");
 }
 
 void Calculator::Solving() {
@@ -133,7 +145,7 @@ void Calculator::Solving() {
         } else if (auto quotient = guarded([&] { return first / second; })) {
             s.ResultValue = *quotient;
         } else {
-            failArithmetic(second);
+            failArithmetic(second, {});
         }
         break;
     case Operation::opNone: s.ResultValue = s.CurrentValue; break;
@@ -141,7 +153,7 @@ void Calculator::Solving() {
     const bool computed = s.PendingOperation != Operation::opDivide && s.PendingOperation != Operation::opNone;
     if (computed) {
         if (result) s.ResultValue = *result;
-        else failArithmetic(first);
+        else failArithmetic(first, chainFailureMessage(first, second));
     }
     showResult(s.ResultValue);
     s.FirstOperand = s.ResultValue;
@@ -214,6 +226,7 @@ void Calculator::pressPercent() {
             s.ResultValue = p;
             view_.releaseKey(KeypadKey::PerCent);
             view_.setDisplayRed(true, true);
+            ShowErrorHint(messages_.OverflowMessage);
         }
     }
     showResult(s.ResultValue);
@@ -243,6 +256,7 @@ void Calculator::pressReciprocal() {
         // The reciprocal of a tiny subnormal overflows: keep the value, as an overflow elsewhere does.
         view_.releaseKey(KeypadKey::Inv);
         view_.setDisplayRed(true, true);
+        ShowErrorHint(messages_.OverflowMessage);
     }
 }
 

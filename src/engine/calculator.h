@@ -117,7 +117,8 @@ private:
     void completeChainBeforeMemory();
     void endEntryAfterMemory();
     void refreshMemoryLine();
-    void failArithmetic(Extended fallback);
+    void failArithmetic(Extended fallback, std::string_view message);
+    std::string chainFailureMessage(Extended first, Extended second) const;
 
     CalculatorView& view_;
     Separators separators_;

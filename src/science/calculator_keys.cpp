@@ -11,13 +11,11 @@ TwoOperandFunctions scientificOperations() { return {&powerOperation, &logBaseOp
 
 void pressScientificKey(Calculator& calculator, ScientificKey key, AngleMeasure measure) {
     const FunctionResult result = applyScientificKey(key, calculator.state().CurrentValue, measure);
-    switch (result.outcome) {
-    case FunctionOutcome::Value: calculator.loadOperand(result.value); break;
-    case FunctionOutcome::Failure: break;
-    case FunctionOutcome::ArgumentAboveOne:
-    case FunctionOutcome::ArgumentZero:
-        calculator.ShowErrorHint(domainMessage(result.outcome, calculator.messages()));
-        break;
+    if (result.outcome == FunctionOutcome::Value) {
+        calculator.loadOperand(result.value);
+    } else {
+        // The display keeps the argument, so the message must say that it is not the answer.
+        calculator.ShowErrorHint(failureMessage(key, result.outcome, calculator.messages()));
     }
 }
 

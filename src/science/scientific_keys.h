@@ -19,20 +19,22 @@ enum class ScientificKey {
     X2, X3, CubeRoot, Ln, Log, Exp, Factorial,
 };
 
-// What a one-operand key does to the current value: a new value; a silent failure (nothing
-// changes); or a domain error whose message the window shows in the hint under the display.
-enum class FunctionOutcome { Value, Failure, ArgumentAboveOne, ArgumentZero };
+// What a one-operand key does to the current value: a new value, or a failure that changes
+// nothing but shows its message in the hint under the display: no value for the argument (ln 0),
+// a value beyond the range (e^20000), or one of the two domain checks with a message of its own.
+enum class FunctionOutcome { Value, InvalidArgument, Overflow, ArgumentAboveOne, ArgumentZero };
 
 struct FunctionResult {
-    FunctionOutcome outcome = FunctionOutcome::Failure;
+    FunctionOutcome outcome = FunctionOutcome::InvalidArgument;
     Extended value = 0;
 };
 
 // Runs the key's domain check and its computation on x.
 FunctionResult applyScientificKey(ScientificKey key, Extended x, AngleMeasure measure);
 
-// The message of a domain error in the current language; empty for the other outcomes.
-std::string domainMessage(FunctionOutcome outcome, const Messages& messages);
+// The message of a failed key in the current language, naming the key where it helps; empty for
+// a value.
+std::string failureMessage(ScientificKey key, FunctionOutcome outcome, const Messages& messages);
 
 // The pi key's value.
 inline Extended piValue() { return kPi; }

@@ -81,16 +81,25 @@ TEST_F(ConversionInCalculator, AConvertedValueIsTheSecondOperand) {
     EXPECT_EQ(s.CurrentValue, 21000);
 }
 
-TEST_F(ConversionInCalculator, RefusedTemperatureOnlyShowsTheHint) {
-    calculator.Special_Click(3);
-    ASSERT_TRUE(calculator.paste("-300"));
-    convertCurrentValue(calculator, kTemperatureGroup, 0, 1);
-    ASSERT_EQ(view.hints.size(), 1u);
-    EXPECT_EQ(view.hints[0], "The temperature in Celsius' degrees can not be lower than  -273.15 !");
-    const CalculatorState& s = calculator.state();
-    EXPECT_EQ(s.CurrentValue, -300);
-    EXPECT_EQ(s.EntryText, "-300");
-    EXPECT_TRUE(s.Typing);
+TEST_F(ConversionInCalculator, RefusedOrOverflowingConversionOnlyShowsTheHint) {
+    const struct {
+        const char* pasted;
+        int group, from, to;
+        const char* hint;
+    } rows[] = {
+        {"-300", kTemperatureGroup, 0, 1, "The temperature in Celsius' degrees can not be lower than  -273.15 !"},
+        {"1E4930", 0, 4, 3, "Overflow: the result is beyond the range of numbers!"}, // km to mm
+    };
+    for (const auto& row : rows) {
+        view.hints.clear();
+        calculator.Special_Click(3);
+        ASSERT_TRUE(calculator.paste(row.pasted));
+        convertCurrentValue(calculator, row.group, row.from, row.to);
+        EXPECT_EQ(view.hints, std::vector<std::string>{row.hint});
+        const CalculatorState& s = calculator.state();
+        EXPECT_EQ(s.EntryText, row.pasted);
+        EXPECT_TRUE(s.Typing);
+    }
 }
 
 } // namespace

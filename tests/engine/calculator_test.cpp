@@ -60,6 +60,7 @@ TEST_P(CalculatorTest, KeyScripts) {
         {"second operation key replaces", "5 + - 3 =", "2", "-"},
         {"equals takes the shown value", "5 + =", "10", "+"},
         {"typed number before repeat is discarded", "2 + 3 = 7 =", "8", "+"},
+        {"pasted operand completes the chain", "2 + paste:2 + 1 =", "5", "+"},
         {"percent add", "200 + 10 %", "220", "="},
         {"percent subtract", "200 - 10 %", "180", "="},
         {"percent multiply", "200 * 10 %", "20", "="},
@@ -219,19 +220,40 @@ TEST_P(CalculatorTest, DivisionByZeroTurnsTheMantissaRedUntilADigit) {
     EXPECT_FALSE(view.mantissaRed);
 }
 
-TEST_P(CalculatorTest, OverflowKeepsTheLeftOperandInRedWithoutMessage) {
+TEST_P(CalculatorTest, OverflowKeepsTheLeftOperandInRedAndSaysSo) {
     ASSERT_TRUE(calculator.paste(expected("1E3000")));
     pressKeys(calculator, "*");
     ASSERT_TRUE(calculator.paste(expected("1E3000")));
     pressKeys(calculator, "=");
     EXPECT_EQ(view.shown(), expected("1.000000000000*10^+3000"));
     EXPECT_TRUE(view.mantissaRed && view.exponentRed);
-    EXPECT_TRUE(view.hints.empty());
+    EXPECT_EQ(view.hints, std::vector<std::string>{text.OverflowMessage});
     EXPECT_EQ(view.errorButUps, 1);
     EXPECT_EQ(calculator.state().FirstOperand, 1e3000L);
     pressKeys(calculator, "C");
     EXPECT_FALSE(view.mantissaRed || view.exponentRed);
     EXPECT_EQ(view.frameRestores, 1);
+}
+
+TEST_P(CalculatorTest, EveryFailedChainShowsWhy) {
+    const std::string overflow = text.OverflowMessage;
+    const std::pair<const char*, std::string> rows[] = {
+        {"paste:1E3000 * paste:1E3000 %", overflow},
+        {"paste:1E4000 / paste:1E-4000 =", overflow},
+        {"paste:1E4000 + paste:1E4932 + paste:1E4932 =", overflow},
+        {"paste:1E-4940 1/x", overflow},
+        {"10 ^ 5000 =", overflow},
+        {"8 log 1 =", fillIn(text.InvalidArgumentMessage, "log")},
+        {"0 log 2 =", fillIn(text.InvalidArgumentMessage, "log")},
+    };
+    for (const auto& [keys, hint] : rows) {
+        RecordingView v;
+        Calculator c(v, GetParam(), scientificOperations());
+        c.setMessages(text);
+        pressKeys(c, keys);
+        EXPECT_EQ(v.hints, std::vector<std::string>{hint}) << keys;
+        EXPECT_TRUE(v.mantissaRed) << keys;
+    }
 }
 
 TEST_P(CalculatorTest, PercentOfZeroDivisorAndOverflow) {
