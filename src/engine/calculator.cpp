@@ -183,6 +183,9 @@ void Calculator::pressEquals() {
     CalculatorState& s = state_;
     if (!s.EqualsEnabled) return;
     if (s.OperandStored) s.SecondOperand = s.CurrentValue;
+    // A number typed after equals is the left operand of the repeated operation (2 + 3 = 4 = is
+    // 7), as a number handed in by a key already is.
+    else if (s.Typing) s.FirstOperand = s.CurrentValue;
     Solving();
     s.DecimalEntered = false;
     s.OperandStored = false;
