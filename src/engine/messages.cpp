@@ -20,6 +20,8 @@ const Messages& messagesFor(Language language) {
         "Overflow: the result is beyond the range of numbers!",
         "Invalid argument of %1 in position %2",
         "Overflow in position %1",
+        "Line %1 of the list is not a number!",
+        "There are too few values in the list!",
     };
     static const Messages russian{
         "Нельзя делить на ноль!",
@@ -35,6 +37,8 @@ const Messages& messagesFor(Language language) {
         "Переполнение: результат выходит за пределы диапазона чисел!",
         "Недопустимый аргумент функции %1 в позиции %2",
         "Переполнение в позиции %1",
+        "Строка %1 списка не является числом!",
+        "В списке слишком мало значений!",
     };
     return language == Language::Russian ? russian : english;
 }

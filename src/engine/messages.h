@@ -27,6 +27,9 @@ struct Messages {
     // The expression language's reports of a failure it caught: %1 the function, %2 the position.
     std::string InvalidArgumentAtMessage;
     std::string OverflowAtMessage; // %1 the position
+    // A statistics result key over a list that cannot give it: %1 the line that is no number.
+    std::string NotANumberLineMessage;
+    std::string TooFewValuesMessage;
 };
 
 // The text with "%1" replaced by `first` and "%2" by `second`.

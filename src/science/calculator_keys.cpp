@@ -22,8 +22,15 @@ void pressScientificKey(Calculator& calculator, ScientificKey key, AngleMeasure 
 void pressPi(Calculator& calculator) { calculator.loadOperand(piValue()); }
 
 bool pressStatisticKey(Calculator& calculator, Statistic statistic, std::string_view listText) {
-    const auto value = computeStatistic(statistic, memoLines(listText), calculator.separators());
-    if (value) calculator.loadOperand(*value);
+    const StatisticsLines lines = memoLines(listText);
+    const auto value = computeStatistic(statistic, lines, calculator.separators());
+    if (value) {
+        calculator.loadOperand(*value);
+    } else {
+        // The display keeps its number, which must not be taken for the result.
+        calculator.ShowErrorHint(
+            statisticFailureMessage(statistic, lines, calculator.separators(), calculator.messages()));
+    }
     return value.has_value();
 }
 

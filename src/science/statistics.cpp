@@ -120,7 +120,19 @@ std::optional<Extended> computeStatistic(Statistic statistic, const StatisticsLi
     const std::size_t count = xs->size();
     if (statistic == Statistic::Mean) return mean(*xs);
     return deviation(*xs, statistic == Statistic::SigmaN ? count : count - 1);
-    return std::nullopt;
+}
+
+std::string statisticFailureMessage(Statistic statistic, const StatisticsLines& lines,
+                                    const Separators& separators, const Messages& messages) {
+    const int n = statisticsCount(lines);
+    for (int i = 0; i < n; ++i) {
+        if (!parseNumber(lines[static_cast<std::size_t>(i)], separators))
+            return fillIn(messages.NotANumberLineMessage, std::to_string(i + 1));
+    }
+    const bool sums = statistic == Statistic::Count || statistic == Statistic::Sum || statistic == Statistic::SumOfSquares;
+    const int fewest = statistic == Statistic::SigmaNm1 ? 2 : sums ? 0 : 1;
+    if (n < fewest) return messages.TooFewValuesMessage;
+    return messages.OverflowMessage;
 }
 
 } // namespace orv

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "extended.h"
+#include "messages.h"
 #include "separators.h"
 
 #include <optional>
@@ -35,5 +36,10 @@ enum class Statistic { Count, Sum, SumOfSquares, Mean, SigmaN, SigmaNm1 };
 // A result key's value, or empty when the key changes nothing (a failure; Count never fails).
 std::optional<Extended> computeStatistic(Statistic statistic, const StatisticsLines& lines,
                                          const Separators& separators);
+
+// Why computeStatistic gave nothing, for the hint: the first line that is no number, too few
+// values for the result, or an overflow.
+std::string statisticFailureMessage(Statistic statistic, const StatisticsLines& lines,
+                                    const Separators& separators, const Messages& messages);
 
 } // namespace orv
