@@ -8,8 +8,11 @@
 #include "program_identity.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <ostream>
+#include <streambuf>
 #include <string_view>
 
 namespace orv::cli {
@@ -64,10 +67,48 @@ std::optional<std::string> firstForeignArgument(const std::vector<std::string>& 
     return std::nullopt;
 }
 
-} // namespace
+// Passes the output on to the caller's stream and keeps the errno of the first write that failed
+// (full disk, closed pipe), before later calls can overwrite it.
+class CheckedOutput final : public std::streambuf {
+  public:
+    explicit CheckedOutput(std::streambuf* target) : target_(target) {}
+    bool failed() const { return failed_; }
+    int cause() const { return cause_; }
 
-std::optional<int> runCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                                  std::ostream& err) {
+  protected:
+    int_type overflow(int_type c) override {
+        if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+        errno = 0;
+        const bool ok = !traits_type::eq_int_type(target_->sputc(traits_type::to_char_type(c)), traits_type::eof());
+        return record(ok) ? c : traits_type::eof();
+    }
+    std::streamsize xsputn(const char* text, std::streamsize count) override {
+        errno = 0;
+        const std::streamsize written = target_->sputn(text, count);
+        record(written == count);
+        return written;
+    }
+    int sync() override {
+        errno = 0;
+        return record(target_->pubsync() == 0) ? 0 : -1;
+    }
+
+  private:
+    bool record(bool ok) {
+        if (!ok && !failed_) {
+            failed_ = true;
+            cause_ = errno;
+        }
+        return ok;
+    }
+
+    std::streambuf* target_;
+    bool failed_ = false;
+    int cause_ = 0;
+};
+
+std::optional<int> runMode(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                           std::ostream& err) {
     if (args.empty()) return std::nullopt;
     const std::string_view mode = args.front();
     if (mode == "--help" || mode == "-h") {
@@ -87,6 +128,27 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args, std::ist
         return 2;
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<int> runCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                                  std::ostream& err) {
+    CheckedOutput checkedBuffer(out.rdbuf());
+    std::ostream checked(out.rdbuf() ? &checkedBuffer : nullptr);
+    checked.imbue(out.getloc());
+    checked.flags(out.flags());
+    const auto status = runMode(args, in, checked, err);
+    if (!status) return std::nullopt;
+    // A value that never reached its reader must not pass for success: what is still buffered
+    // goes out now, so that a failure shows before the status is chosen.
+    checked.flush();
+    if (!checkedBuffer.failed() && !checked.fail() && !out.fail()) return status;
+    out.setstate(std::ios::badbit);
+    err << "orvantis: cannot write the output";
+    if (checkedBuffer.cause() != 0) err << ": " << std::strerror(checkedBuffer.cause());
+    err << '\n';
+    return *status != 0 ? *status : 1;
 }
 
 } // namespace orv::cli

@@ -130,7 +130,8 @@ int runEval(const std::vector<std::string>& args, std::istream& in, std::ostream
 
     bool any = false;
     std::string line;
-    for (long number = 1; std::getline(in, line); ++number) {
+    // Once the output fails nobody gets the rest: stop rather than evaluate it all for nothing.
+    for (long number = 1; out && std::getline(in, line); ++number) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         any = evaluateOne(line, *options, true, std::to_string(number) + ": ", out, err) || any;
     }

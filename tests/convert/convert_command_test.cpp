@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -103,6 +105,39 @@ const CommandRow kCommands[] = {
 };
 INSTANTIATE_TEST_SUITE_P(CommandLine, ConvertCommand, ::testing::ValuesIn(kCommands),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Output whose reader has gone, as a pipe closed early with SIGPIPE ignored.
+struct ClosedPipe : std::streambuf {
+    int_type overflow(int_type) override {
+        errno = EPIPE;
+        return traits_type::eof();
+    }
+};
+
+struct ClosedPipeRow {
+    std::vector<std::string> args;
+    int status;
+    const char* errEnd; // how the error output ends
+};
+
+TEST(ConvertCommand, OutputThatCannotBeWrittenIsAFailure) {
+    const ClosedPipeRow rows[] = {
+        {{"--convert", "1", "Mile", "Meter"}, 1, "orvantis: cannot write the output: Broken pipe\n"},
+        {{"--units"}, 1, "orvantis: cannot write the output: Broken pipe\n"},
+        {{"--units", "2"}, 1, "orvantis: cannot write the output: Broken pipe\n"},
+        // Nothing to write: only the command's own failure.
+        {{"--convert", "1E4930", "Kilometer", "Millimeter"}, 1, "numbers!\n"},
+        {{"--units", "0", "1"}, 2, "at most one GROUP\n"},
+    };
+    for (const ClosedPipeRow& row : rows) {
+        std::istringstream in;
+        ClosedPipe pipe;
+        std::ostream out(&pipe);
+        std::ostringstream err;
+        EXPECT_EQ(runCommandLine(row.args, in, out, err), row.status) << row.args.back();
+        EXPECT_TRUE(err.str().ends_with(row.errEnd)) << row.args.back() << ": " << err.str();
+    }
+}
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;

@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <sstream>
+#include <streambuf>
 
 namespace orv::cli {
 namespace {
@@ -71,6 +74,107 @@ TEST(EvalCommand, ValuesDiagnosticsAndExitStatus) {
             EXPECT_TRUE(err.str().starts_with(row.err)) << label << ": " << err.str();
         }
     }
+}
+
+// Output that fails as a full disk does: the first `room` bytes are taken and the rest fail with
+// ENOSPC. A buffered one accepts everything and fails only when flushed, as standard output
+// redirected to a file does.
+class FullDisk : public std::streambuf {
+  public:
+    FullDisk(std::size_t room, bool buffered) : room_(room), buffered_(buffered) {}
+    const std::string& taken() const { return taken_; }
+
+  protected:
+    int_type overflow(int_type c) override {
+        if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+        const char ch = traits_type::to_char_type(c);
+        return xsputn(&ch, 1) == 1 ? c : traits_type::eof();
+    }
+    std::streamsize xsputn(const char* text, std::streamsize count) override {
+        if (!buffered_) return write(text, static_cast<std::size_t>(count));
+        pending_.append(text, static_cast<std::size_t>(count));
+        return count;
+    }
+    int sync() override {
+        const std::size_t size = pending_.size();
+        const bool whole = write(pending_.data(), size) == static_cast<std::streamsize>(size);
+        pending_.clear();
+        return whole ? 0 : -1;
+    }
+
+  private:
+    std::streamsize write(const char* text, std::size_t count) {
+        const std::size_t written = std::min(count, room_ - taken_.size());
+        taken_.append(text, written);
+        if (written < count) errno = ENOSPC;
+        return static_cast<std::streamsize>(written);
+    }
+
+    std::size_t room_;
+    bool buffered_;
+    std::string taken_;
+    std::string pending_;
+};
+
+struct FullDiskRow {
+    std::vector<std::string> args;
+    std::string input;
+    std::size_t room;
+    bool buffered;
+    const char* written;
+    const char* errStart; // the start of the error output
+    bool reported;        // the error output ends with the write failure
+    int status;
+};
+
+TEST(EvalCommand, OutputThatCannotBeWrittenIsAFailure) {
+    std::string manyLines;
+    for (int i = 0; i < 1000; ++i) manyLines += "1+1\n";
+    const FullDiskRow rows[] = {
+        {{"--eval", "2+3"}, "", 0, false, "", "orvantis: cannot", true, 1},
+        {{"--eval", "2+3"}, "", 0, true, "", "orvantis: cannot", true, 1},
+        {{"--eval", "2+3"}, "", 1, true, "5", "orvantis: cannot", true, 1},
+        {{"--eval", "2+3"}, "", 2, true, "5\n", "", false, 0},
+        {{"--eval", "1/0"}, "", 0, true, "", "It is impossible", false, 1}, // nothing to write
+        {{"--eval"}, "", 0, true, "", "orvantis: --eval needs", false, 2},
+        {{"--eval", "-"}, "1/0\n2\n", 0, false, "", "1: It is impossible", true, 1},
+        {{"--eval", "-"}, "1/0\n2\n", 3, true, "\n2\n", "1: It is impossible", false, 1},
+        {{"--eval", "-"}, manyLines, 5, false, "2\n2\n2", "orvantis: cannot", true, 1},
+        {{"--eval", "-"}, manyLines, 5, true, "2\n2\n2", "orvantis: cannot", true, 1},
+        {{"--help"}, "", 10, false, "Usage: orv", "orvantis: cannot", true, 1},
+        {{"--version"}, "", 0, true, "", "orvantis: cannot", true, 1},
+    };
+    const std::string failure = "orvantis: cannot write the output: No space left on device\n";
+    for (const auto& row : rows) {
+        const std::string label = row.args.back() + " in " + std::to_string(row.room) +
+                                  (row.buffered ? " buffered" : "") + " bytes";
+        std::istringstream in(row.input);
+        FullDisk disk(row.room, row.buffered);
+        std::ostream out(&disk);
+        std::ostringstream err;
+        errno = EDOM; // a cause left from before must not be the one reported
+        const auto status = runCommandLine(row.args, in, out, err);
+        ASSERT_TRUE(status) << label;
+        EXPECT_EQ(*status, row.status) << label;
+        EXPECT_EQ(disk.taken(), row.written) << label;
+        EXPECT_TRUE(err.str().starts_with(row.errStart)) << label << ": " << err.str();
+        EXPECT_EQ(err.str().ends_with(failure), row.reported) << label << ": " << err.str();
+        EXPECT_EQ(out.fail(), row.reported) << label;
+        // Once a write fails, the rest of a batch is not read, let alone evaluated.
+        if (row.input == manyLines && !row.buffered) {
+            EXPECT_FALSE(in.eof()) << label;
+            const std::string told = err.str();
+            EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
+        }
+    }
+
+    // A stream that is bad already, without a cause to tell.
+    std::istringstream in;
+    std::ostringstream out, err;
+    out.setstate(std::ios::badbit);
+    errno = ERANGE;
+    EXPECT_EQ(runCommandLine({"--eval", "2+3"}, in, out, err), 1);
+    EXPECT_EQ(err.str(), "orvantis: cannot write the output\n");
 }
 
 TEST(EvalCommand, TwentyOneDigitsReadBackTheSameValue) {
