@@ -13,7 +13,9 @@ namespace orv {
 
 // Turns SIGTERM, SIGINT and SIGHUP into a call on the event loop. The signal handler only
 // writes a byte into a socket pair; the notifier reads it and runs `onSignal` as ordinary Qt
-// code, since nothing but async-signal-safe calls may run inside the handler itself.
+// code, since nothing but async-signal-safe calls may run inside the handler itself. The handler
+// never blocks: signals that pile up before the loop reads them count as one, reported once
+// with the first signal's number.
 class TerminationSignals : public QObject {
     Q_OBJECT
   public:
