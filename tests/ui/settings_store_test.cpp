@@ -6,14 +6,18 @@
 #include "settings_store.h"
 #include "settings_values.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <string_view>
 #include <variant>
+
+#include <sys/resource.h>
 
 namespace orv {
 namespace {
@@ -270,6 +274,70 @@ TEST_F(SettingsStoreTest, ForeignKeysAreDroppedAndAFileWithoutSettingsIsKeptAsid
             EXPECT_EQ(kept.readAll(), row.file) << "the unreadable file is kept as it was";
         }
     }
+}
+
+// Lowers the file-size limit of the whole process for as long as it lives. SIGXFSZ is ignored
+// meanwhile, so that a write past the limit fails with EFBIG instead of killing the tests.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        ::sigaction(SIGXFSZ, &ignore, &previousAction_);
+        lowered_ = ::getrlimit(RLIMIT_FSIZE, &previous_) == 0 && bytes <= previous_.rlim_max;
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        lowered_ = lowered_ && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit() {
+        if (lowered_) ::setrlimit(RLIMIT_FSIZE, &previous_);
+        ::sigaction(SIGXFSZ, &previousAction_, nullptr);
+    }
+    bool lowered() const { return lowered_; }
+
+  private:
+    rlimit previous_{};
+    struct sigaction previousAction_ {};
+    bool lowered_ = false;
+};
+
+// A save that fails part-way must leave the previous file whole rather than rewrite it in place.
+// The file-size limit stops a write whoever runs the tests, root included.
+TEST_F(SettingsStoreTest, ASaveThatFailsPartWayLeavesThePreviousFileWholeAndReadable) {
+    {
+        auto store = open();
+        store->writeString(value::RZ, QStringLiteral("1"));
+        store->writeInt(value::RLang, 1);
+        store->flush();
+    }
+    const QByteArray before = fileText();
+    ASSERT_TRUE(before.contains("RZ=")) << before.toStdString();
+    const QString tooLong(64 * 1024, QLatin1Char('7'));
+    {
+        const FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.lowered());
+        auto store = open();
+        store->writeString(value::RZ, tooLong);
+        store->flush();
+    }
+    EXPECT_EQ(fileText(), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Orvantis.conf")})
+        << "nothing of the failed save is left behind";
+    // Read through a copy: for the original name this process still holds the unsaved value.
+    const QString copy = dir.filePath(QStringLiteral("copy.conf"));
+    ASSERT_TRUE(QFile::copy(path(), copy));
+    const auto kept = openSettingsFile(copy);
+    EXPECT_EQ(kept->readString(value::RZ), QStringLiteral("1"));
+    EXPECT_EQ(kept->readInt(value::RLang), 1);
+
+    // Without the limit the same save goes through: the limit was what stopped it.
+    {
+        auto store = open();
+        store->writeString(value::RZ, tooLong);
+        store->flush();
+    }
+    EXPECT_TRUE(fileText().contains(tooLong.toLatin1()));
 }
 
 TEST(UserSettings, LiveInTheConfigurationFolderThatTheTestsRedirect) {
