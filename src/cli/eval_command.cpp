@@ -109,7 +109,10 @@ bool evaluateOne(const std::string& text, EvalOptions& options, bool batch, cons
             err << prefix << "(" << e.omittedDiagnostics << " more diagnostics like the above)\n";
         err << prefix << e.diagnostics[i].text << '\n';
     }
-    if (e.escapedFailure) err << prefix << "Arithmetic failure: the value is beyond the Extended range\n";
+    // The expression reports such a failure with its position itself; this line is for one it
+    // could not place.
+    if (e.escapedFailure && count == 0)
+        err << prefix << "Arithmetic failure: the value is beyond the Extended range\n";
     // The window ignores what follows a complete expression; here it is most likely a mistake
     // ("2^0.5" is not a power), so it is not passed over in silence.
     const bool toldAlready = count > 0 && e.diagnostics.back().position == e.unreadPosition;
