@@ -44,6 +44,15 @@ TEST(EvalCommand, ValuesDiagnosticsAndExitStatus) {
          " Expected ')' in position 7 \n",
          1},
         {{"--eval", "1E5000"}, "", "", "Overflow in position 1\n", 1},
+        // A substitute value is never printed as a result.
+        {{"--eval", "LN(0)+5"}, "", "", "Invalid argument of LN in position 1\n", 1},
+        {{"--eval", "EXP(100000)"}, "", "", "Overflow in position 1\n", 1},
+        {{"--eval", "2+POWER(-8,0.5)"}, "", "", "Invalid argument of POWER in position 3\n", 1},
+        {{"--eval", "1E4000*1E4000"}, "", "", "Overflow in position 7\n", 1},
+        {{"--eval", "(1E5000)"}, "", "", "Overflow in position 2\n", 1},
+        {{"--eval", "ARCCTG(0)", "--angle", "deg"}, "", "90\n", "", 0},
+        {{"--eval", "LOG(8,1)"}, "", "0\n", "", 0},
+        {{"--eval", "-"}, "FACT(2000)\nFACT(5)\n", "\n120\n", "1: Overflow in position 1\n", 1},
         {{"--eval", "-"}, "1\n1E5000\n", "1\n\n", "2: Overflow in position 1\n", 1},
         // A failed expression gives no value: nothing on stdout, or an empty line in a batch.
         {{"--eval", "1/0"}, "", "", "It is impossible to divide into a zero!\n", 1},
