@@ -5,7 +5,7 @@
 
 #include "calculator.h"
 #include "error_hint_window.h"
-#include "background_evaluation.h"
+#include "evaluation_runner.h"
 #include "evaluator_texts.h"
 #include "expression_edit.h"
 #include "help_viewer.h"
@@ -26,11 +26,11 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
-#include <QTimer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -66,6 +66,14 @@ constexpr ToolButton kToolButtons[] = {
     {"sbUndo", "\u21B6", 103}, {"sbRun", "=", 134},       {"sbExample", "\u2139", 166}, {"sbHelp", "?", 194},
 };
 
+// While an evaluation runs these wait: they would change the expression or the angle measure
+// that the result will be shown for, or open another window over the running evaluation.
+constexpr const char* kWaitingActions[] = {"Undo1",        "Cut1",          "Paste1",        "Delete1",
+                                           "Preferences2", "Insert1Action", "Angels1Action", "Context1",
+                                           "HomePage1",    "About1"};
+constexpr const char* kWaitingControls[] = {"sbCut",  "sbPaste", "sbDel",  "sbUndo", "sbHelp",
+                                            "bpHelp", "rbRad",   "rbDegr", "rbGrad", "rbCycle"};
+
 QString normaliseVariableText(QString text, const QString& decimal) {
     text.replace(QLatin1Char('.'), decimal);
     qsizetype start = 0;
@@ -85,6 +93,19 @@ TEvaluator::TEvaluator(Calculator& calculator, SettingsStore& settings, TErrorHi
     setObjectName(QStringLiteral("TEvaluator"));
     buildControls();
     buildMenus();
+    for (const char* name : kWaitingActions)
+        waitingActions_.push_back(findChild<QAction*>(QString::fromLatin1(name)));
+    for (const char* name : kWaitingControls)
+        waitingControls_.push_back(findChild<QWidget*>(QString::fromLatin1(name)));
+
+    runner_ = std::make_unique<EvaluationRunner>();
+    connect(runner_.get(), &EvaluationRunner::finished, this, &TEvaluator::evaluationFinished);
+    progressDelay_ = new QTimer(this);
+    progressDelay_->setSingleShot(true);
+    connect(progressDelay_, &QTimer::timeout, this, &TEvaluator::showProgress);
+    // However the application ends, no evaluation runs on while it goes.
+    if (QCoreApplication* app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, &TEvaluator::stopEvaluation);
     setAngleMeasure(angle_); // its radio button becomes the group's one Tab stop
     move(241, 125);
     // A missing reference setting is written as shown; either way the pane follows it silently.
@@ -95,6 +116,7 @@ TEvaluator::TEvaluator(Calculator& calculator, SettingsStore& settings, TErrorHi
     SetLang(settings_.readInteger(QString::fromLatin1(value::RLang), Settings{}.Language));
 }
 
+// The runner goes first: it cancels and waits, and reports to nobody.
 TEvaluator::~TEvaluator() = default;
 
 Separators TEvaluator::separators() const { return calculator_.separators(); }
@@ -216,7 +238,7 @@ void TEvaluator::buildControls() {
         button->setAutoDefault(false);
         if (b.action) connect(button, &QPushButton::clicked, this, b.action);
     }
-    connect(findChild<QPushButton*>(QStringLiteral("bpClose")), &QPushButton::clicked, this, &QDialog::hide);
+    connect(findChild<QPushButton*>(QStringLiteral("bpClose")), &QPushButton::clicked, this, &QWidget::close);
     connect(findChild<QPushButton*>(QStringLiteral("bpHelp")), &QPushButton::clicked, this,
             [this] { emit helpRequested(kHelpTopic); });
 }
@@ -355,6 +377,7 @@ void TEvaluator::buildMenus() {
             [this] { emit helpRequested(kContentsHelpTopic); });
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setObjectName(QStringLiteral("HelpKey"));
+    helpKey_ = f1;
     connect(f1, &QShortcut::activated, this, [this] { emit helpRequested(kHelpTopic); });
     help->addSeparator();
     connect(addAction(help, "HomePage1"), &QAction::triggered, this, &TEvaluator::homePageRequested);
@@ -439,16 +462,19 @@ void TEvaluator::keyPressEvent(QKeyEvent* event) {
     // Enter belongs to the expression field; the dialog must not close on it.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
     // Esc stops a running evaluation before it closes anything.
-    if (event->key() == Qt::Key_Escape && running_) {
+    if (event->key() == Qt::Key_Escape && evaluating()) {
         cancelEvaluation();
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
-void TEvaluator::reject() {
-    cancelEvaluation(); // closing the window does not leave an evaluation running behind it
-    QDialog::reject();
+void TEvaluator::setVisible(bool visible) {
+    const bool stopping = !visible && evaluating();
+    QDialog::setVisible(visible);
+    // After hiding, so that the cancelled evaluation ends without a hint over what is beneath;
+    // the progress goes with it, and no worker runs on behind a closed window.
+    if (stopping) stopEvaluation();
 }
 
 bool TEvaluator::eventFilter(QObject* watched, QEvent* event) {
@@ -463,7 +489,7 @@ bool TEvaluator::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TEvaluator::showProgress() {
-    if (!running_ || progress_) return;
+    if (!evaluating() || progress_ || !isVisible()) return;
     progress_ = new QProgressDialog(this);
     progress_->setObjectName(QStringLiteral("EvaluationProgress"));
     progress_->setWindowTitle(windowTitle());
@@ -477,12 +503,20 @@ void TEvaluator::showProgress() {
     progress_->show();
 }
 
-void TEvaluator::cancelEvaluation() {
-    if (running_) running_->cancel();
-}
+bool TEvaluator::evaluating() const { return runner_->running(); }
+
+// Only asks: the end comes a moment later through evaluationFinished, and the window stays live.
+void TEvaluator::cancelEvaluation() { runner_->cancel(); }
+
+void TEvaluator::stopEvaluation() { runner_->stop(); }
 
 void TEvaluator::bpEvaluateClick() {
-    if (running_) return; // already evaluating: the window stays live meanwhile, so ignore a second request
+    if (evaluating()) {
+        // The text on show is the one being evaluated; the progress says so, and offers Cancel.
+        QApplication::beep();
+        showProgress();
+        return;
+    }
     // The lines joined with nothing between them; one copy, since the text may be megabytes.
     std::string text = Memo1->toPlainText().remove(QLatin1Char('\n')).toStdString();
     SetVariable();
@@ -497,17 +531,33 @@ void TEvaluator::bpEvaluateClick() {
         hint_.showHint(pnResult, *invalid);
         return;
     }
-    BackgroundEvaluation evaluation(std::move(text), variables_, angle_, calculator_.messages());
-    running_ = &evaluation;
-    QTimer progressDelay;
-    progressDelay.setSingleShot(true);
-    connect(&progressDelay, &QTimer::timeout, this, &TEvaluator::showProgress);
-    progressDelay.start(kProgressDelayMs);
-    Evaluation result = evaluation.finish();
-    running_ = nullptr;
+    // Whatever ends this evaluation, the last one's result is no longer the one to send.
+    resultText_.clear();
+    runner_->start(std::move(text), variables_, angle_, calculator_.messages());
+    if (runner_->waitFor(kQuickWaitMs)) return;
+    setEvaluating(true);
+    // Nor the one to show beside the text being evaluated.
+    pnEOut3->setText(QString());
+    pnEOut2->setText(QString());
+    progressDelay_->start(kProgressDelayMs - kQuickWaitMs);
+}
+
+void TEvaluator::setEvaluating(bool running) {
+    Memo1->setReadOnly(running);
+    // Read-only, the caret and the selection still move, by the mouse and by the keys.
+    if (running) Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    for (QLineEdit* field : variableFields_) field->setReadOnly(running);
+    for (QAction* action : waitingActions_) action->setEnabled(!running);
+    for (QWidget* control : waitingControls_) control->setEnabled(!running);
+    helpKey_->setEnabled(!running);
+}
+
+void TEvaluator::evaluationFinished(const Evaluation& result) {
+    progressDelay_->stop();
     delete progress_;
     progress_ = nullptr;
-    lastDiagnostics_ = std::move(result.diagnostics);
+    setEvaluating(false);
+    lastDiagnostics_ = result.diagnostics;
 
     if (result.cancelled) {
         // A stopped evaluation has no result to offer: the calculator keeps its entry.
@@ -517,7 +567,8 @@ void TEvaluator::bpEvaluateClick() {
         resultText_ = generalText(result.value, separators());
         OutputEval(QString::fromStdString(calculator_.resultDisplayText(result.value)));
     }
-    if (!lastDiagnostics_.empty()) hint_.showHint(pnResult, QString::fromStdString(lastDiagnostics_.back().text));
+    if (!lastDiagnostics_.empty() && isVisible())
+        hint_.showHint(pnResult, QString::fromStdString(lastDiagnostics_.back().text));
 }
 
 void TEvaluator::OutputEval(const QString& text) {
@@ -552,7 +603,7 @@ void TEvaluator::placeExponent() {
 }
 
 void TEvaluator::bpToCalcClick() {
-    if (running_) return; // the result on show is about to be replaced
+    if (evaluating()) return; // the result on show is about to be replaced
     // Before any evaluation the calculator's own entry goes back.
     const std::string text = resultText_.empty() ? calculator_.copyText() : resultText_;
     if (!calculator_.loadOperandText(text)) {

@@ -10,6 +10,8 @@
 #include <QString>
 
 #include <array>
+#include <memory>
+#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -20,11 +22,13 @@ class QMenu;
 class QPlainTextEdit;
 class QProgressDialog;
 class QRadioButton;
+class QShortcut;
+class QTimer;
 class QToolButton;
 
 namespace orv {
 
-class BackgroundEvaluation;
+class EvaluationRunner;
 class Calculator;
 class SettingsStore;
 class TErrorHintWindow;
@@ -47,6 +51,9 @@ public:
     static constexpr int kHelpTopic = 1220;
     // Evaluations running longer than this show a progress dialog with Cancel.
     static constexpr int kProgressDelayMs = 500;
+    // An evaluation that ends within this time shows its result before the call returns, with
+    // no event served meanwhile; a longer one reports when it ends.
+    static constexpr int kQuickWaitMs = 100;
 
     TEvaluator(Calculator& calculator, SettingsStore& settings, TErrorHintWindow& hint, QWidget* parent = nullptr);
     ~TEvaluator() override;
@@ -56,8 +63,14 @@ public:
     // Opening from the main window: the expression becomes `text`, then the window runs modally.
     void setExpression(const QString& text);
 
-    // Evaluates on a worker thread; the window stays live and the call returns with the result.
+    // Evaluates on a worker thread. A quick evaluation's result is shown on return; while a
+    // longer one runs, the expression and the variables are read-only and the commands that
+    // would change them or open another window wait, so the result shown belongs to the text
+    // shown. A request while one runs is refused, showing the progress with its Cancel at once.
     void bpEvaluateClick();
+    bool evaluating() const;
+    // Hiding, by whatever way of closing, cancels a running evaluation and waits for its end.
+    void setVisible(bool visible) override;
     void bpToCalcClick();
     void SetVariable();
     void setAngleMeasure(AngleMeasure measure);
@@ -78,7 +91,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void reject() override;
 
 private:
     void buildControls();
@@ -94,6 +106,9 @@ private:
     void Referense1Click();
     void showProgress();
     void cancelEvaluation();
+    void stopEvaluation();
+    void evaluationFinished(const Evaluation& result);
+    void setEvaluating(bool running);
     Separators separators() const;
 
     Calculator& calculator_;
@@ -120,9 +135,13 @@ private:
     TextPanel* pnEOut2 = nullptr;
     QToolButton* bpToCalc = nullptr;
 
-    // The evaluation running, and its progress once it has run long; both only while one runs.
-    BackgroundEvaluation* running_ = nullptr;
-    QProgressDialog* progress_ = nullptr;
+    std::unique_ptr<EvaluationRunner> runner_;
+    QTimer* progressDelay_ = nullptr;
+    QProgressDialog* progress_ = nullptr; // only while a long evaluation runs
+    // What waits while an evaluation runs: what would change the text or open another window.
+    std::vector<QAction*> waitingActions_;
+    std::vector<QWidget*> waitingControls_;
+    QShortcut* helpKey_ = nullptr;
 };
 
 } // namespace orv

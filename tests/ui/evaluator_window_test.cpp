@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orvantis developers
 
-#include "evaluator_window.h"
+#include "evaluation_runner.h"
 #include "evaluator_link.h"
+#include "evaluator_window.h"
 #include "number_text.h"
 #include "settings_values.h"
 #include "window_fixture.h"
@@ -18,16 +19,18 @@
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QTest>
 #include <QRadioButton>
-#include <QTimer>
 #include <QSet>
+#include <QShortcut>
 #include <QStyle>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace orv::testing {
 namespace {
@@ -66,10 +69,25 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(evaluator.get()));
     }
 
+    // Evaluates and waits for the end, however long it takes.
     QString evaluate(const QString& expression) {
         memo()->setPlainText(expression);
         evaluator->bpEvaluateClick();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !evaluator->evaluating(); }, 30000))
+            << expression.toStdString();
         return result().trimmed();
+    }
+
+    // Starts an evaluation that runs until it is stopped.
+    void startEndlessSum() {
+        memo()->setPlainText(QString::fromLatin1(kEndlessSum));
+        evaluator->bpEvaluateClick();
+        ASSERT_TRUE(evaluator->evaluating());
+    }
+    static constexpr const char* kEndlessSum = "sum(1,1000000000000,i)";
+
+    QProgressDialog* progress() const {
+        return evaluator->findChild<QProgressDialog*>(QStringLiteral("EvaluationProgress"));
     }
 
     QAction* insertAction(const char* submenu, const char* caption) const {
@@ -261,7 +279,8 @@ TEST_F(EvaluatorTest, ALongSumStopsWithinASecondOfCancelOrEsc) {
              auto* memo = e.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
              memo->moveCursor(QTextCursor::End);
              QTest::keyClicks(memo, "+1");
-             EXPECT_TRUE(memo->toPlainText().endsWith(QStringLiteral("+1"))) << "the window takes typing meanwhile";
+             EXPECT_FALSE(memo->toPlainText().endsWith(QStringLiteral("+1")))
+                 << "the text being evaluated stays";
              QTest::keyClick(&e, Qt::Key_Escape);
              EXPECT_TRUE(e.isVisible()) << "Esc stops the evaluation, not the window";
          }},
@@ -287,6 +306,207 @@ TEST_F(EvaluatorTest, ALongSumStopsWithinASecondOfCancelOrEsc) {
         EXPECT_EQ(progressOf(*evaluator), nullptr) << "the progress goes with the evaluation";
         EXPECT_EQ(window->calculator().state().EntryText, entryBefore) << "a cancelled evaluation changes nothing";
     }
+}
+
+TEST_F(EvaluatorTest, WhileEvaluatingTheTextAndVariablesAreReadOnlyAndCommandsWait) {
+    typeInMainWindow("9");
+    EXPECT_EQ(evaluate(QStringLiteral("2/3")), QStringLiteral("0,666666666666667"));
+    memo()->setFocus();
+    startEndlessSum();
+    const QString text = memo()->toPlainText();
+    EXPECT_TRUE(result().trimmed().isEmpty()) << "the last result is not this text's";
+
+    // Typing, deleting and undoing leave the text; the caret and the selection still move.
+    memo()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(memo(), "+1");
+    for (const auto key : {Qt::Key_Backspace, Qt::Key_Delete})
+        QTest::keyClick(memo(), key);
+    QTest::keyClick(memo(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(memo()->toPlainText(), text);
+    QTest::keyClick(memo(), Qt::Key_Home);
+    EXPECT_EQ(memo()->textCursor().position(), 0);
+    QTest::keyClick(memo(), Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(memo()->textCursor().selectedText(), text);
+    QTest::keyClicks(field('A'), "5");
+    EXPECT_EQ(field('A')->text(), QStringLiteral("0"));
+    EXPECT_TRUE(field('Z')->isReadOnly());
+
+    struct CommandRow {
+        const char* name;
+        bool waits;
+    };
+    const CommandRow commands[] = {
+        {"Undo1", true},        {"Cut1", true},          {"Paste1", true},        {"Delete1", true},
+        {"Preferences2", true}, {"Insert1Action", true}, {"Angels1Action", true}, {"Context1", true},
+        {"HomePage1", true},    {"About1", true},        {"sbCut", true},         {"sbPaste", true},
+        {"sbDel", true},        {"sbUndo", true},        {"sbHelp", true},        {"bpHelp", true},
+        {"rbRad", true},        {"rbCycle", true},       {"HelpKey", true},       {"Copy1", false},
+        {"sbCopy", false},      {"Referense1", false},   {"Evaluate1", false},    {"bpClose", false},
+    };
+    const auto enabled = [&](const char* name) {
+        QObject* o = evaluator->findChild<QObject*>(QString::fromLatin1(name));
+        if (auto* a = qobject_cast<QAction*>(o)) return a->isEnabled();
+        if (auto* w = qobject_cast<QWidget*>(o)) return w->isEnabled();
+        if (auto* k = qobject_cast<QShortcut*>(o)) return k->isEnabled();
+        ADD_FAILURE() << "no command " << name;
+        return false;
+    };
+    for (const CommandRow& c : commands)
+        EXPECT_EQ(enabled(c.name), !c.waits) << c.name << " while evaluating";
+
+    evaluator->bpToCalcClick();
+    EXPECT_TRUE(evaluator->isVisible()) << "nothing is sent while evaluating";
+    EXPECT_EQ(display().trimmed(), QStringLiteral("9"));
+
+    QTest::keyClick(evaluator.get(), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !evaluator->evaluating(); }, 1000));
+    for (const CommandRow& c : commands)
+        EXPECT_TRUE(enabled(c.name)) << c.name << " after the evaluation";
+    EXPECT_FALSE(field('A')->isReadOnly());
+    memo()->setFocus();
+    memo()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(memo(), "+1");
+    EXPECT_EQ(memo()->toPlainText(), text + QStringLiteral("+1"));
+    evaluator->bpToCalcClick();
+    EXPECT_EQ(display().trimmed(), QStringLiteral("9"))
+        << "after a cancel, only the calculator's own value goes back";
+}
+
+TEST_F(EvaluatorTest, AResultAlwaysBelongsToTheTextShown) {
+    // The user's report: Enter on a long SUM, then at once 2+2 and Enter again.
+    memo()->setPlainText(QStringLiteral("SUM(1,4E7,I)"));
+    memo()->setFocus();
+    memo()->moveCursor(QTextCursor::End);
+    QElapsedTimer sinceEnter;
+    sinceEnter.start();
+    QTest::keyClick(memo(), Qt::Key_Return);
+    ASSERT_TRUE(evaluator->evaluating());
+    memo()->selectAll();
+    QTest::keyClicks(memo(), "2+2");
+    QTest::keyClick(memo(), Qt::Key_Return);
+    EXPECT_EQ(memo()->toPlainText(), QStringLiteral("SUM(1,4E7,I)"));
+    // The second Enter is refused where it can be seen: the progress, with its Cancel, at once.
+    ASSERT_NE(progress(), nullptr);
+    EXPECT_TRUE(progress()->isVisible());
+    EXPECT_LT(sinceEnter.elapsed(), TEvaluator::kProgressDelayMs);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !evaluator->evaluating(); }, 30000));
+    EXPECT_EQ(result().trimmed(), QStringLiteral("800 000 020 000 000"));
+    EXPECT_TRUE(evaluator->lastDiagnostics().empty());
+    EXPECT_EQ(progress(), nullptr);
+    memo()->selectAll();
+    QTest::keyClicks(memo(), "2+2");
+    QTest::keyClick(memo(), Qt::Key_Return);
+    EXPECT_EQ(result().trimmed(), QStringLiteral("4"));
+}
+
+struct CloseRow {
+    const char* name;
+    int afterMs; // 700: the progress is on show
+    std::function<void(TEvaluator&)> close;
+};
+
+TEST_F(EvaluatorTest, EveryWayOfClosingStopsTheEvaluationForGood) {
+    const CloseRow rows[] = {
+        {"the Close button", 200,
+         [](TEvaluator& e) { e.findChild<QPushButton*>(QStringLiteral("bpClose"))->click(); }},
+        {"the title bar's close", 200, [](TEvaluator& e) { e.close(); }},
+        {"Esc, then Esc again", 200,
+         [](TEvaluator& e) {
+             QTest::keyClick(&e, Qt::Key_Escape);
+             EXPECT_TRUE(e.isVisible());
+             EXPECT_TRUE(QTest::qWaitFor([&] { return !e.evaluating(); }, 1000));
+             QTest::keyClick(&e, Qt::Key_Escape);
+         }},
+        {"hiding, as a send does", 200, [](TEvaluator& e) { e.hide(); }},
+        // Last: it closes the main window too, as quitting does.
+        {"closing every window", 700, [](TEvaluator&) { QApplication::closeAllWindows(); }},
+    };
+    for (const CloseRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        evaluator->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(evaluator.get()));
+        startEndlessSum();
+        QTest::qWait(row.afterMs);
+        ASSERT_EQ(progress() != nullptr, row.afterMs > TEvaluator::kProgressDelayMs);
+        window->errorHint().hideHint();
+        row.close(*evaluator);
+        EXPECT_FALSE(evaluator->isVisible());
+        EXPECT_FALSE(evaluator->evaluating()) << "no worker runs on behind the closed window";
+        ASSERT_FALSE(evaluator->lastDiagnostics().empty());
+        EXPECT_EQ(evaluator->lastDiagnostics().back().text, " Evaluation cancelled ");
+        QTest::qWait(std::max(0, TEvaluator::kProgressDelayMs - row.afterMs) + 200); // past its time
+        EXPECT_EQ(progress(), nullptr) << "no progress over nothing";
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_FALSE(window->errorHint().isVisible());
+    }
+}
+
+// The runner on its own: every evaluation it starts ends in exactly one `finished`.
+TEST(EvaluationRunner, ReportsEachEvaluationOnceByItsFinishedSignal) {
+    struct Row {
+        const char* name;
+        const char* text;
+        unsigned stackBytes;
+        std::function<void(EvaluationRunner&)> act; // after start
+        bool cancelled;
+        Extended value;
+    };
+    const Row rows[] = {
+        {"awaited briefly", "SUM(1,3,I)*2", EvaluationRunner::kWorkerStackBytes,
+         [](EvaluationRunner& r) { EXPECT_TRUE(r.waitFor(5000)); }, false, 12},
+        {"reported by the event loop", "6*7", EvaluationRunner::kWorkerStackBytes,
+         [](EvaluationRunner& r) { EXPECT_TRUE(QTest::qWaitFor([&] { return !r.running(); }, 5000)); }, false,
+         42},
+        {"cancelled", "SUM(1,1E12,I)", EvaluationRunner::kWorkerStackBytes,
+         [](EvaluationRunner& r) {
+             EXPECT_FALSE(r.waitFor(100));
+             r.cancel();
+             EXPECT_TRUE(QTest::qWaitFor([&] { return !r.running(); }, 1000));
+         },
+         true, 0},
+        {"stopped", "SUM(1,1E12,I)", EvaluationRunner::kWorkerStackBytes,
+         [](EvaluationRunner& r) {
+             EXPECT_FALSE(r.start("1", {}, AngleMeasure::Radians, {})) << "one at a time";
+             r.stop();
+             EXPECT_FALSE(r.running());
+         },
+         true, 0},
+        // A stack too small for any thread: the evaluation runs on the caller's, not a silent 0.
+        {"no thread can start", "SUM(1,3,I)*2", 1, [](EvaluationRunner& r) { EXPECT_TRUE(r.waitFor(0)); },
+         false, 12},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EvaluationRunner runner(nullptr, row.stackBytes);
+        std::vector<Evaluation> reported;
+        QObject::connect(&runner, &EvaluationRunner::finished,
+                         [&](const Evaluation& e) { reported.push_back(e); });
+        ASSERT_TRUE(runner.start(row.text, {}, AngleMeasure::Radians, messagesFor(Language::English)));
+        row.act(runner);
+        QTest::qWait(50); // a posted report must not come a second time
+        ASSERT_EQ(reported.size(), 1u);
+        EXPECT_EQ(reported[0].cancelled, row.cancelled);
+        EXPECT_EQ(reported[0].value, row.value);
+        if (row.cancelled) {
+            ASSERT_FALSE(reported[0].diagnostics.empty());
+            EXPECT_EQ(reported[0].diagnostics.back().text, " Evaluation cancelled ");
+        }
+    }
+
+    // Destroyed while running, it waits for its worker and reports nothing.
+    QElapsedTimer timer;
+    timer.start();
+    int reports = 0;
+    {
+        EvaluationRunner runner;
+        QObject::connect(&runner, &EvaluationRunner::finished, [&] { ++reports; });
+        runner.start("SUM(1,1E12,I)", {}, AngleMeasure::Radians, {});
+        QTest::qWait(50);
+    }
+    QTest::qWait(50);
+    EXPECT_EQ(reports, 0);
+    EXPECT_LT(timer.elapsed(), 1000);
 }
 
 TEST_F(EvaluatorTest, AngleCaptionsShowWholeInBothLanguages) {
