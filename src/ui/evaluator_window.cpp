@@ -495,11 +495,19 @@ void TEvaluator::showProgress() {
     progress_->setWindowTitle(windowTitle());
     progress_->setLabelText(tr("Evaluating..."));
     progress_->setRange(0, 0);
-    progress_->setWindowModality(Qt::WindowModal);
     progress_->setMinimumDuration(0);
-    // Its Cancel button and its closing (Esc, the title bar) both stop the evaluation.
+    // Modeless: the window is read-only meanwhile anyway, and its Close button and Esc must
+    // still work (a window-modal progress that the window manager did not activate left Esc
+    // with nowhere to go).
+    progress_->setWindowModality(Qt::NonModal);
+    // Enter pressed again and again must not cancel: only Cancel itself, Esc or closing do.
+    if (auto* cancel = progress_->findChild<QPushButton*>()) cancel->setAutoDefault(false);
     connect(progress_, &QProgressDialog::canceled, this, &TEvaluator::cancelEvaluation);
     connect(progress_, &QDialog::rejected, this, &TEvaluator::cancelEvaluation);
+    // Over the variables, which wait anyway, not over the expression it is working on.
+    progress_->adjustSize();
+    const auto* variables = findChild<QWidget*>(QStringLiteral("GroupBox1"));
+    progress_->move(variables->mapToGlobal(variables->rect().center()) - progress_->rect().center());
     progress_->show();
 }
 

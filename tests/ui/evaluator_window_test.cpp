@@ -389,6 +389,10 @@ TEST_F(EvaluatorTest, AResultAlwaysBelongsToTheTextShown) {
     ASSERT_NE(progress(), nullptr);
     EXPECT_TRUE(progress()->isVisible());
     EXPECT_LT(sinceEnter.elapsed(), TEvaluator::kProgressDelayMs);
+    EXPECT_FALSE(
+        progress()->frameGeometry().intersects(QRect(memo()->mapToGlobal(QPoint(0, 0)), memo()->size())))
+        << "the text being evaluated stays in sight";
+    QTest::keyClick(progress(), Qt::Key_Return); // Enter again, now in the progress: it must not cancel
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return !evaluator->evaluating(); }, 30000));
     EXPECT_EQ(result().trimmed(), QStringLiteral("800 000 020 000 000"));
@@ -411,6 +415,11 @@ TEST_F(EvaluatorTest, EveryWayOfClosingStopsTheEvaluationForGood) {
         {"the Close button", 200,
          [](TEvaluator& e) { e.findChild<QPushButton*>(QStringLiteral("bpClose"))->click(); }},
         {"the title bar's close", 200, [](TEvaluator& e) { e.close(); }},
+        {"the Close button beside the progress", 700,
+         [](TEvaluator& e) {
+             EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the progress blocks nothing";
+             e.findChild<QPushButton*>(QStringLiteral("bpClose"))->click();
+         }},
         {"Esc, then Esc again", 200,
          [](TEvaluator& e) {
              QTest::keyClick(&e, Qt::Key_Escape);
