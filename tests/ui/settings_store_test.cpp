@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Orvantis developers
 
 #include "appearance.h"
+#include "file_size_limit.h"
 #include "colour.h"
 #include "settings_store.h"
 #include "settings_values.h"
@@ -275,32 +276,6 @@ TEST_F(SettingsStoreTest, ForeignKeysAreDroppedAndAFileWithoutSettingsIsKeptAsid
         }
     }
 }
-
-// Lowers the file-size limit of the whole process for as long as it lives. SIGXFSZ is ignored
-// meanwhile, so that a write past the limit fails with EFBIG instead of killing the tests.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        struct sigaction ignore {};
-        ignore.sa_handler = SIG_IGN;
-        sigemptyset(&ignore.sa_mask);
-        ::sigaction(SIGXFSZ, &ignore, &previousAction_);
-        lowered_ = ::getrlimit(RLIMIT_FSIZE, &previous_) == 0 && bytes <= previous_.rlim_max;
-        rlimit limit = previous_;
-        limit.rlim_cur = bytes;
-        lowered_ = lowered_ && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() {
-        if (lowered_) ::setrlimit(RLIMIT_FSIZE, &previous_);
-        ::sigaction(SIGXFSZ, &previousAction_, nullptr);
-    }
-    bool lowered() const { return lowered_; }
-
-  private:
-    rlimit previous_{};
-    struct sigaction previousAction_ {};
-    bool lowered_ = false;
-};
 
 // A save that fails part-way must leave the previous file whole rather than rewrite it in place.
 // The file-size limit stops a write whoever runs the tests, root included.
