@@ -102,6 +102,12 @@ bool Calculator::chainHasNewOperand() const {
     return s.Typing || s.OperandEntered || s.CurrentValue != s.FirstOperand;
 }
 
+void Calculator::writeTape(const TapeStep& step) const {
+    if (tape_) tape_->writeTapeLine(tapeLine(step));
+}
+
+std::string Calculator::tapeNumber(Extended value) const { return generalText(value, separators_); }
+
 void Calculator::ShowErrorHint(std::string_view text) { view_.showErrorHint(HintTarget::Display, text); }
 
 void Calculator::failArithmetic(Extended fallback, std::string_view message) {

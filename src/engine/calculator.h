@@ -7,6 +7,7 @@
 #include "calculator_view.h"
 #include "messages.h"
 #include "separators.h"
+#include "tape.h"
 
 #include <optional>
 #include <string>
@@ -37,6 +38,12 @@ public:
     void setSeparators(Separators separators) { separators_ = std::move(separators); }
     void setMessages(Messages messages) { messages_ = std::move(messages); }
     void setGroupThousands(bool on) { state_.GroupThousands = on; }
+    // Where completed steps are written; none by default.
+    void setTape(TapeObserver* tape) { tape_ = tape; }
+    // Writes one completed step on the tape (the panels and the Evaluator write theirs here too).
+    void writeTape(const TapeStep& step) const;
+    // A number as the tape and Copy write it: no grouping, the display's decimal separator.
+    std::string tapeNumber(Extended value) const;
     // In the scientific and statistics views the memory line is always shown.
     void setMemoryLineForced(bool forced) { memoryLineForced_ = forced; }
 
@@ -125,6 +132,7 @@ private:
     Messages messages_;
     CalculatorState state_;
     TwoOperandFunctions functions_;
+    TapeObserver* tape_ = nullptr;
     bool memoryLineForced_ = false;
 };
 

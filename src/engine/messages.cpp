@@ -22,6 +22,14 @@ const Messages& messagesFor(Language language) {
         "Overflow in position %1",
         "Line %1 of the list is not a number!",
         "There are too few values in the list!",
+        "Number of values",
+        "Sum of %1",
+        "Sum of squares of %1",
+        "Mean of %1",
+        "\u03C3n of %1",
+        "\u03C3n-1 of %1",
+        "turn",
+        Language::English,
     };
     static const Messages russian{
         "Нельзя делить на ноль!",
@@ -39,8 +47,25 @@ const Messages& messagesFor(Language language) {
         "Переполнение в позиции %1",
         "Строка %1 списка не является числом!",
         "В списке слишком мало значений!",
+        "Количество значений",
+        "Сумма %1",
+        "Сумма квадратов %1",
+        "Среднее %1",
+        "\u03C3n %1",
+        "\u03C3n-1 %1",
+        "об.",
+        Language::Russian,
     };
     return language == Language::Russian ? russian : english;
+}
+
+std::string valuesCount(int count, Language language) {
+    const std::string number = std::to_string(count);
+    if (language == Language::Russian) {
+        const bool one = count % 10 == 1 && count % 100 != 11;
+        return number + (one ? " значения" : " значений");
+    }
+    return number + (count == 1 ? " value" : " values");
 }
 
 std::string fillIn(std::string_view text, std::string_view first, std::string_view second) {

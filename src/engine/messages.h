@@ -8,6 +8,8 @@
 
 namespace orv {
 
+enum class Language { English = 0, Russian = 1 };
+
 // The language messages, given to the engine by whoever applies a language. Empty until then.
 // "%1" and "%2" in a text stand for what fillIn puts there (a function's name, a position).
 struct Messages {
@@ -30,12 +32,24 @@ struct Messages {
     // A statistics result key over a list that cannot give it: %1 the line that is no number.
     std::string NotANumberLineMessage;
     std::string TooFewValuesMessage;
+    // The tape's words: the six statistics results over %1 values ("Mean of 8 values"), and the
+    // full turn an angle in cycles is counted in.
+    std::string TapeCount;
+    std::string TapeSum;
+    std::string TapeSumOfSquares;
+    std::string TapeMean;
+    std::string TapeSigmaN;
+    std::string TapeSigmaNm1;
+    std::string TapeTurn;
+    Language language = Language::English;
 };
+
+// "1 value", "8 values"; in Russian the genitive after the statistic's name ("1 значения",
+// "8 значений").
+std::string valuesCount(int count, Language language);
 
 // The text with "%1" replaced by `first` and "%2" by `second`.
 std::string fillIn(std::string_view text, std::string_view first, std::string_view second = {});
-
-enum class Language { English = 0, Russian = 1 };
 
 // The compiled-in texts of each language (the command line uses English; windows apply either).
 const Messages& messagesFor(Language language);

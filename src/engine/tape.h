@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orvantis developers
+
+#pragma once
+
+#include "extended.h"
+#include "separators.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+// The shapes a line of the tape takes; the table in tape.cpp writes each one. Every line is a
+// statement that reads right without the calculator: "2 + 3 = 5", "sin 30° = 0.5", or, for a step
+// that failed, what was asked and why it has no result: "7 ÷ 0: It is impossible to divide...".
+enum class TapeForm {
+    Operation,  // a op b = result             2 + 3 = 5, 2 ^ 10 = 1024, 1 ÷ 4 = 0.25
+    LogBase,    // log_b a = result            log₂ 8 = 3 (b written in subscript)
+    Percent,    // a op b% = result            200 + 10% = 220
+    Function,   // name a = result             sin 30° = 0.5, ln 2 = 0.69...
+    Sign,       // name a = result, no blank   √9 = 3, ∛27 = 3
+    Postfix,    // a name = result             9² = 81, 5! = 120, (-3)³ = -27
+    Negation,   // −(a) = result               −(5) = -5
+    Memory,     // name op a = result          M1 + 20 = 45
+    MemoryClear,// name = result               M1 = 0
+    Conversion, // a name = result b           1.5 Kilometer = 1500 Meter
+    Statistic,  // name = result               Mean of 8 values = 5
+    Expression, // a = result                  SUM(1,100,I*I) = 338350
+};
+
+// One step for the tape. Numbers are already text, as Copy gives them (no grouping, the
+// display's decimal separator), so any number on the tape can be pasted back.
+struct TapeStep {
+    TapeForm form = TapeForm::Expression;
+    std::string a;
+    std::string b;
+    std::string name; // a function, a register, a unit, a statistic
+    std::string op;   // + − × ÷ ^
+    std::string result;
+    std::string message; // not empty: the step failed, and this says why
+};
+
+// The line the tape shows for a step.
+std::string tapeLine(const TapeStep& step);
+
+// The number a line states as its result: the text after its last " = ", up to a blank (a unit
+// name may follow), read with the display's separators. Empty for a failure or any other text.
+std::optional<Extended> tapeLineResult(std::string_view line, const Separators& separators);
+
+// Told of every step the calculator completes, in order. The window keeps and shows the lines.
+class TapeObserver {
+public:
+    virtual ~TapeObserver() = default;
+    virtual void writeTapeLine(const std::string& line) = 0;
+};
+
+} // namespace orv

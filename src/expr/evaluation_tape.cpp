@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orvantis developers
+
+#include "evaluation_tape.h"
+
+#include "number_text.h"
+#include "utf8.h"
+
+namespace orv {
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// The fixed texts keep their blanks at both ends for the hint; a line of the tape does not.
+std::string message(const Diagnostic& diagnostic) { return std::string(trimmed(diagnostic.text)); }
+
+} // namespace
+
+TapeStep evaluationTapeStep(std::string_view text, const Evaluation& evaluation, const Separators& separators) {
+    TapeStep step;
+    step.form = TapeForm::Expression;
+    // Only what the expression took is written: "2 3" gives 2, and "2 3 = 2" would not be true.
+    if (evaluation.unreadPosition > 0)
+        text = text.substr(0, utf8Offset(text, static_cast<std::size_t>(evaluation.unreadPosition - 1)));
+    step.a = trimmed(text);
+    if (!evaluation.diagnostics.empty()) step.message = message(evaluation.diagnostics.back());
+    else step.result = generalText(evaluation.value, separators);
+    return step;
+}
+
+} // namespace orv
