@@ -4,6 +4,7 @@
 #include "calculator_conversion.h"
 
 #include "calculator.h"
+#include "unit_catalogue.h"
 
 namespace orv {
 
@@ -16,8 +17,17 @@ void applyConversion(Calculator& calculator, const ConversionResult& result) {
 }
 
 void convertCurrentValue(Calculator& calculator, int group, int from, int to) {
-    applyConversion(calculator, convertValue(calculator.state().CurrentValue, group, from, to,
-                                             calculator.messages(), calculator.separators()));
+    const Extended x = calculator.state().CurrentValue;
+    const Messages& messages = calculator.messages();
+    const ConversionResult result = convertValue(x, group, from, to, messages, calculator.separators());
+    if (isUnit(group, from) && isUnit(group, to)) {
+        TapeStep step{TapeForm::Conversion, calculator.tapeNumber(x), std::string(unitName(group, to, messages.language)),
+                      std::string(unitName(group, from, messages.language)), {}, {}, {}};
+        if (result.outcome == ConversionOutcome::Converted) step.result = result.entryText;
+        else step.message = result.message;
+        calculator.writeTape(step);
+    }
+    applyConversion(calculator, result);
 }
 
 } // namespace orv

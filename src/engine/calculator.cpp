@@ -102,6 +102,18 @@ bool Calculator::chainHasNewOperand() const {
     return s.Typing || s.OperandEntered || s.CurrentValue != s.FirstOperand;
 }
 
+// The operation as a line of the tape writes it: the minus sign, not the hyphen of a negative number.
+const char* Calculator::tapeSign(Operation operation) {
+    switch (operation) {
+    case Operation::opAdd: return "+";
+    case Operation::opSubtract: return "\u2212";
+    case Operation::opMultiply: return "\u00D7";
+    case Operation::opDivide: return "\u00F7";
+    case Operation::opPower: return "^";
+    default: return "";
+    }
+}
+
 void Calculator::writeTape(const TapeStep& step) const {
     if (tape_) tape_->writeTapeLine(tapeLine(step));
 }
@@ -110,12 +122,14 @@ std::string Calculator::tapeNumber(Extended value) const { return generalText(va
 
 void Calculator::ShowErrorHint(std::string_view text) { view_.showErrorHint(HintTarget::Display, text); }
 
-void Calculator::failArithmetic(Extended fallback, std::string_view message) {
+std::string Calculator::failArithmetic(Extended fallback, std::string_view message) {
     state_.ResultValue = fallback;
     view_.errorButUp();
     view_.setDisplayRed(true, true);
     // The red display keeps an operand, which must not be read as the result.
-    ShowErrorHint(message.empty() ? std::string_view(messages_.OverflowMessage) : message);
+    const std::string text(message.empty() ? std::string_view(messages_.OverflowMessage) : message);
+    ShowErrorHint(text);
+    return text;
 }
 
 // x^y and the logarithm to a base can fail for want of a value (the logarithm of 0), not only by
@@ -135,6 +149,11 @@ void Calculator::Solving() {
     if (isZero(s.SecondOperand)) s.SecondOperand = 0.0L;
     const Extended first = s.FirstOperand;
     const Extended second = s.SecondOperand;
+    TapeStep step;
+    step.form = s.PendingOperation == Operation::opLogBase ? TapeForm::LogBase : TapeForm::Operation;
+    step.a = tapeNumber(first);
+    step.b = tapeNumber(second);
+    step.op = tapeSign(s.PendingOperation);
     std::optional<Extended> result;
     switch (s.PendingOperation) {
     case Operation::opAdd: result = guardedAdd(first, second); break;
@@ -146,12 +165,13 @@ void Calculator::Solving() {
         if (isZero(second)) {
             view_.setDisplayRed(true, false);
             ShowErrorHint(messages_.DivideByZeroMessage);
+            step.message = messages_.DivideByZeroMessage;
             s.ResultValue = 0;
             view_.errorButUp();
         } else if (auto quotient = guarded([&] { return first / second; })) {
             s.ResultValue = *quotient;
         } else {
-            failArithmetic(second, {});
+            step.message = failArithmetic(second, {});
         }
         break;
     case Operation::opNone: s.ResultValue = s.CurrentValue; break;
@@ -159,7 +179,11 @@ void Calculator::Solving() {
     const bool computed = s.PendingOperation != Operation::opDivide && s.PendingOperation != Operation::opNone;
     if (computed) {
         if (result) s.ResultValue = *result;
-        else failArithmetic(first, chainFailureMessage(first, second));
+        else step.message = failArithmetic(first, chainFailureMessage(first, second));
+    }
+    if (s.PendingOperation != Operation::opNone) {
+        step.result = tapeNumber(s.ResultValue);
+        writeTape(step);
     }
     showResult(s.ResultValue);
     s.FirstOperand = s.ResultValue;
@@ -207,6 +231,7 @@ void Calculator::pressPercent() {
         const Extended p = s.SecondOperand;
         auto share = [&] { return guarded([&] { return f * p / 100; }); };
         std::optional<Extended> result = s.ResultValue;
+        TapeStep step{TapeForm::Percent, tapeNumber(f), tapeNumber(p), {}, tapeSign(s.PendingOperation), {}, {}};
         switch (s.PendingOperation) {
         case Operation::opAdd:
             result = share();
@@ -221,6 +246,7 @@ void Calculator::pressPercent() {
             if (isZero(p)) {
                 view_.setDisplayRed(true, true);
                 ShowErrorHint(messages_.DivideByZeroMessage);
+                step.message = messages_.DivideByZeroMessage;
                 result = 0.0L;
                 view_.releaseKey(KeypadKey::PerCent);
             } else {
@@ -236,6 +262,12 @@ void Calculator::pressPercent() {
             view_.releaseKey(KeypadKey::PerCent);
             view_.setDisplayRed(true, true);
             ShowErrorHint(messages_.OverflowMessage);
+            step.message = messages_.OverflowMessage;
+        }
+        // With x^y or the logarithm pending, % only shows the last result: nothing was worked out.
+        if (!step.op.empty() && step.op != "^") {
+            step.result = tapeNumber(s.ResultValue);
+            writeTape(step);
         }
     }
     showResult(s.ResultValue);
@@ -254,37 +286,53 @@ void Calculator::pressPercent() {
 // result is the right operand of a pending operation, or the left operand when none is pending.
 void Calculator::pressReciprocal() {
     state_.ResultValue = state_.CurrentValue;
+    TapeStep step{TapeForm::Operation, "1", tapeNumber(state_.CurrentValue), {}, tapeSign(Operation::opDivide), {}, {}};
     if (isZero(state_.CurrentValue)) {
         ShowErrorHint(messages_.DivideByZeroMessage);
+        step.message = messages_.DivideByZeroMessage;
         view_.releaseKey(KeypadKey::Inv);
         loadOperand(0, "0");
     } else if (auto inverse = guarded([&] { return 1 / state_.CurrentValue; })) {
         state_.ResultValue = *inverse;
+        step.result = tapeNumber(*inverse);
         loadOperand(*inverse);
     } else {
         // The reciprocal of a tiny subnormal overflows: keep the value, as an overflow elsewhere does.
         view_.releaseKey(KeypadKey::Inv);
         view_.setDisplayRed(true, true);
         ShowErrorHint(messages_.OverflowMessage);
+        step.message = messages_.OverflowMessage;
     }
+    writeTape(step);
 }
 
 void Calculator::pressSquareRoot() {
     const Extended x = state_.CurrentValue;
     state_.ResultValue = x;
+    TapeStep step{TapeForm::Sign, tapeNumber(x), {}, "\u221A", {}, {}, {}};
     if (x < 0) {
         // A domain error changes nothing but the hint: typing may go on.
         ShowErrorHint(messages_.NegativeRootMessage);
+        step.message = messages_.NegativeRootMessage;
         view_.releaseKey(KeypadKey::Sqrt);
     } else if (isZero(x)) {
         loadOperand(0);
+        step.result = "0";
     } else {
         state_.ResultValue = std::sqrt(x);
         loadOperand(state_.ResultValue);
+        step.result = tapeNumber(state_.ResultValue);
     }
+    writeTape(step);
 }
 
-void Calculator::pressSignChange() { loadOperand(state_.CurrentValue * -1); }
+void Calculator::pressSignChange() {
+    // While a number is typed its sign is part of the entry; on a result it is a step of its own.
+    const bool step = !state_.Typing;
+    const Extended x = state_.CurrentValue;
+    loadOperand(x * -1);
+    if (step) writeTape({TapeForm::Negation, tapeNumber(x), {}, {}, {}, tapeNumber(x * -1), {}});
+}
 
 void Calculator::pressClearEntry() {
     CalculatorState& s = state_;

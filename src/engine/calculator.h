@@ -78,8 +78,8 @@ public:
     void pressMemoryRecall();
     void pressMemoryClear();
     void MemUpdate();
-    void MemPlus();
-    void MemMinus();
+    bool MemPlus();
+    bool MemMinus();
     void MemDel();
 
     // Display: choose the text for a value, and lay a text out on the panels.
@@ -111,6 +111,8 @@ public:
     std::string resultDisplayText(Extended value) const;
 
     static const char* signOf(Operation operation);
+    static const char* tapeSign(Operation operation);
+    void writeMemoryStep(Operation operation, bool done);
     static std::string registerLabel(int registerNumber);
 
 private:
@@ -124,7 +126,8 @@ private:
     void completeChainBeforeMemory();
     void endEntryAfterMemory();
     void refreshMemoryLine();
-    void failArithmetic(Extended fallback, std::string_view message);
+    // Returns the message it showed.
+    std::string failArithmetic(Extended fallback, std::string_view message);
     std::string chainFailureMessage(Extended first, Extended second) const;
 
     CalculatorView& view_;

@@ -30,19 +30,36 @@ void Calculator::MemUpdate() {
     refreshMemoryLine();
 }
 
-// A register that would leave the range keeps its value.
-void Calculator::MemPlus() {
+// A register that would leave the range keeps its value; false then.
+bool Calculator::MemPlus() {
     Extended& memory = state_.MemoryRegisters[static_cast<std::size_t>(state_.SelectedRegister - 1)];
-    if (const auto sum = guardedAdd(memory, state_.CurrentValue)) memory = *sum;
+    const auto sum = guardedAdd(memory, state_.CurrentValue);
+    if (sum) memory = *sum;
     state_.MemoryValue = memory;
     refreshMemoryLine();
+    return sum.has_value();
 }
 
-void Calculator::MemMinus() {
+bool Calculator::MemMinus() {
     Extended& memory = state_.MemoryRegisters[static_cast<std::size_t>(state_.SelectedRegister - 1)];
-    if (const auto difference = guardedSubtract(memory, state_.CurrentValue)) memory = *difference;
+    const auto difference = guardedSubtract(memory, state_.CurrentValue);
+    if (difference) memory = *difference;
     state_.MemoryValue = memory;
     refreshMemoryLine();
+    return difference.has_value();
+}
+
+// M+ and M-: the register, the step and its new value, or why it kept the old one.
+void Calculator::writeMemoryStep(Operation operation, bool done) {
+    const std::string name = "M" + std::to_string(state_.SelectedRegister);
+    TapeStep step{TapeForm::Memory, tapeNumber(state_.CurrentValue), {}, name, tapeSign(operation), {}, {}};
+    if (done) {
+        step.result = tapeNumber(state_.MemoryValue);
+    } else {
+        step.message = messages_.OverflowMessage;
+        ShowErrorHint(step.message);
+    }
+    writeTape(step);
 }
 
 void Calculator::MemDel() {
@@ -64,14 +81,14 @@ void Calculator::completeChainBeforeMemory() {
 
 void Calculator::pressMemoryPlus() {
     completeChainBeforeMemory();
-    MemPlus();
+    writeMemoryStep(Operation::opAdd, MemPlus());
     endEntryAfterMemory();
     view_.memIndOpen();
 }
 
 void Calculator::pressMemoryMinus() {
     completeChainBeforeMemory();
-    MemMinus();
+    writeMemoryStep(Operation::opSubtract, MemMinus());
     endEntryAfterMemory();
     if (!memoryLineForced_) view_.memIndOpen();
 }
@@ -97,6 +114,7 @@ void Calculator::endEntryAfterMemory() {
 void Calculator::pressMemoryClear() {
     state_.MemoryUsed = false;
     MemDel();
+    writeTape({TapeForm::MemoryClear, {}, {}, "M" + std::to_string(state_.SelectedRegister), {}, "0", {}});
     if (!memoryLineForced_) view_.memIndClose();
 }
 

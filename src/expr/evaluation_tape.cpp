@@ -25,7 +25,7 @@ TapeStep evaluationTapeStep(std::string_view text, const Evaluation& evaluation,
     TapeStep step;
     step.form = TapeForm::Expression;
     // Only what the expression took is written: "2 3" gives 2, and "2 3 = 2" would not be true.
-    if (evaluation.unreadPosition > 0)
+    if (evaluation.unreadPosition > 0 && evaluation.diagnostics.empty())
         text = text.substr(0, utf8Offset(text, static_cast<std::size_t>(evaluation.unreadPosition - 1)));
     step.a = trimmed(text);
     if (!evaluation.diagnostics.empty()) step.message = message(evaluation.diagnostics.back());

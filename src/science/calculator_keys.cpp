@@ -10,7 +10,11 @@ namespace orv {
 TwoOperandFunctions scientificOperations() { return {&powerOperation, &logBaseOperation}; }
 
 void pressScientificKey(Calculator& calculator, ScientificKey key, AngleMeasure measure) {
-    const FunctionResult result = applyScientificKey(key, calculator.state().CurrentValue, measure);
+    const Extended x = calculator.state().CurrentValue;
+    const FunctionResult result = applyScientificKey(key, x, measure);
+    const std::string resultText = result.outcome == FunctionOutcome::Value ? calculator.tapeNumber(result.value) : "";
+    calculator.writeTape(
+        scientificTapeStep(key, measure, calculator.tapeNumber(x), result, resultText, calculator.messages()));
     if (result.outcome == FunctionOutcome::Value) {
         calculator.loadOperand(result.value);
     } else {
@@ -24,12 +28,17 @@ void pressPi(Calculator& calculator) { calculator.loadOperand(piValue()); }
 bool pressStatisticKey(Calculator& calculator, Statistic statistic, std::string_view listText) {
     const StatisticsLines lines = memoLines(listText);
     const auto value = computeStatistic(statistic, lines, calculator.separators());
+    const Messages& messages = calculator.messages();
+    TapeStep step{TapeForm::Statistic, {}, {}, statisticTapeName(statistic, statisticsCount(lines), messages), {}, {}, {}};
     if (value) {
+        step.result = calculator.tapeNumber(*value);
+        calculator.writeTape(step);
         calculator.loadOperand(*value);
     } else {
         // The display keeps its number, which must not be taken for the result.
-        calculator.ShowErrorHint(
-            statisticFailureMessage(statistic, lines, calculator.separators(), calculator.messages()));
+        step.message = statisticFailureMessage(statistic, lines, calculator.separators(), messages);
+        calculator.writeTape(step);
+        calculator.ShowErrorHint(step.message);
     }
     return value.has_value();
 }

@@ -20,12 +20,18 @@ using PlainFunction = std::optional<Extended> (*)(Extended);
 
 enum class DomainCheck { None, AboveOne, Zero };
 
+// Where the angle measure shows on the tape: after the argument (sin 30°) or the result
+// (arcsin 1 = 90°).
+enum class AngleAt { None, Argument, Result };
+
 struct KeyRow {
     ScientificKey key;
     const char* name; // as written on the key, for its failure message
     AngleFunction angular; // takes or gives an angle
     PlainFunction plain;
     DomainCheck check;
+    TapeForm form = TapeForm::Function;
+    const char* tapeName = nullptr; // where the tape writes it otherwise than the key (9² = 81)
 };
 
 constexpr std::array<KeyRow, 27> kKeys{{
@@ -49,13 +55,13 @@ constexpr std::array<KeyRow, 27> kKeys{{
     {ScientificKey::Arch, "Arch", nullptr, inverseHyperbolicCosine, DomainCheck::None},
     {ScientificKey::Arth, "Arth", nullptr, inverseHyperbolicTangent, DomainCheck::None},
     {ScientificKey::Arcth, "Arcth", nullptr, inverseHyperbolicCotangent, DomainCheck::None},
-    {ScientificKey::X2, "x²", nullptr, square, DomainCheck::None},
-    {ScientificKey::X3, "x³", nullptr, cube, DomainCheck::None},
-    {ScientificKey::CubeRoot, "∛x", nullptr, cubeRoot, DomainCheck::None},
+    {ScientificKey::X2, "x²", nullptr, square, DomainCheck::None, TapeForm::Postfix, "\u00B2"},
+    {ScientificKey::X3, "x³", nullptr, cube, DomainCheck::None, TapeForm::Postfix, "\u00B3"},
+    {ScientificKey::CubeRoot, "∛x", nullptr, cubeRoot, DomainCheck::None, TapeForm::Sign, "\u221B"},
     {ScientificKey::Ln, "ln", nullptr, naturalLogarithm, DomainCheck::None},
     {ScientificKey::Log, "lg", nullptr, commonLogarithm, DomainCheck::None},
-    {ScientificKey::Exp, "Exp", nullptr, exponential, DomainCheck::None},
-    {ScientificKey::Factorial, "n!", nullptr, factorial, DomainCheck::None},
+    {ScientificKey::Exp, "Exp", nullptr, exponential, DomainCheck::None, TapeForm::Function, "exp"},
+    {ScientificKey::Factorial, "n!", nullptr, factorial, DomainCheck::None, TapeForm::Postfix, "!"},
 }};
 
 } // namespace
@@ -71,6 +77,55 @@ FunctionResult applyScientificKey(ScientificKey key, Extended x, AngleMeasure me
         return {overflow ? FunctionOutcome::Overflow : FunctionOutcome::InvalidArgument, 0};
     }
     return {FunctionOutcome::InvalidArgument, 0};
+}
+
+namespace {
+
+const KeyRow& rowOf(ScientificKey key) {
+    for (const KeyRow& row : kKeys)
+        if (row.key == key) return row;
+    return kKeys.front();
+}
+
+AngleAt angleAt(const KeyRow& row) {
+    if (!row.angular) return AngleAt::None;
+    switch (row.key) {
+    case ScientificKey::Arcsin:
+    case ScientificKey::Arccos:
+    case ScientificKey::Arctg:
+    case ScientificKey::Arcctg: return AngleAt::Result;
+    default: return AngleAt::Argument;
+    }
+}
+
+// The measure's sign after a number; radians are the plain number of mathematics.
+std::string measureSuffix(AngleMeasure measure, const Messages& messages) {
+    switch (measure) {
+    case AngleMeasure::Degrees: return "\u00B0";
+    case AngleMeasure::Grads: return "\u1D4D";
+    case AngleMeasure::Cycles: return " " + messages.TapeTurn;
+    case AngleMeasure::Radians: break;
+    }
+    return {};
+}
+
+} // namespace
+
+TapeStep scientificTapeStep(ScientificKey key, AngleMeasure measure, const std::string& argument,
+                            const FunctionResult& result, const std::string& resultText, const Messages& messages) {
+    const KeyRow& row = rowOf(key);
+    TapeStep step;
+    step.form = row.form;
+    step.name = row.tapeName ? row.tapeName : row.name;
+    step.a = argument;
+    if (angleAt(row) == AngleAt::Argument) step.a += measureSuffix(measure, messages);
+    if (result.outcome != FunctionOutcome::Value) {
+        step.message = failureMessage(key, result.outcome, messages);
+        return step;
+    }
+    step.result = resultText;
+    if (angleAt(row) == AngleAt::Result) step.result += measureSuffix(measure, messages);
+    return step;
 }
 
 std::string failureMessage(ScientificKey key, FunctionOutcome outcome, const Messages& messages) {

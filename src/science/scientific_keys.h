@@ -5,6 +5,7 @@
 
 #include "angle.h"
 #include "messages.h"
+#include "tape.h"
 
 #include <string>
 
@@ -35,6 +36,11 @@ FunctionResult applyScientificKey(ScientificKey key, Extended x, AngleMeasure me
 // The message of a failed key in the current language, naming the key where it helps; empty for
 // a value.
 std::string failureMessage(ScientificKey key, FunctionOutcome outcome, const Messages& messages);
+
+// The tape's line for a key on `argument` (its text as Copy gives it): "sin 30° = 0.5", "9² = 81",
+// "ln 0: Invalid argument of ln!". `resultText` is the value's text, for a value.
+TapeStep scientificTapeStep(ScientificKey key, AngleMeasure measure, const std::string& argument,
+                            const FunctionResult& result, const std::string& resultText, const Messages& messages);
 
 // The pi key's value.
 inline Extended piValue() { return kPi; }

@@ -122,6 +122,12 @@ std::optional<Extended> computeStatistic(Statistic statistic, const StatisticsLi
     return deviation(*xs, statistic == Statistic::SigmaN ? count : count - 1);
 }
 
+std::string statisticTapeName(Statistic statistic, int count, const Messages& messages) {
+    const std::string Messages::*names[] = {&Messages::TapeCount, &Messages::TapeSum,    &Messages::TapeSumOfSquares,
+                                            &Messages::TapeMean,  &Messages::TapeSigmaN, &Messages::TapeSigmaNm1};
+    return fillIn(messages.*names[static_cast<int>(statistic)], valuesCount(count, messages.language));
+}
+
 std::string statisticFailureMessage(Statistic statistic, const StatisticsLines& lines,
                                     const Separators& separators, const Messages& messages) {
     const int n = statisticsCount(lines);

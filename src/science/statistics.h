@@ -37,6 +37,9 @@ enum class Statistic { Count, Sum, SumOfSquares, Mean, SigmaN, SigmaNm1 };
 std::optional<Extended> computeStatistic(Statistic statistic, const StatisticsLines& lines,
                                          const Separators& separators);
 
+// The tape's name of a result over `count` values: "Mean of 8 values", "Number of values".
+std::string statisticTapeName(Statistic statistic, int count, const Messages& messages);
+
 // Why computeStatistic gave nothing, for the hint: the first line that is no number, too few
 // values for the result, or an overflow.
 std::string statisticFailureMessage(Statistic statistic, const StatisticsLines& lines,

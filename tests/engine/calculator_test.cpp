@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 
 namespace orv {
 
@@ -238,6 +239,78 @@ TEST_P(CalculatorTest, OverflowKeepsTheLeftOperandInRedAndSaysSo) {
     EXPECT_EQ(view.frameRestores, 1);
 }
 
+// Every completed step writes one line that reads right on its own; typing writes nothing.
+TEST_P(CalculatorTest, TapeStatements) {
+    const std::pair<const char*, std::vector<std::string>> rows[] = {
+        {"12,5", {}},
+        {"2 + 3 * 4 =", {"2 + 3 = 5", "5 \u00D7 4 = 20"}},
+        {"2 + 3 = =", {"2 + 3 = 5", "5 + 3 = 8"}},
+        {"2 + 3 = 4 =", {"2 + 3 = 5", "4 + 3 = 7"}},
+        {"10 - 4 =", {"10 \u2212 4 = 6"}},
+        {"7 / 0 =", {"7 \u00F7 0: It is impossible to divide into a zero!"}},
+        {"paste:1E4000 * paste:1E4000 =",
+         {"1E4000 \u00D7 1E4000: Overflow: the result is beyond the range of numbers!"}},
+        {"5 =", {}},
+        {"200 + 10 %", {"200 + 10% = 220"}},
+        {"200 / 10 %", {"200 \u00F7 10% = 2000"}},
+        {"2 ^ 10 =", {"2 ^ 10 = 1024"}},
+        {"8 log 2 =", {"log\u2082 8 = 3"}},
+        {"8 log 1 =", {"log\u2081 8: Invalid argument of log!"}},
+        {"4 1/x", {"1 \u00F7 4 = 0.25"}},
+        {"0 1/x", {"1 \u00F7 0: It is impossible to divide into a zero!"}},
+        {"9 sqrt", {"\u221A9 = 3"}},
+        {"4 +/- sqrt", {"\u221A-4: It is impossible to take a square root from a negative number!"}},
+        {"2 + 3 = +/-", {"2 + 3 = 5", "\u2212(5) = -5"}},
+        {"deg 30 sin", {"sin 30\u00B0 = 0.5"}},
+        {"grad 100 sin", {"sin 100\u1D4D = 1"}},
+        {"cycle 0,25 sin", {"sin 0.25 turn = 1"}},
+        {"rad 1 sin", {"sin 1 = 0.841470984807897"}},
+        {"deg 1 arcsin", {"arcsin 1 = 90\u00B0"}},
+        {"9 x2 3 +/- x3 5 n! 27 cbrt", {"9\u00B2 = 81", "(-3)\u00B3 = -27", "5! = 120", "\u221B27 = 3"}},
+        {"0 ln", {"ln 0: Invalid argument of ln!"}},
+        {"20 M+ 25 M+ 5 M- MC", {"M1 + 20 = 20", "M1 + 25 = 45", "M1 \u2212 5 = 40", "M1 = 0"}},
+        {"M3 7 M+ MR", {"M3 + 7 = 7"}},
+        {"2 list 4 list 9 list N mean sigman-1",
+         {"Number of values = 3", "Mean of 3 values = 5", "\u03C3n-1 of 3 values = 3.60555127546399"}},
+        {"mean", {"Mean of 0 values: There are too few values in the list!"}},
+        {"1,5 conv:Kilometer>Meter", {"1.5 Kilometer = 1500 Meter"}},
+        {"300 +/- conv:Celsius'_degree>Kelvin's_degree",
+         {"-300 Celsius' degree: The temperature in Celsius' degrees can not be lower than  -273.15 !"}},
+    };
+    for (const auto& [keys, lines] : rows) {
+        RecordingView v;
+        Calculator c(v, GetParam(), scientificOperations());
+        c.setMessages(text);
+        c.setTape(&v);
+        pressKeys(c, keys);
+        std::vector<std::string> expectedLines;
+        for (const std::string& line : lines) {
+            // The numbers follow the locale; a message after ": " is the language's own text.
+            const std::size_t message = std::min(line.find(": "), line.size());
+            expectedLines.push_back(inLocale(line.substr(0, message), GetParam()) + line.substr(message));
+        }
+        EXPECT_EQ(v.tape, expectedLines) << keys;
+    }
+}
+
+// Any result on the tape can be used again: the number after the last " = ", up to a unit.
+TEST_P(CalculatorTest, TheResultALineStates) {
+    const std::pair<const char*, std::optional<Extended>> rows[] = {
+        {"2 + 3 = 5", 5},
+        {"1 \u00F7 4 = 0.25", 0.25L},
+        {"arcsin 1 = 90\u00B0", 90},
+        {"sin 0.25 turn = 1", 1},
+        {"1.5 Kilometer = 1500 Meter", 1500},
+        {"\u2212(5) = -5", -5},
+        {"1E4000 \u00D7 10 = 1E4001", 1e4001L},
+        {"7 \u00F7 0: It is impossible to divide into a zero!", std::nullopt},
+        {"arcsin 2: The value of variable must be <= 1 !", std::nullopt},
+        {"a note", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& [line, result] : rows) EXPECT_EQ(tapeLineResult(inLocale(line, GetParam()), GetParam()), result) << line;
+}
+
 TEST_P(CalculatorTest, EveryFailedChainShowsWhy) {
     const std::string overflow = text.OverflowMessage;
     const std::pair<const char*, std::string> rows[] = {
@@ -381,13 +454,13 @@ TEST_P(CalculatorTest, MemoryLineUsesTheExponentLayout) {
     EXPECT_EQ(view.memoryLine.mantissaTop, 3);
 }
 
-TEST_P(CalculatorTest, RegisterOverflowKeepsTheRegister) {
+TEST_P(CalculatorTest, RegisterOverflowKeepsTheRegisterAndSaysSo) {
     const Extended max = std::numeric_limits<Extended>::max();
     calculator.restoreWorkingState("", false, {max}, true);
     ASSERT_TRUE(calculator.paste(expected("1E4932")));
     pressKeys(calculator, "M+");
     EXPECT_EQ(calculator.state().MemoryRegisters[0], max);
-    EXPECT_TRUE(view.hints.empty());
+    EXPECT_EQ(view.hints, std::vector<std::string>{text.OverflowMessage});
 }
 
 TEST_P(CalculatorTest, RestoringTheWorkingState) {

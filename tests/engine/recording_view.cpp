@@ -7,6 +7,8 @@
 #include "calculator_keys.h"
 #include "unit_lookup.h"
 
+#include <algorithm>
+
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -75,7 +77,8 @@ void pressKeys(Calculator& c, std::string_view keys) {
         } else if (word.starts_with("paste:")) {
             c.paste(inLocale(afterColon(word), c.separators()));
         } else if (word.starts_with("conv:")) {
-            const std::string units = afterColon(word);
+            std::string units = afterColon(word);
+            std::replace(units.begin(), units.end(), '_', ' '); // names with blanks
             const std::size_t arrow = units.find('>');
             const UnitPairLookup pair = findUnitPair(units.substr(0, arrow), units.substr(arrow + 1));
             if (pair.status != PairStatus::Found) throw std::invalid_argument("unknown units " + units);

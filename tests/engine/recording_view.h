@@ -12,8 +12,9 @@
 namespace orv::testing {
 
 // Records what the calculator asks its window to show, as a user would see it.
-class RecordingView : public CalculatorView {
+class RecordingView : public CalculatorView, public TapeObserver {
 public:
+    std::vector<std::string> tape;
     DisplayLayout display;
     DisplayLayout memoryLine;
     std::string sign = "=";
@@ -47,6 +48,7 @@ public:
     void errorButUp() override { ++errorButUps; }
     void memIndOpen() override { height = 244; }
     void memIndClose() override { height = 216; }
+    void writeTapeLine(const std::string& line) override { tape.push_back(line); }
 
     // The display as one line of text: mantissa without its padding, then "^exponent".
     std::string shown() const {
@@ -62,7 +64,7 @@ public:
 // (select a register), "^" and "log" (x^y, log-base), the scientific keys "sin" "x2"... in the
 // measure last named ("rad", "deg", "grad", "cycle"), "pi", "list" (the statistics Enter key)
 // and "N" "sum" "mean" "sigman" "sigman-1" over that list, "paste:TEXT" ("." is the locale's
-// separator) and "conv:FROM>TO" (unit names).
+// separator) and "conv:FROM>TO" (unit names, "_" for a blank).
 void pressKeys(Calculator& calculator, std::string_view keys);
 
 } // namespace orv::testing

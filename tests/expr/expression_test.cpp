@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orvantis developers
 
+#include "evaluation_tape.h"
 #include "expression_rows.h"
 
 namespace orv {
@@ -165,6 +166,24 @@ TEST(Parser, DiagnosticPositionIsTheCursorWhenRaised) {
     EXPECT_EQ(e.diagnostics[0].position, 3); // after the name
     EXPECT_EQ(e.diagnostics[1].position, 7); // after the divisor
     EXPECT_EQ(e.diagnostics[2].position, 10);
+}
+
+// The tape's line states what was evaluated and its value, or why there is none.
+TEST(Parser, TheTapeLineOfAnEvaluation) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"SUM(1,100,I*I)", "SUM(1,100,I*I) = 338350"},
+        {"1/3 \n", "1/3 = 0,333333333333333"},
+        {" 1", "1: Syntax error in position 1"},
+        {"2 3", "2 = 2"}, // only what was read
+        {"LN(0)+5", "LN(0)+5: Invalid argument of LN in position 1"},
+        {"7/0", "7/0: It is impossible to divide into a zero!"},
+        {"(1+2", "(1+2: Expected ')' in position 5"},
+    };
+    for (const auto& [text, line] : rows) {
+        ExpressionVariables variables{};
+        const Evaluation e = EvaluateExpression(text, variables);
+        EXPECT_EQ(tapeLine(evaluationTapeStep(text, e, Separators{",", " "})), line) << text;
+    }
 }
 
 TEST(Parser, VariablesAreReadNotWritten) {
