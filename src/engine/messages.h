@@ -32,6 +32,17 @@ struct Messages {
     // A statistics result key over a list that cannot give it: %1 the line that is no number.
     std::string NotANumberLineMessage;
     std::string TooFewValuesMessage;
+    // The expression language's diagnostics: %1 a position, or the character expected and %2 its
+    // position, or a name.
+    std::string SyntaxErrorMessage;
+    std::string ExpectedMessage;
+    std::string ConditionSyntaxErrorMessage;
+    std::string UnexpectedEndMessage;
+    std::string UnknownFunctionMessage;
+    std::string WrongNameMessage;
+    std::string UpperLimitMessage;
+    std::string TooDeeplyNestedMessage;
+    std::string EvaluationCancelledMessage;
     // The tape's words: the six statistics results over %1 values ("Mean of 8 values"), and the
     // full turn an angle in cycles is counted in.
     std::string TapeCount;

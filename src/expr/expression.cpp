@@ -22,9 +22,9 @@ Evaluation EvaluateExpression(std::string_view text, ExpressionVariables& variab
         result.value = 0;
         result.escapedFailure = true;
     } catch (const EvaluationAbort& abort) {
-        parser.report(abort.text);
+        parser.report(settings.messages->*abort.text);
         result.value = 0;
-        result.cancelled = std::string_view(abort.text) == " Evaluation cancelled ";
+        result.cancelled = abort.text == &Messages::EvaluationCancelledMessage;
     }
     return result;
 }

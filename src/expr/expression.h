@@ -32,18 +32,18 @@ struct Diagnostic {
 
 // Polled while SUM runs, every fraction of a millisecond of work, with the number of summand terms
 // read so far in this evaluation; returning true stops the evaluation, which then reports
-// " Evaluation cancelled " and gives 0. It runs on the evaluating thread.
+// its cancellation message (" Evaluation cancelled ") and gives 0. It runs on the evaluating thread.
 using CancelCallback = std::function<bool(std::uint64_t terms)>;
 
 struct EvaluationSettings {
     AngleMeasure angle = AngleMeasure::Radians;
-    // The language texts of division by zero, negative root and argument above one.
+    // The texts of every diagnostic, in the language in use.
     const Messages* messages = &messagesFor(Language::English);
     CancelCallback cancel;
 };
 
-// Brackets and calls nested deeper than this end the evaluation with " Expression is too deeply
-// nested " and 0, before the stack runs out.
+// Brackets and calls nested deeper than this end the evaluation with the nesting message
+// (" Expression is too deeply nested ") and 0, before the stack runs out.
 inline constexpr int kMaxNesting = 1000;
 
 // At most this many diagnostics are kept: the first ones, and always the last one raised in

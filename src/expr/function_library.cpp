@@ -104,7 +104,7 @@ Extended summation(Parser& p) {
     p.expectSeparator();
     const std::int64_t high = summationLimit(p.ParseSum());
     p.checkSeparator();
-    if (high < low) p.report(" Upper limit must be upwards of lower limit ");
+    if (high < low) p.report(p.messages().UpperLimitMessage);
     Extended& index = variable(p.variables(), 'I');
     const IndexKeeper keeper(index);
     p.advance();

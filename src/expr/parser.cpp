@@ -44,7 +44,7 @@ public:
     explicit DepthGuard(int& depth) : depth_(depth) {
         if (++depth_ > kMaxNesting) {
             --depth_;
-            throw EvaluationAbort{" Expression is too deeply nested "};
+            throw EvaluationAbort{&Messages::TooDeeplyNestedMessage};
         }
     }
     ~DepthGuard() { --depth_; }
@@ -73,7 +73,7 @@ void Parser::report(std::string text) {
 }
 
 void Parser::report(const ArithmeticFailure& failure) {
-    const Messages& messages = *settings_.messages;
+    const Messages& messages = this->messages();
     const std::string position = std::to_string(failure.position);
     std::string text = failure.kind == FailureKind::Overflow || failure.function.empty()
                            ? fillIn(messages.OverflowAtMessage, position)
@@ -84,7 +84,9 @@ void Parser::report(const ArithmeticFailure& failure) {
     Cursor = cursor;
 }
 
-std::string Parser::atPosition(const char* text) const { return text + std::to_string(Cursor) + " "; }
+std::string Parser::expected(char character) const {
+    return fillIn(messages().ExpectedMessage, std::string(1, character), std::to_string(Cursor));
+}
 
 void Parser::reportControlCharacterAfterEnd() {
     for (int i = Cursor; i < text_.length(); ++i) {
@@ -92,7 +94,7 @@ void Parser::reportControlCharacterAfterEnd() {
         // Where an operand had to start, the character has been reported already.
         if (!result_.diagnostics.empty() && result_.diagnostics.back().position == i) return;
         Cursor = i;
-        report("Syntax error in position " + std::to_string(Cursor));
+        report(fillIn(messages().SyntaxErrorMessage, std::to_string(Cursor)));
         return;
     }
 }
@@ -118,7 +120,7 @@ void Parser::countTerm() {
                                                    std::chrono::duration<double>(since));
     termsPerClockRead_ = std::clamp<std::uint64_t>(scaled, 1, kMaxTermsPerClockRead);
     termsToClockRead_ = termsPerClockRead_;
-    if (settings_.cancel(terms_)) throw EvaluationAbort{" Evaluation cancelled "};
+    if (settings_.cancel(terms_)) throw EvaluationAbort{&Messages::EvaluationCancelledMessage};
 }
 
 void Parser::expectSeparator() {
@@ -127,7 +129,7 @@ void Parser::expectSeparator() {
 }
 
 void Parser::checkSeparator() {
-    if (current() != ',') report(atPosition(" Expected ',' in position "));
+    if (current() != ',') report(expected(','));
 }
 
 Extended Parser::ParseSum() {
@@ -211,7 +213,7 @@ Extended Parser::ParseBracket(char closing, bool integer) {
     if (current() == closing) {
         advance();
     } else {
-        report(atPosition(closing == ')' ? " Expected ')' in position " : " Expected ']' in position "));
+        report(expected(closing));
     }
     return v;
 }
@@ -239,7 +241,7 @@ Extended Parser::ParseFactor() {
         return *value;
     }
     if (isLetter(c)) return ParseName();
-    report("Syntax error in position " + std::to_string(Cursor));
+    report(fillIn(messages().SyntaxErrorMessage, std::to_string(Cursor)));
     return 0;
 }
 
@@ -272,16 +274,16 @@ Extended Parser::ParseName() {
     for (int i = start; i < kept; ++i) name.push_back(characterAt(i));
     if (current() != '(') {
         if (name == "PI") return kPi;
-        report(quotedName(name) + " is wrong name ");
+        report(fillIn(messages().WrongNameMessage, quotedName(name)));
         return 0;
     }
     advance();
     Extended v = 0;
-    if (!callFunction(name, start, *this, v)) report(" Unknown function" + quotedName(name) + " ");
+    if (!callFunction(name, start, *this, v)) report(fillIn(messages().UnknownFunctionMessage, quotedName(name)));
     if (current() == ')') {
         advance();
     } else {
-        report(atPosition(" Expected ')' in position "));
+        report(expected(')'));
     }
     return v;
 }
@@ -302,7 +304,7 @@ bool Parser::ParseCondition() {
     };
 
     const Extended a = ParseSum();
-    if (Cursor == text_.length()) report(" Unexpected end of expression ");
+    if (Cursor == text_.length()) report(messages().UnexpectedEndMessage);
     Relation relation = Relation::Missing;
     const char c = current();
     const char next = characterAt(Cursor + 1);
@@ -319,7 +321,7 @@ bool Parser::ParseCondition() {
     } else if (c == '>') {
         relation = Relation::Greater;
     } else {
-        report(atPosition(" Syntax error in position "));
+        report(fillIn(messages().ConditionSyntaxErrorMessage, std::to_string(Cursor)));
     }
     const bool twoCharacters = relation == Relation::LessOrEqual || relation == Relation::NotEqual ||
                                relation == Relation::GreaterOrEqual;

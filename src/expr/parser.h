@@ -27,7 +27,7 @@ struct ArithmeticFailure {
 
 // Ends the whole evaluation with a fixed diagnostic and the value 0 (cancellation, nesting).
 struct EvaluationAbort {
-    const char* text;
+    std::string Messages::*text;
 };
 
 // The evaluating recursive-descent parser: five routines sharing one cursor, no tokens and no
@@ -58,8 +58,9 @@ public:
     void report(std::string text);
     // Reports a caught failure at the position where it arose, in the language in use.
     void report(const ArithmeticFailure& failure);
-    // The text with the cursor's decimal digits and a blank after them.
-    std::string atPosition(const char* text) const;
+    // The diagnostic of a missing ")", "]" or "," at the cursor.
+    std::string expected(char character) const;
+    const Messages& messages() const { return *settings_.messages; }
 
     // After the outermost expression: a control character from the cursor on is a syntax error
     // at its position (it would otherwise end the expression unseen, like a blank).

@@ -168,6 +168,39 @@ TEST(Parser, DiagnosticPositionIsTheCursorWhenRaised) {
     EXPECT_EQ(e.diagnostics[2].position, 10);
 }
 
+// Every diagnostic speaks the language in use.
+TEST(Parser, DiagnosticsInRussian) {
+    const std::pair<const char*, std::vector<std::string>> rows[] = {
+        {"", {"Синтаксическая ошибка в позиции 1"}},
+        {"(1+2", {" Ожидается ')' в позиции 5 "}},
+        {"[1", {" Ожидается ']' в позиции 3 "}},
+        {"ab+foo(1", {"AB: неверное имя ", " Неизвестная функция FOO ", " Ожидается ')' в позиции 8 "}},
+        {"IF(1", {" Неожиданный конец выражения ", " Синтаксическая ошибка в позиции 5 ",
+                  "Синтаксическая ошибка в позиции 6", " Ожидается ',' в позиции 6 ",
+                  "Синтаксическая ошибка в позиции 7", " Ожидается ',' в позиции 7 ",
+                  "Синтаксическая ошибка в позиции 8", " Ожидается ')' в позиции 8 "}},
+        {"SUM(3,1,I)", {" Верхний предел должен быть не меньше нижнего "}},
+        {"LN(0)+1E5000", {"Недопустимый аргумент функции LN в позиции 1", "Переполнение в позиции 7"}},
+        {"7/0", {"Нельзя делить на ноль!"}},
+    };
+    EvaluationSettings settings;
+    settings.messages = &messagesFor(Language::Russian);
+    for (const auto& [text, expected] : rows) {
+        ExpressionVariables variables{};
+        std::vector<std::string> got;
+        for (const Diagnostic& d : EvaluateExpression(text, variables, settings).diagnostics) got.push_back(d.text);
+        EXPECT_EQ(got, expected) << text;
+    }
+    ExpressionVariables variables{};
+    settings.cancel = [](std::uint64_t) { return true; };
+    const Evaluation cancelled = EvaluateExpression("SUM(1,1E9,I)", variables, settings);
+    EXPECT_TRUE(cancelled.cancelled);
+    ASSERT_FALSE(cancelled.diagnostics.empty());
+    EXPECT_EQ(cancelled.diagnostics.back().text, " Вычисление прервано ");
+    EXPECT_EQ(EvaluateExpression(std::string(1200, '(') + "1", variables, settings).diagnostics.back().text,
+              " Слишком глубокая вложенность выражения ");
+}
+
 // The tape's line states what was evaluated and its value, or why there is none.
 TEST(Parser, TheTapeLineOfAnEvaluation) {
     const std::pair<const char*, const char*> rows[] = {
