@@ -42,6 +42,14 @@ struct GroupNames {
 inline constexpr int kGroupCount = 10;
 inline constexpr int kTemperatureGroup = 4;
 
+// A name a unit was once listed under, in either language.
+struct FormerName {
+    int group;
+    int index;
+    std::string_view name;
+};
+std::span<const FormerName> formerUnitNames();
+
 // Every unit of every group, group by group, in list order.
 std::span<const UnitRow> catalogue();
 

@@ -16,6 +16,7 @@ namespace {
 struct FoldedNames {
     std::string english;
     std::string russian;
+    std::vector<std::string> former;
 };
 
 std::string folded(std::string_view text) {
@@ -27,7 +28,14 @@ const std::vector<FoldedNames>& foldedUnitNames() {
     static const auto names = [] {
         std::vector<FoldedNames> out;
         for (const UnitRow& row : catalogue())
-            out.push_back({folded(row.english), folded(row.russian)});
+            out.push_back({folded(row.english), folded(row.russian), {}});
+        for (const FormerName& former : formerUnitNames()) {
+            const auto units = catalogue();
+            const auto row = std::find_if(units.begin(), units.end(), [&](const UnitRow& unit) {
+                return unit.group == former.group && unit.index == former.index;
+            });
+            out[static_cast<std::size_t>(row - units.begin())].former.push_back(folded(former.name));
+        }
         return out;
     }();
     return names;
@@ -38,7 +46,8 @@ template <class Match> std::vector<UnitRef> unitsWhere(Match match) {
     const auto rows = catalogue();
     const auto& names = foldedUnitNames();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (match(names[i].english) || match(names[i].russian))
+        const auto& former = names[i].former;
+        if (match(names[i].english) || match(names[i].russian) || std::any_of(former.begin(), former.end(), match))
             found.push_back({rows[i].group, rows[i].index});
     }
     return found;

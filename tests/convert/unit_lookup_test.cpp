@@ -63,6 +63,12 @@ TEST(FindUnits, MatchesEitherLanguageIgnoringCaseAndBlanks) {
         {"Малая линия", {{0, 41}}},
         {"Mil", {{0, 39}}}, // not every name that starts with it
         {"Mle", {}},
+        {"Angstrom", {{0, 8}}},
+        {"angstrem", {{0, 8}}}, // the former spelling still names it
+        {"Chain (engeneering's)", {{0, 26}}},
+        {"Астороном. ед.", {{0, 11}}},
+        {"Галлон - USA", {{2, 34}}},
+        {"Галлон, амер.", {{2, 34}}},
         {"", {}},
         {"   ", {}},
     };
