@@ -7,9 +7,11 @@
 
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QLockFile>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <string_view>
 
@@ -166,6 +168,11 @@ class QtSettingsStore final : public SettingsStore, private QObject {
     void flush() override {
         if (settings_->format() != QSettings::NativeFormat) clearStaleLock(settings_->fileName());
         settings_->sync();
+    }
+    QString folder() const override {
+        if (settings_->format() == QSettings::NativeFormat)
+            return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+        return QFileInfo(settings_->fileName()).absolutePath();
     }
 
   private:

@@ -23,6 +23,9 @@ class SettingsStore {
     virtual void writeString(const QString& name, const QString& value) = 0;
     // Pushes pending writes to the backing file (a no-op where writes go straight through).
     virtual void flush() {}
+    // The folder of the settings file, where the files kept with the settings go too; empty
+    // where the store has none.
+    virtual QString folder() const { return {}; }
 
     // The read-or-default rule: a missing (or wrong-typed) value takes the default, which is
     // written back at once.

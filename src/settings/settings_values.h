@@ -31,6 +31,12 @@ inline constexpr const char* RCalcMode = "RCalcMode";
 inline constexpr const char* RConvertItem = "RConvertItem";
 inline constexpr const char* RZM = "RZM";
 inline constexpr const char* RReference = "RReference";
+inline constexpr const char* RKeepTape = "RKeepTape";
+// Where the tape window was left, its client area in screen pixels.
+inline constexpr const char* RTapeLeft = "RTapeLeft";
+inline constexpr const char* RTapeTop = "RTapeTop";
+inline constexpr const char* RTapeWidth = "RTapeWidth";
+inline constexpr const char* RTapeHeight = "RTapeHeight";
 // "RZM1".."RZM10".
 QString registerValueName(int registerNumber);
 // Whether `name` is one of the values above (or a register's): anything else in the settings
@@ -60,6 +66,7 @@ struct Settings {
     int DigitFontSize = 10;
     int DigitFontStyle = 2;
     QString DigitFontName = QStringLiteral("MS Sans Serif");
+    bool KeepTape = true;
 };
 
 // What is saved at exit and restored at the next start. Registers are general-form texts.

@@ -59,7 +59,7 @@ TEST_F(StartupTest, FirstRunWritesEveryDefaultAndShowsThePlainEnglishKeypad) {
         {value::RIndFontSize, 10},  {value::RIndFontStyle, 2},    {value::RDecSepState, 0},
         {value::RMinState, 1},      {value::RMemState, 0},        {value::RCalcMode, 0},
         {value::RConvertItem, 0},   {value::RIndFontName, QStringLiteral("MS Sans Serif")},
-        {value::RZ, QString()},
+        {value::RZ, QString()},     {value::RKeepTape, 1},
     };
     for (const auto& [name, expected] : defaults) {
         if (expected.typeId() == QMetaType::QString)
