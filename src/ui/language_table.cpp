@@ -31,6 +31,10 @@ void setName(QObject* control, const QString& text) {
     if (auto* widget = qobject_cast<QWidget*>(control)) widget->setAccessibleName(text);
 }
 
+void setDescription(QObject* control, const QString& text) {
+    if (auto* widget = qobject_cast<QWidget*>(control)) widget->setAccessibleDescription(text);
+}
+
 } // namespace
 
 void applyLanguage(QWidget* window, std::span<const LanguageText> table, int language) {
@@ -45,6 +49,7 @@ void applyLanguage(QWidget* window, std::span<const LanguageText> table, int lan
         case TextRole::Caption: setCaption(control, text); break;
         case TextRole::Hint: setHint(control, text); break;
         case TextRole::Name: setName(control, text); break;
+        case TextRole::Description: setDescription(control, text); break;
         }
     }
 }

@@ -12,8 +12,8 @@ class QWidget;
 namespace orv {
 
 // What a language text sets on its control. A Name is what a screen reader says for a control
-// whose caption is a glyph, a letter or absent.
-enum class TextRole { Caption, Hint, Name };
+// whose caption is a glyph, a letter or absent; a Description is what it adds on request.
+enum class TextRole { Caption, Hint, Name, Description };
 
 // One text of a window in both languages, found by the control's object name.
 struct LanguageText {
