@@ -12,12 +12,17 @@
 #include "main_window_texts.h"
 #include "number_text.h"
 #include "settings_store.h"
+#include "stay_on_top.h"
+#include "tape_keeper.h"
+#include "tape_texts.h"
+#include "tape_window.h"
 #include "toolkit_translation.h"
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -125,6 +130,12 @@ void setPanelTextColour(QWidget* widget, const QColor& colour) {
     widget->setPalette(p);
 }
 
+// The tape is kept beside the settings, so whatever moves the one moves the other.
+QString tapeFilePath(const SettingsStore& store) {
+    const QString folder = store.folder();
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("tape.txt"));
+}
+
 } // namespace
 
 TCalculator::TCalculator(SettingsStore& store, Separators separators, QWidget* parent)
@@ -167,9 +178,17 @@ TCalculator::TCalculator(SettingsStore& store, Separators separators, QWidget* p
     restoreSidePanels(*this, restored_.calcMode, restored_.convertItem);
     SetLang(settings_.Language);
     SetTopMost();
+
+    // Nothing is read here: the file is opened when a line is written or the tape is shown.
+    tape_ = std::make_unique<TapeKeeper>(tapeFilePath(store_), settings_.KeepTape);
+    tape_->onTrouble = [this](TapeKeeper::Trouble) { showTapeTrouble(); };
+    calc_.setTape(tape_.get());
 }
 
-TCalculator::~TCalculator() = default;
+TCalculator::~TCalculator() {
+    calc_.setTape(nullptr);
+    delete tapeWindow_; // before the tape it shows
+}
 
 void TCalculator::buildDisplay(QWidget* area) {
     pnInd = new TextPanel(area);
@@ -314,6 +333,7 @@ void TCalculator::buildMenus() {
         item->setCheckable(true);
     miView->addSeparator();
     Evaluator1 = addCommand(miView, &TCalculator::Evaluator1Click, QKeySequence(Qt::Key_F8));
+    miTape = addCommand(miView, &TCalculator::miTapeClick, QKeySequence(Qt::CTRL | Qt::Key_H));
     miView->addSeparator();
     // Both radio items show F4; one window shortcut runs the toggle, so the key is never ambiguous.
     miMax = addCommand(miView, &TCalculator::MaxMinClick);
@@ -343,8 +363,9 @@ void TCalculator::buildMenus() {
     const std::pair<QAction*, const char*> names[] = {
         {miCopy, "miCopy"},         {miPaste, "miPaste"},     {miPrefer, "miPrefer"},
         {miConvert, "miConvert"},   {miScience, "miScience"}, {miStatist, "miStatist"},
-        {Evaluator1, "Evaluator1"}, {miMax, "miMax"},         {miMin, "miMin"},
-        {miContens, "miContens"},   {miPage, "miPage"},       {miAbout, "miAbout"}};
+        {Evaluator1, "Evaluator1"}, {miTape, "miTape"},       {miMax, "miMax"},
+        {miMin, "miMin"},           {miContens, "miContens"}, {miPage, "miPage"},
+        {miAbout, "miAbout"}};
     for (const auto& [action, name] : names)
         action->setObjectName(QString::fromLatin1(name));
     // Their windows and panels are not part of this window yet.
@@ -367,6 +388,8 @@ void TCalculator::SetLang(int language) {
     miScience->setText(QString::fromUtf8(texts->miScience));
     miStatist->setText(QString::fromUtf8(texts->miStatist));
     Evaluator1->setText(QString::fromUtf8(texts->Evaluator1));
+    miTape->setText(QString::fromUtf8(texts->miTape));
+    if (tapeWindow_) tapeWindow_->SetLang(language);
     miHelp->setTitle(QString::fromUtf8(texts->miHelp));
     miContens->setText(QString::fromUtf8(texts->miContens));
     miPage->setText(QString::fromUtf8(texts->miPage));
@@ -405,6 +428,7 @@ void TCalculator::applyAppearance() {
             f.setItalic(style.italic);
             w->setFont(f);
         }
+    if (tapeWindow_) tapeWindow_->applyLook(pnOut3->font(), digits, background);
 }
 
 void TCalculator::applyPreferences(const Settings& settings) {
@@ -417,6 +441,8 @@ void TCalculator::applyPreferences(const Settings& settings) {
     calc_.IndicateM(calc_.state().MemoryValue);
     applyAppearance();
     if (auto* tray = findChild<QSystemTrayIcon*>()) tray->setVisible(settings_.MinimizeToTray);
+    tape_->setKeep(settings_.KeepTape);
+    if (tapeWindow_) tapeWindow_->showTrouble();
 }
 
 void TCalculator::setStayOnTop(bool on) {
@@ -425,19 +451,8 @@ void TCalculator::setStayOnTop(bool on) {
 }
 
 void TCalculator::SetTopMost() {
-    if (bool(windowFlags() & Qt::WindowStaysOnTopHint) == settings_.StayOnTop) return;
-    Qt::WindowFlags flags = windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, settings_.StayOnTop);
-    // X11 takes the hint on the shown window (_NET_WM_STATE_ABOVE): no new native window, so no
-    // flicker and no lost focus. Elsewhere the window is made anew with the flag.
-    if (windowHandle() && QGuiApplication::platformName() == QLatin1String("xcb")) {
-        overrideWindowFlags(flags);
-        windowHandle()->setFlags(flags);
-        return;
-    }
-    const bool shown = isVisible();
-    setWindowFlags(flags);
-    if (shown) show(); // changing the flags hides a shown window
+    setStaysOnTop(*this, settings_.StayOnTop);
+    if (tapeWindow_) setStaysOnTop(*tapeWindow_, settings_.StayOnTop);
 }
 
 void TCalculator::setEvaluatorOpener(std::function<void(const QString&)> opener) {
@@ -471,6 +486,25 @@ void TCalculator::miPasteClick() {
 void TCalculator::Evaluator1Click() {
     if (!evaluatorOpener_) return;
     evaluatorOpener_(QString::fromStdString(generalText(calc_.state().CurrentValue, calc_.separators())));
+}
+
+void TCalculator::miTapeClick() {
+    if (!tapeWindow_) {
+        tapeWindow_ = new TapeWindow(*tape_, calc_, store_, *this);
+        tapeWindow_->SetLang(settings_.Language);
+        tapeWindow_->applyLook(pnOut3->font(), pnOut3->textColour(), pnOut3->background());
+        setStaysOnTop(*tapeWindow_, settings_.StayOnTop);
+    }
+    tapeWindow_->open();
+}
+
+void TCalculator::showTapeTrouble() {
+    if (tapeWindow_) tapeWindow_->showTrouble();
+    // Said once under the display as well, when the user is at work here.
+    if (tapeTroubleShown_ || !isActiveWindow()) return;
+    tapeTroubleShown_ = true;
+    errorHint_->showHint(pnOut, tapeTroubleText(tape_->trouble(), QDir::toNativeSeparators(tape_->filePath()),
+                                                tape_->troubleDetail(), settings_.Language));
 }
 
 void TCalculator::MaxMinClick() {
@@ -542,6 +576,7 @@ bool TCalculator::event(QEvent* event) {
 void TCalculator::closeEvent(QCloseEvent* event) {
     errorHint_->hideHint();
     SaveWorkingState();
+    if (tapeWindow_) tapeWindow_->hide(); // the tape goes with the window it belongs to
     QMainWindow::closeEvent(event);
 }
 
@@ -556,6 +591,7 @@ void TCalculator::SaveWorkingState() {
     w.memoryUsed = s.MemoryUsed;
     w.calcMode = shownPanelsCode(*this);
     if (const auto group = selectedConvertGroup(*this)) w.convertItem = *group;
+    if (tapeWindow_ && tapeWindow_->isVisible()) tapeWindow_->rememberGeometry();
     writeWorkingState(store_, w, QString::fromStdString(s.MemoryEntryText));
 }
 

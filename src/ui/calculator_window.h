@@ -17,6 +17,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QKeyEvent;
@@ -30,6 +31,8 @@ class SettingsStore;
 class TConversionPanel;
 class TSciencePanel;
 class TStatisticsPanel;
+class TapeKeeper;
+class TapeWindow;
 class TooltipController;
 
 // The main window: display strip, keypad, memory line and register row. It only draws and
@@ -73,6 +76,11 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void miCopyClick();
     void miPasteClick();
     void Evaluator1Click();
+    // Ctrl+H: opens the tape beside the window, or takes the keyboard to it when it is open.
+    void miTapeClick();
+    TapeKeeper& tape() { return *tape_; }
+    // The tape's window, once it has been opened.
+    TapeWindow* tapeWindow() const { return tapeWindow_; }
     void MaxMinClick();
     void pnMClick(int registerNumber); // pnM1Click .. pnM10Click
     void SetLang(int language);
@@ -142,12 +150,16 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void setOuterSize(int outerWidth, int outerHeight);
     void installKeyPreview();
     void hideCutPanels();
+    void showTapeTrouble();
 
     SettingsStore& store_;
     Settings settings_;
     WorkingState restored_;
     AppearanceMapper mapper_;
     Calculator calc_;
+    std::unique_ptr<TapeKeeper> tape_;
+    TapeWindow* tapeWindow_ = nullptr; // made when first opened
+    bool tapeTroubleShown_ = false;
     bool fullSize_ = true;
     QPointer<QWindow> keyPreviewWindow_;
     std::function<void(const QString&)> evaluatorOpener_;
@@ -175,6 +187,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     QAction* miScience = nullptr;
     QAction* miStatist = nullptr;
     QAction* Evaluator1 = nullptr;
+    QAction* miTape = nullptr;
     QAction* miMax = nullptr;
     QAction* miMin = nullptr;
     QAction* miContens = nullptr;

@@ -28,6 +28,7 @@ const MainWindowTexts kEnglish{
     "  Cell of memory",
     "Minimize",
     "Maximize",
+    "Tape",
 };
 
 const MainWindowTexts kRussian{
@@ -41,6 +42,7 @@ const MainWindowTexts kRussian{
     "Цифровой дисплей",  "Знак текущей операции",
     "Индикатор памяти",  "  Ячейка памяти",
     "Свернуть",          "Развернуть",
+    "Лента",
 };
 
 } // namespace

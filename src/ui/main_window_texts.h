@@ -28,6 +28,7 @@ struct MainWindowTexts {
     const char* registerHint;    // pnM1 .. pnM10
     const char* sizeHintFull;    // pnSize in the full layout
     const char* sizeHintReduced; // pnSize in the reduced layout
+    const char* miTape;
 };
 
 // 0 English, 1 Russian; any other language has no table (nullptr) and changes nothing.

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orvantis developers
+
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+
+namespace orv {
+
+class Calculator;
+class SettingsStore;
+class TapeKeeper;
+
+// The tape beside the main window: every completed step, one line each, as selectable text. A
+// line's result goes back into the calculator with Enter or a double click; Ctrl+H or Esc
+// closes the window, and either way the keyboard goes back to the main window.
+class TapeWindow : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kDefaultWidth = 300;
+    static constexpr int kMinDefaultHeight = 200;
+
+    // Reads the tape's lines at once: the window is made only when first opened.
+    TapeWindow(TapeKeeper& keeper, Calculator& calculator, SettingsStore& store, QWidget& mainWindow);
+    ~TapeWindow() override;
+
+    // Shows the window (the first time against the main window's right edge, later where it was
+    // left) with the keyboard in it, on the last line.
+    void open();
+    void SetLang(int language);
+    void applyLook(const QFont& digits, const QColor& text, const QColor& background);
+    // Shows what the tape's file is failing at, if anything, under the lines.
+    void showTrouble();
+
+    // The result the line states becomes the calculator's operand and the main window takes the
+    // keyboard back; a line without a result only beeps. True when a result was used.
+    bool useLine(const QString& line);
+    bool saveTo(const QString& path);
+    // The place and size to come back to next time.
+    void rememberGeometry();
+
+    QPlainTextEdit* text() const { return memTape; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildMenu();
+    void appendLine(const QString& line);
+    void moveToLastLine();
+    void placeBesideMainWindow();
+    void returnToMainWindow();
+    QString currentLine() const;
+    void showMenu(const QPoint& position);
+    void copyResult();
+    void saveAs();
+    void clearTape();
+    void showMessage(const QString& text);
+
+    TapeKeeper& keeper_;
+    Calculator& calculator_;
+    SettingsStore& store_;
+    QWidget& mainWindow_;
+    int language_ = 0;
+    bool placed_ = false;
+
+    QPlainTextEdit* memTape = nullptr;
+    QLabel* lbTapeMessage = nullptr;
+    QMenu* pmTape = nullptr;
+    QAction* miTapeCopy = nullptr;
+    QAction* miTapeCopyResult = nullptr;
+    QAction* miTapeUseResult = nullptr;
+    QAction* miTapeSelectAll = nullptr;
+    QAction* miTapeSaveAs = nullptr;
+    QAction* miTapeClear = nullptr;
+};
+
+} // namespace orv

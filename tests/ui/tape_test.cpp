@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orvantis developers
+
+// The tape: its window on Ctrl+H, a line's result used again, the file that keeps it between
+// runs, and a file that cannot be kept.
+#include "window_fixture.h"
+
+#include "error_hint_window.h"
+#include "tape_keeper.h"
+#include "tape_texts.h"
+#include "tape_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+namespace orv::testing {
+namespace {
+
+class TapeTest : public WindowTest {
+  public:
+    // Lines the tape file holds before the window starts.
+    QStringList seed;
+    bool fileIsFolder = false;
+
+    void prepareStore(SettingsStore&) override {
+        if (fileIsFolder) {
+            ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("tape.txt")));
+        }
+        if (seed.isEmpty()) return;
+        QFile file(tapePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write((seed.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    }
+
+    QString tapePath() const { return dir.filePath(QStringLiteral("tape.txt")); }
+    QStringList fileLines() const {
+        QFile file(tapePath());
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+        return lines;
+    }
+    void write(const char* line) { window->tape().writeTapeLine(line); }
+
+    TapeWindow* openTape() {
+        window->activateWindow(); // Ctrl+H is the calculator's key
+        EXPECT_TRUE(mainWindowActive());
+        type("^H");
+        TapeWindow* tape = window->tapeWindow();
+        EXPECT_NE(tape, nullptr);
+        if (tape) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(tape));
+        }
+        return tape;
+    }
+    QPlainTextEdit* text() const { return window->tapeWindow()->text(); }
+    QStringList shownLines() const { return text()->toPlainText().split(QLatin1Char('\n')); }
+    void restart() {
+        window->close();
+        window.reset();
+        openWindow();
+    }
+    bool mainWindowActive() const { return QTest::qWaitForWindowActive(window.get(), 1000); }
+};
+
+QStringList numbered(int first, int last) {
+    QStringList lines;
+    for (int n = first; n <= last; ++n)
+        lines << QStringLiteral("%1 + 0 = %1").arg(n);
+    return lines;
+}
+
+TEST_F(TapeTest, EachLineReachesTheFileAtOnceAndTheNextRunShowsIt) {
+    EXPECT_FALSE(QFile::exists(tapePath())) << "starting writes no tape";
+    write("2 + 3 = 5");
+    EXPECT_EQ(fileLines(), QStringList{"2 + 3 = 5"}) << "before the tape was ever shown";
+    write("7 ÷ 0: It is impossible to divide by zero");
+    EXPECT_EQ(fileLines().size(), 2);
+    EXPECT_EQ(fileLines().back(), QString::fromUtf8("7 ÷ 0: It is impossible to divide by zero"));
+
+    restart();
+    openTape();
+    EXPECT_EQ(shownLines(), fileLines());
+    write("√9 = 3");
+    EXPECT_EQ(shownLines().back(), QString::fromUtf8("√9 = 3"));
+    EXPECT_EQ(fileLines(), shownLines());
+}
+
+// The file runs a margin past the kept lines before it is cut back to them, in one rename.
+TEST_F(TapeTest, TheFileKeepsTheLastLinesAndIsCutBackRarelyAndWhole) {
+    constexpr int kKept = int(TapeKeeper::kKeptLines);
+    constexpr int kFull = kKept + int(TapeKeeper::kTrimMargin);
+    struct Row {
+        const char* name;
+        int seeded;
+        int fileLinesAfter; // after one more line
+        int firstInFile;
+    };
+    const Row rows[] = {
+        {"within the margin: only appended", kKept + 500, kKept + 501, 1},
+        {"at the margin: still appended", kFull - 1, kFull, 1},
+        {"past the margin: cut back to the kept lines", kFull, kKept, kFull - kKept + 2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        window.reset();
+        QFile::remove(tapePath());
+        seed = numbered(1, row.seeded);
+        prepareStore(*store);
+        openWindow();
+        write("last = 1");
+        const QStringList lines = fileLines();
+        ASSERT_EQ(lines.size(), row.fileLinesAfter);
+        EXPECT_EQ(lines.front(), QStringLiteral("%1 + 0 = %1").arg(row.firstInFile));
+        EXPECT_EQ(lines.back(), "last = 1");
+        // Nothing left beside it: the cut was written aside and renamed over the file.
+        EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("tape*")}, QDir::Files),
+                  QStringList{"tape.txt"});
+        // The window shows the kept lines however long the file has grown.
+        openTape();
+        EXPECT_EQ(text()->blockCount(), kKept);
+        EXPECT_EQ(shownLines().back(), "last = 1");
+    }
+}
+
+struct UseRow {
+    const char* name;
+    const char* line;
+    const char* before; // typed in the main window before the tape is opened
+    bool doubleClick;   // else Enter
+    const char* after;  // typed in the main window after
+    const char* display;
+};
+
+class TapeUseTest : public TapeTest, public ::testing::WithParamInterface<UseRow> {};
+
+TEST_P(TapeUseTest, ALinesResultBecomesTheOperand) {
+    const UseRow& row = GetParam();
+    write("1 + 1 = 2");
+    write(row.line);
+    write("9 × 9 = 81");
+    type(row.before);
+    TapeWindow* tape = openTape();
+    ASSERT_NE(tape, nullptr);
+    EXPECT_EQ(text()->textCursor().block().text(), "9 × 9 = 81") << "opened on the last line";
+    QTest::keyClick(text(), Qt::Key_Up);
+    const QTextBlock line = text()->textCursor().block();
+    ASSERT_EQ(line.text(), QString::fromUtf8(row.line));
+    if (row.doubleClick) {
+        QTextCursor middle(line);
+        middle.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 2);
+        QTest::mouseDClick(text()->viewport(), Qt::LeftButton, {}, text()->cursorRect(middle).center());
+    } else {
+        QTest::keyClick(text(), Qt::Key_Return);
+    }
+    const bool used = QString::fromUtf8(row.line).contains(QLatin1String(" = "));
+    if (used) {
+        EXPECT_TRUE(mainWindowActive()) << "typing goes on in the calculator";
+        EXPECT_TRUE(tape->isVisible());
+    } else {
+        EXPECT_EQ(QApplication::activeWindow(), tape) << "a line without a result changes nothing";
+        window->activateWindow();
+        ASSERT_TRUE(mainWindowActive());
+    }
+    type(row.after);
+    EXPECT_EQ(display().trimmed(), QString::fromUtf8(row.display));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TapeUseTest,
+    ::testing::Values(UseRow{"enterAlone", "2 + 3 = 5", "", false, "", "5"},
+                      UseRow{"enterAsTheRightOperand", "2 + 3 = 5", "2+", false, "=", "7"},
+                      UseRow{"doubleClickAsTheRightOperand", "sin 30° = 0,5", "2+", true, "=", "2,5"},
+                      UseRow{"unitAfterTheResult", "1,5 Kilometer = 1500 Meter", "", false, "", "1 500"},
+                      UseRow{"angleSignAfterTheResult", "arcsin 1 = 90°", "", true, "", "90"},
+                      UseRow{"failureDoesNothing", "7 ÷ 0: It is impossible to divide by zero", "4", false,
+                             "", "4"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TapeTest, CtrlHOpensItBesideAndCtrlHOrEscClosesItBackToTheCalculator) {
+    write("2 + 3 = 5");
+    const QSize mainSize = window->size();
+    TapeWindow* tape = openTape();
+    ASSERT_NE(tape, nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), text());
+    EXPECT_EQ(window->size(), mainSize);
+    EXPECT_EQ(tape->frameGeometry().left(), window->frameGeometry().right() + 1) << "against its right edge";
+    EXPECT_EQ(tape->frameGeometry().top(), window->frameGeometry().top());
+    EXPECT_EQ(bool(tape->windowFlags() & Qt::WindowStaysOnTopHint), window->settings().StayOnTop);
+
+    // A line made while the calculator has the keyboard leaves it there.
+    window->activateWindow();
+    ASSERT_TRUE(mainWindowActive());
+    type("4*5=");
+    write("4 × 5 = 20");
+    EXPECT_EQ(QApplication::activeWindow(), window.get());
+    EXPECT_EQ(shownLines().back(), "4 × 5 = 20");
+    // Ctrl+H from the calculator takes the keyboard to the open tape, on the newest line.
+    type("^H");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tape));
+    EXPECT_EQ(text()->textCursor().block().text(), "4 × 5 = 20");
+
+    QTest::keyClick(text(), Qt::Key_H, Qt::ControlModifier);
+    EXPECT_FALSE(tape->isVisible());
+    EXPECT_TRUE(mainWindowActive());
+
+    window->findChild<QAction*>(QStringLiteral("miTape"))->trigger();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tape));
+    // Where the user leaves it is where it comes back, in the next run too.
+    const QRect moved(tape->geometry().topLeft() + QPoint(30, 40), QSize(260, 180));
+    tape->setGeometry(moved);
+    QTest::keyClick(text(), Qt::Key_Escape);
+    EXPECT_FALSE(tape->isVisible());
+    EXPECT_TRUE(mainWindowActive());
+    restart();
+    ASSERT_NE(openTape(), nullptr);
+    EXPECT_EQ(window->tapeWindow()->geometry(), moved);
+}
+
+TEST_F(TapeTest, AFileThatCannotBeWrittenStopsNothingAndIsReportedOnce) {
+    window.reset();
+    fileIsFolder = true; // no one can append to a folder, not even root
+    prepareStore(*store);
+    openWindow();
+
+    write("2 + 3 = 5");
+    ASSERT_TRUE(window->errorHint().isVisible()) << "said under the display";
+    EXPECT_TRUE(window->errorHint().text().contains(QDir::toNativeSeparators(tapePath())));
+    window->errorHint().hideHint();
+    write("4 × 5 = 20");
+    EXPECT_FALSE(window->errorHint().isVisible()) << "said once";
+
+    openTape();
+    EXPECT_EQ(shownLines(), (QStringList{"2 + 3 = 5", "4 × 5 = 20"})) << "kept in memory";
+    const auto* message = window->tapeWindow()->findChild<QLabel*>(QStringLiteral("lbTapeMessage"));
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->isVisible());
+    const QString english = message->text();
+    window->SetLang(1);
+    EXPECT_NE(message->text(), english);
+    EXPECT_TRUE(message->text().contains(QDir::toNativeSeparators(tapePath())));
+
+    type("6*7=");
+    EXPECT_EQ(display().trimmed(), "42");
+}
+
+TEST_F(TapeTest, ItsTextsFollowTheLanguage) {
+    TapeWindow* tape = openTape();
+    ASSERT_NE(tape, nullptr);
+    for (const LanguageText& row : tapeTexts())
+        EXPECT_TRUE(tape->objectName() == QLatin1String(row.control) ||
+                    tape->findChild<QObject*>(QString::fromLatin1(row.control)))
+            << row.control;
+    auto* item = window->findChild<QAction*>(QStringLiteral("miTape"));
+    EXPECT_EQ(tape->windowTitle(), "Tape");
+    EXPECT_EQ(text()->accessibleName(), "Tape");
+    EXPECT_FALSE(text()->accessibleDescription().isEmpty());
+    window->SetLang(1);
+    EXPECT_EQ(tape->windowTitle(), "Лента");
+    EXPECT_EQ(text()->accessibleName(), "Лента");
+    EXPECT_EQ(item->text(), "Лента");
+    EXPECT_EQ(tape->findChild<QAction*>(QStringLiteral("miTapeClear"))->text(), "Очистить ленту");
+}
+
+} // namespace
+} // namespace orv::testing
