@@ -88,7 +88,7 @@ void EvaluationRunner::deliver(std::uint64_t serial) {
     if (!job_ || job_->serial != serial) return;
     if (job_->thread) job_->thread->wait();
     const std::unique_ptr<Job> done = std::move(job_);
-    emit finished(done->result);
+    emit finished(done->result, done->text);
 }
 
 } // namespace orv

@@ -48,7 +48,8 @@ class EvaluationRunner : public QObject {
     void stop();
 
   signals:
-    void finished(const orv::Evaluation& evaluation);
+    // `text` is the text evaluated, for whoever records what was asked beside the answer.
+    void finished(const orv::Evaluation& evaluation, const std::string& text);
 
   private:
     struct Job;

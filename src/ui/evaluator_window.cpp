@@ -6,6 +6,7 @@
 #include "calculator.h"
 #include "error_hint_window.h"
 #include "evaluation_runner.h"
+#include "evaluation_tape.h"
 #include "evaluator_texts.h"
 #include "expression_edit.h"
 #include "help_viewer.h"
@@ -73,6 +74,18 @@ constexpr const char* kWaitingActions[] = {"Undo1",        "Cut1",          "Pas
                                            "HomePage1",    "About1"};
 constexpr const char* kWaitingControls[] = {"sbCut",  "sbPaste", "sbDel",  "sbUndo", "sbHelp",
                                             "bpHelp", "rbRad",   "rbDegr", "rbGrad", "rbCycle"};
+
+// An expression pasted in may be megabytes; its line on the tape keeps the start of it, so that a
+// tape of thousands of lines still opens at once. The cut falls between characters.
+constexpr std::size_t kTapeExpressionBytes = 1000;
+
+void shortenForTape(std::string& expression) {
+    if (expression.size() <= kTapeExpressionBytes) return;
+    std::size_t end = kTapeExpressionBytes;
+    while (end > 0 && (static_cast<unsigned char>(expression[end]) & 0xC0) == 0x80) --end;
+    expression.resize(end);
+    expression += "\u2026";
+}
 
 QString normaliseVariableText(QString text, const QString& decimal) {
     text.replace(QLatin1Char('.'), decimal);
@@ -560,7 +573,7 @@ void TEvaluator::setEvaluating(bool running) {
     helpKey_->setEnabled(!running);
 }
 
-void TEvaluator::evaluationFinished(const Evaluation& result) {
+void TEvaluator::evaluationFinished(const Evaluation& result, const std::string& text) {
     progressDelay_->stop();
     delete progress_;
     progress_ = nullptr;
@@ -574,6 +587,9 @@ void TEvaluator::evaluationFinished(const Evaluation& result) {
         // The result waits here until it is sent: the calculator's entry and Copy stay as shown.
         resultText_ = generalText(result.value, separators());
         OutputEval(QString::fromStdString(calculator_.resultDisplayText(result.value)));
+        TapeStep step = evaluationTapeStep(text, result, separators());
+        shortenForTape(step.a);
+        calculator_.writeTape(step);
     }
     if (!lastDiagnostics_.empty() && isVisible())
         hint_.showHint(pnResult, QString::fromStdString(lastDiagnostics_.back().text));

@@ -107,7 +107,7 @@ private:
     void showProgress();
     void cancelEvaluation();
     void stopEvaluation();
-    void evaluationFinished(const Evaluation& result);
+    void evaluationFinished(const Evaluation& result, const std::string& text);
     void setEvaluating(bool running);
     Separators separators() const;
 

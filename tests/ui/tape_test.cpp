@@ -6,6 +6,7 @@
 #include "window_fixture.h"
 
 #include "error_hint_window.h"
+#include "evaluator_window.h"
 #include "tape_keeper.h"
 #include "tape_texts.h"
 #include "tape_window.h"
@@ -247,6 +248,22 @@ TEST_F(TapeTest, AFileThatCannotBeWrittenStopsNothingAndIsReportedOnce) {
 
     type("6*7=");
     EXPECT_EQ(display().trimmed(), "42");
+}
+
+TEST_F(TapeTest, TheEvaluatorWritesWhatItEvaluatedButNotWhatWasCancelled) {
+    TEvaluator evaluator(window->calculator(), *store, window->errorHint(), window.get());
+    evaluator.setExpression(QStringLiteral("2+3*4"));
+    evaluator.bpEvaluateClick();
+    evaluator.setExpression(QStringLiteral("SUM(1,1E12,I)"));
+    evaluator.show();
+    evaluator.bpEvaluateClick();
+    evaluator.hide(); // cancels it
+    ASSERT_FALSE(evaluator.evaluating());
+    EXPECT_EQ(fileLines(), QStringList{"2+3*4 = 14"});
+    // However long the expression, its line keeps to a readable length, and its result.
+    evaluator.setExpression(QStringLiteral("1+").repeated(1000) + QLatin1Char('0'));
+    evaluator.bpEvaluateClick();
+    EXPECT_EQ(fileLines().back(), QStringLiteral("1+").repeated(500) + QStringLiteral("… = 1000"));
 }
 
 TEST_F(TapeTest, ItsTextsFollowTheLanguage) {
