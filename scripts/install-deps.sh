@@ -14,7 +14,7 @@ run_packages=(
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool xclip imagemagick
     appstream desktop-file-utils man-db groff-base
     dpkg-dev fakeroot lintian
 )
