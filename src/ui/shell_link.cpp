@@ -10,6 +10,7 @@
 #include "preferences_window.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QShortcut>
 
 namespace orv {
@@ -26,19 +27,29 @@ void attachShell(TCalculator& calculator, TAbout& about, TEvaluator& evaluator, 
         });
     };
     command("miPrefer", [&preferences] { preferences.exec(); });            // miPreferClick
-    command("miContens", [] { openHelp(kContentsHelpTopic); });             // miContensClick
+    // Help comes in the language the windows show, that is the applied one.
+    const auto help = [&calculator](int topic, QWidget* owner) {
+        openHelp(topic, calculator.settings().Language, owner);
+    };
+    command("miContens", [help, &calculator] { help(kContentsHelpTopic, &calculator); }); // miContensClick
     // F1 is help on this window (its topic), not the contents.
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &calculator);
     f1->setObjectName(QStringLiteral("HelpKey"));
-    QObject::connect(f1, &QShortcut::activated, &calculator, [&calculator] {
+    QObject::connect(f1, &QShortcut::activated, &calculator, [&calculator, help] {
         calculator.errorHint().hideHint();
-        openHelp(kMainWindowHelpTopic);
+        help(kMainWindowHelpTopic, &calculator);
     });
     command("miPage", [] { openHomePage(); });                              // miPageClick
     command("miAbout", [&about] { about.exec(); });                         // miAboutClick
 
-    QObject::connect(&preferences, &TPreForm::helpRequested, &preferences, [](int topic) { openHelp(topic); });
-    QObject::connect(&evaluator, &TEvaluator::helpRequested, &evaluator, [](int topic) { openHelp(topic); });
+    // The Preferences window switches language at the choice, before Apply: its help follows it.
+    QObject::connect(
+        &preferences, &TPreForm::helpRequested, &preferences, [&calculator, &preferences](int topic) {
+            const auto* shown = preferences.findChild<QComboBox*>(QStringLiteral("cbLang"));
+            openHelp(topic, shown ? shown->currentIndex() : calculator.settings().Language, &preferences);
+        });
+    QObject::connect(&evaluator, &TEvaluator::helpRequested, &evaluator,
+                     [help, &evaluator](int topic) { help(topic, &evaluator); });
     QObject::connect(&evaluator, &TEvaluator::preferencesRequested, &evaluator, [&preferences] { preferences.exec(); });
     QObject::connect(&evaluator, &TEvaluator::aboutRequested, &evaluator, [&about] { about.exec(); });
     QObject::connect(&evaluator, &TEvaluator::homePageRequested, &evaluator, [] { openHomePage(); });

@@ -11,8 +11,9 @@ class TEvaluator;
 class TPreForm;
 
 // Wires the commands that open the other windows: Preferences (F2), help (F1, the Help menus and
-// buttons, at each window's topic), the home page and About, from the main window and from the
-// Evaluator; the Preferences window carries its look and language over to the Evaluator.
+// buttons, at each window's topic and in its language), the home page and About, from the main
+// window and from the Evaluator; the Preferences window carries its look and language over to the
+// Evaluator.
 void attachShell(TCalculator& calculator, TAbout& about, TEvaluator& evaluator, TPreForm& preferences);
 
 } // namespace orv
