@@ -15,14 +15,17 @@ namespace orv {
 class TCalculator;
 
 // A text panel whose centred lines move up through it, one pixel a step, starting again from
-// the bottom once the whole text has passed.
+// the bottom once the whole text has passed. The lines are labels, so they can be selected and
+// read out; a selection holds the text still until it is cleared.
 class CreditsScroller : public QWidget {
     Q_OBJECT
   public:
     static constexpr int kStepMs = 30;
 
-    CreditsScroller(QStringList lines, QWidget* parent = nullptr);
+    CreditsScroller(const QStringList& lines, QWidget* parent = nullptr);
 
+    void setLines(const QStringList& lines);
+    QList<QLabel*> lineLabels() const { return labels_; }
     void start();
     void stop();
     bool isRunning() const { return timer_.isActive(); }
@@ -33,15 +36,18 @@ class CreditsScroller : public QWidget {
     void step();
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
-    QStringList lines_;
+    void placeLines();
+
+    QList<QLabel*> labels_;
     QTimer timer_;
     int offset_ = 0; // pixels the text has moved since it entered at the bottom
 };
 
-// A link label: navy, turning red with a pointing hand under the mouse; a click opens it.
+// A link label: navy, turning red with a pointing hand under the mouse; a click, or Enter or
+// Space while it has the keyboard focus, opens it.
 class LinkLabel : public QLabel {
     Q_OBJECT
   public:
@@ -55,10 +61,12 @@ class LinkLabel : public QLabel {
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // The About window: product, version and the maker's addresses over a looping credits scroll in
-// the display's colours. The same texts in both languages.
+// the display's colours, in English or Russian.
 class TAbout : public QDialog {
     Q_OBJECT
   public:
@@ -67,8 +75,13 @@ class TAbout : public QDialog {
 
     explicit TAbout(const TCalculator& calculator, QWidget* parent = nullptr);
 
-    static QStringList creditLines();
+    // The credits in language 0 (English) or 1 (Russian).
+    static QStringList creditLines(int language = 0);
     CreditsScroller* scroller() const { return spAbout; }
+
+    // Replaces the caption, the credits and the spoken names; any language but 0 and 1 changes
+    // nothing.
+    void SetLang(int language);
 
     void bb1Click();
     void RxlbURLClick();
