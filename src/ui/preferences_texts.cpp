@@ -22,6 +22,7 @@ const LanguageText kTexts[] = {
     {"ckbThou", kCaption, "Thousand separator", "Разделитель тысяч"},
     {"cbMinToTray", kCaption, "Minimize to System Tray", "Сворачиваться к часам"},
     {"cbkStayOnTop", kCaption, "Stay on top", "Поверх всех окон"},
+    {"cbKeepTape", kCaption, "Keep the tape between runs", "Сохранять ленту между запусками"},
     {"bB", kCaption, "B", "Ж"},
     {"bB", kHint, "Bold numbers", "Полужирные"},
     {"bI", kCaption, "I", "К"},

@@ -84,11 +84,15 @@ QGroupBox* groupBox(QWidget* parent, const char* name, const QRect& geometry) {
 // Wide enough for the longest caption of either language ("Применить") with the style's
 // margins; the four share the window's width evenly between the columns' outer edges.
 constexpr int kButtonWidth = 92;
+// The tape's check box has the row under both columns to itself: its Russian caption is longer
+// than a column is wide.
+constexpr int kTapeRowTop = 200;
+constexpr int kButtonTop = 226;
 
 QPushButton* button(QWidget* parent, const char* name, int left) {
     auto* b = new QPushButton(parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(left, 202, kButtonWidth, 25);
+    b->setGeometry(left, kButtonTop, kButtonWidth, 25);
     b->setAutoDefault(false);
     return b;
 }
@@ -183,6 +187,11 @@ void TPreForm::buildControls() {
     cbLang->addItems({QStringLiteral("English"), QStringLiteral("Russian")});
     connect(cbLang, &QComboBox::activated, this, &TPreForm::cbLangClick);
 
+    cbKeepTape = new QCheckBox(this);
+    cbKeepTape->setObjectName(QStringLiteral("cbKeepTape"));
+    cbKeepTape->setGeometry(12, kTapeRowTop, kWidth - 24, 20);
+    connect(cbKeepTape, &QCheckBox::clicked, this, &TPreForm::cbKeepTapeClick);
+
     bbOk = button(this, "bbOk", 4);
     bbOk->setDefault(true);
     bbNo = button(this, "bbNo", 109);
@@ -236,6 +245,7 @@ void TPreForm::FormActivate() {
 
     cbkStayOnTop->setChecked(current.StayOnTop);
     cbMinToTray->setChecked(current.MinimizeToTray);
+    cbKeepTape->setChecked(current.KeepTape);
 
     const auto* digits = calculator_.findChild<TextPanel*>(QStringLiteral("pnOut3"));
     setPreviewBackground(digits ? digits->background() : colorFromColorRef(kColourWhite));
@@ -332,6 +342,8 @@ void TPreForm::cbkStayOnTopClick() { enableApply(); }
 
 void TPreForm::cbMinToTrayClick() { enableApply(); }
 
+void TPreForm::cbKeepTapeClick() { enableApply(); }
+
 void TPreForm::cbLangClick() {
     SetLang(cbLang->currentIndex()); // the other windows wait for Apply or OK
     enableApply();
@@ -383,6 +395,8 @@ void TPreForm::SetParam() {
     store_.writeInt(value::RIndFontSize, s.DigitFontSize);
     s.DigitFontName = digitFontName_;
     store_.writeString(value::RIndFontName, s.DigitFontName);
+    s.KeepTape = cbKeepTape->isChecked();
+    store_.writeBool(value::RKeepTape, s.KeepTape);
     store_.flush();
 
     // Grouping, colours, tray, style, size and typeface reach the main window together.

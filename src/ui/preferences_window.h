@@ -26,13 +26,13 @@ class TEvaluator;
 class TextPanel;
 
 // The modal Preferences window: display colours, digit typeface, size and style, grouping,
-// tray, stay-on-top and language, with a live preview. Nothing reaches the other windows or the
-// settings until Apply or OK.
+// tray, stay-on-top, language and keeping the tape, with a live preview. Nothing reaches the
+// other windows or the settings until Apply or OK.
 class TPreForm : public QDialog {
     Q_OBJECT
   public:
     static constexpr int kWidth = 416;
-    static constexpr int kHeight = 231;
+    static constexpr int kHeight = 255;
     static constexpr int kHelpTopic = 80;
     static constexpr int kMinFontSize = kMinDigitFontSize;
     static constexpr int kMaxFontSize = kMaxDigitFontSize;
@@ -54,6 +54,7 @@ class TPreForm : public QDialog {
     void cbIndFontColorChange();
     void cbkStayOnTopClick();
     void cbMinToTrayClick();
+    void cbKeepTapeClick();
     void cbLangClick();
     void spFontSizeChange();
     void bBClick();
@@ -103,6 +104,7 @@ class TPreForm : public QDialog {
     QCheckBox* ckbThou = nullptr;
     QCheckBox* cbMinToTray = nullptr;
     QCheckBox* cbkStayOnTop = nullptr;
+    QCheckBox* cbKeepTape = nullptr;
     QSpinBox* spFontSize = nullptr;
     QToolButton* bB = nullptr;
     QToolButton* bI = nullptr;

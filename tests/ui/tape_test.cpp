@@ -7,16 +7,20 @@
 
 #include "error_hint_window.h"
 #include "evaluator_window.h"
+#include "preferences_window.h"
+#include "settings_values.h"
 #include "tape_keeper.h"
 #include "tape_texts.h"
 #include "tape_window.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextBlock>
 
 namespace orv::testing {
@@ -248,6 +252,32 @@ TEST_F(TapeTest, AFileThatCannotBeWrittenStopsNothingAndIsReportedOnce) {
 
     type("6*7=");
     EXPECT_EQ(display().trimmed(), "42");
+}
+
+TEST_F(TapeTest, KeepingTurnedOffRemovesTheFileAndTheTapeGoesOnInMemory) {
+    write("2 + 3 = 5");
+    ASSERT_TRUE(QFile::exists(tapePath()));
+    TPreForm prefs(*store, *window, window.get());
+    prefs.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&prefs));
+    auto* keep = prefs.findChild<QCheckBox*>(QStringLiteral("cbKeepTape"));
+    ASSERT_NE(keep, nullptr);
+    EXPECT_TRUE(keep->isChecked()) << "on by default";
+    QTest::mouseClick(keep, Qt::LeftButton, {}, QPoint(6, keep->height() / 2));
+    QTest::mouseClick(prefs.findChild<QPushButton*>(QStringLiteral("bbApply")), Qt::LeftButton);
+    EXPECT_EQ(store->readInt(value::RKeepTape), 0);
+    EXPECT_FALSE(QFile::exists(tapePath()));
+    write("4 × 5 = 20");
+    EXPECT_FALSE(QFile::exists(tapePath()));
+    prefs.close();
+
+    openTape();
+    EXPECT_EQ(shownLines(), (QStringList{"2 + 3 = 5", "4 × 5 = 20"}));
+    // Turned on again, the tape as shown becomes the file.
+    Settings on = window->settings();
+    on.KeepTape = true;
+    window->applyPreferences(on);
+    EXPECT_EQ(fileLines(), shownLines());
 }
 
 TEST_F(TapeTest, TheEvaluatorWritesWhatItEvaluatedButNotWhatWasCancelled) {
