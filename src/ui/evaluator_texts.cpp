@@ -10,14 +10,14 @@ namespace {
 
 const LanguageText kTexts[] = {
     {"TEvaluator", TextRole::Caption, "Evaluation mode of Orvantis ", "Режим вычисления выражений"},
-    {"Edit1", TextRole::Caption, "&Edit", "Правка"},
+    {"Edit1", TextRole::Caption, "&Edit", "&Правка"},
     {"Undo1", TextRole::Caption, "Undo", "Отмена"},
     {"Cut1", TextRole::Caption, "Cut", "Вырезать"},
     {"Copy1", TextRole::Caption, "Copy", "Копировать"},
     {"Paste1", TextRole::Caption, "Paste", "Вставить"},
     {"Delete1", TextRole::Caption, "Delete", "Удалить"},
     {"Preferences2", TextRole::Caption, "Preferences", "Настройка"},
-    {"Insert1", TextRole::Caption, "&Insert", "Вставка"},
+    {"Insert1", TextRole::Caption, "&Insert", "&Вставка"},
     {"Arithmetical1", TextRole::Caption, "Arithmetical functions", "Арифметические функции"},
     {"Booleanfunctions1", TextRole::Caption, "Boolean functions", "Логические функции"},
     {"Trigonometric1", TextRole::Caption, "Trigonometrical functions", "Тригонометрические функции"},
@@ -31,14 +31,14 @@ const LanguageText kTexts[] = {
     {"VariablesMZ1", TextRole::Caption, "Variables from N to Z", "Переменные от N до Z"},
     {"Numbers1", TextRole::Caption, "Numbers", "Цифры"},
     {"Brackets1", TextRole::Caption, "Brackets", "Скобки"},
-    {"Angels1", TextRole::Caption, "&Angles", "Угловая мера"},
+    {"Angels1", TextRole::Caption, "&Angles", "&Угловая мера"},
     {"Radians1", TextRole::Caption, "Radians", "Радианы"},
     {"Degrees1", TextRole::Caption, "Degrees", "Градусы"},
     {"Grads1", TextRole::Caption, "Grads", "Грады"},
     {"Cycles1", TextRole::Caption, "Cycles", "Окружности"},
-    {"Evaluation1", TextRole::Caption, "E&valuation", "Вычисление"},
+    {"Evaluation1", TextRole::Caption, "E&valuation", "Вы&числение"},
     {"Evaluate1", TextRole::Caption, "Evaluate", "Вычислить"},
-    {"Help1", TextRole::Caption, "&Help", "Справка"},
+    {"Help1", TextRole::Caption, "&Help", "&Справка"},
     {"Referense1", TextRole::Caption, "Reference", "Справка по функциям"},
     {"Context1", TextRole::Caption, "Contents", "Вызов справки"},
     {"HomePage1", TextRole::Caption, "Home Page", "Домашняя страница"},
@@ -214,6 +214,111 @@ const char* const kReference[] = {
     "Brackets : [ X ]",
     "Description : Returns integer value of  X .",
 };
+// The same in Russian, a description to a line: the memo wraps it.
+const char* const kReferenceRussian[] = {
+    "Функция : SIN(X)",
+    "Описание : синус угла X.",
+    "",
+    "Функция : COS(X)",
+    "Описание : косинус угла X.",
+    "",
+    "Функция : TAN(X) или TG(X)",
+    "Описание : тангенс X (tg(x) = sin(x)/cos(x)).",
+    "",
+    "Функция : COTAN(X) или CTG(X)",
+    "Описание : котангенс X (ctg(x) = 1/tg(x)).",
+    "",
+    "Функция : SEC(X)",
+    "Описание : секанс X (sec(x) = 1/cos(x)).",
+    "",
+    "Функция : COSEC(X)",
+    "Описание : косеканс X (cosec(x) = 1/sin(x)).",
+    "",
+    "Функция : ARCSIN(X)",
+    "Описание : арксинус X.",
+    "",
+    "Функция : ARCCOS(X)",
+    "Описание : арккосинус X.",
+    "",
+    "Функция : ARCTAN(X) или ARCTG(X)",
+    "Описание : арктангенс X.",
+    "",
+    "Функция : ARCCOTAN(X) или ARCCTG(X)",
+    "Описание : арккотангенс X.",
+    "",
+    "Функция : SINH(X) или SH(X)",
+    "Описание : гиперболический синус X.",
+    "",
+    "Функция : COSH(X) или CH(X)",
+    "Описание : гиперболический косинус X.",
+    "",
+    "Функция : TANH(X) или TH(X)",
+    "Описание : гиперболический тангенс X.",
+    "",
+    "Функция : COTANH(X) или CTH(X)",
+    "Описание : гиперболический котангенс X.",
+    "",
+    "Функция : SECH(X)",
+    "Описание : гиперболический секанс X.",
+    "",
+    "Функция : COSECH(X)",
+    "Описание : гиперболический косеканс X.",
+    "",
+    "Функция : ARSINH(X) или ARSH(X)",
+    "Описание : обратный гиперболический синус X.",
+    "",
+    "Функция : ARCOSH(X) или ARCH(X)",
+    "Описание : обратный гиперболический косинус X.",
+    "",
+    "Функция : ARTANH(X) или ARTH(X)",
+    "Описание : обратный гиперболический тангенс X.",
+    "",
+    "Функция : LG(X)",
+    "Описание : десятичный логарифм X.",
+    "",
+    "Функция : LN(X)",
+    "Описание : натуральный логарифм X (ln(e) = 1).",
+    "",
+    "Функция : LOG(Y, X)",
+    "Описание : логарифм X по основанию Y.",
+    "",
+    "Функция : POWER(Y, X)",
+    "Описание : Y в степени X.",
+    "",
+    "Функция : EXP(X)",
+    "Описание : число e в степени X.",
+    "",
+    "Функция : SQR(X)",
+    "Описание : квадрат X (x^2).",
+    "",
+    "Функция : SQRT(X)",
+    "Описание : квадратный корень из X (x >= 0).",
+    "",
+    "Функция : ABS(X)",
+    "Описание : абсолютная величина (модуль) X.",
+    "",
+    "Функция : SIGN(X)",
+    "Описание : знак X.",
+    "",
+    "Функция : FACT(X)",
+    "Описание : факториал X (например, fact(5) = 5! = 5*4*3*2*1).",
+    "",
+    "Функция : MIN(A, B, C, ...)",
+    "Описание : наименьшее из значений.",
+    "",
+    "Функция : MAX(A, B, C, ...)",
+    "Описание : наибольшее из значений.",
+    "",
+    "Функция : IF(условие, X, Y)",
+    "Описание : X, если условие выполнено, иначе Y.",
+    "",
+    "Функция : SUM(X, Y, выражение(I))",
+    "Описание : сумма значений выражения, когда индекс I пробегает целые числа от X до Y.",
+    "",
+    "Скобки : [ X ]",
+    "Описание : целая часть X.",
+};
+
 const InsertItem kArithmetical[] = {
     {" +", "+", "", false}, {" -", "-", "", false}, {" *", "*", "", false}, {" /", "/", "", false}};
 const InsertItem kBoolean[] = {{"=", "=", "", false},   {">", ">", "", false},   {"<", "<", "", false},
@@ -278,9 +383,22 @@ const InsertSubmenu kInsertMenu[] = {
 
 std::span<const LanguageText> evaluatorTexts() { return kTexts; }
 
-QStringList evaluatorReferenceLines() {
+QString evaluatorPhrase(EvaluatorPhrase phrase, int language) {
+    static const char* const kPhrases[][2] = {
+        {"Evaluating...", "Вычисление..."},
+        {"Evaluating", "Вычисление"},
+        {"Result: %1", "Результат: %1"},
+    };
+    return QString::fromUtf8(kPhrases[static_cast<int>(phrase)][language == 1 ? 1 : 0]);
+}
+
+QStringList evaluatorReferenceLines(int language) {
     QStringList lines;
-    for (const char* line : kReference) lines << QString::fromLatin1(line);
+    if (language == 1) {
+        for (const char* line : kReferenceRussian) lines << QString::fromUtf8(line);
+    } else {
+        for (const char* line : kReference) lines << QString::fromLatin1(line);
+    }
     return lines;
 }
 

@@ -16,7 +16,13 @@ namespace orv {
 std::span<const LanguageText> evaluatorTexts();
 
 // The fixed function reference shown in the reference pane, one memo line each.
-QStringList evaluatorReferenceLines();
+// Texts of the Evaluator that belong to no control of its own.
+enum class EvaluatorPhrase { Evaluating, ProgressTitle, ResultName };
+// The phrase in the language (0 English, 1 Russian); ResultName holds "%1" for the value.
+QString evaluatorPhrase(EvaluatorPhrase phrase, int language);
+
+// The reference memo's lines in the language (0 English, 1 Russian).
+QStringList evaluatorReferenceLines(int language = 0);
 
 // One item of the Insert menu: a function item wraps the selection between prefix and suffix;
 // any other item replaces the selection with its prefix.

@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QAccessible>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -189,8 +190,10 @@ void TEvaluator::buildControls() {
     resultFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     resultFrame->setGeometry(36, 14, 284, 22);
     resultFrame->setAutoFillBackground(true);
-    // The error hint may put the focus here; Tab passes it by, as it draws no focus mark.
-    resultFrame->setFocusPolicy(Qt::ClickFocus);
+    // In the Tab chain, so that the keyboard and a screen reader reach the result; it shows the
+    // focus by a plain frame in the highlight colour instead of its sunken edge.
+    resultFrame->setFocusPolicy(Qt::StrongFocus);
+    resultFrame->installEventFilter(this);
     pnResult = resultFrame;
     pnEOut3 = new TextPanel(resultFrame);
     pnEOut3->setObjectName(QStringLiteral("pnEOut3"));
@@ -232,7 +235,7 @@ void TEvaluator::buildControls() {
     referenceFont.setBold(true);
     referenceFont.setPixelSize(11);
     Memo2->setFont(referenceFont);
-    Memo2->setPlainText(evaluatorReferenceLines().join(QLatin1Char('\n')));
+
 
     struct Button {
         const char* name;
@@ -378,6 +381,11 @@ void TEvaluator::buildMenus() {
     QMenu* evaluation = addMenu(bar, "Evaluation1");
     QAction* evaluate = addAction(evaluation, "Evaluate1", QKeySequence(Qt::Key_F9));
     evaluation->setDefaultAction(evaluate);
+    // The menu draws its default item bold but measures it in the plain face, which puts "F9"
+    // against a long bold caption ("Вычислить"); a bold face of the item's own is measured.
+    QFont bold = evaluate->font();
+    bold.setBold(true);
+    evaluate->setFont(bold);
     connect(evaluate, &QAction::triggered, this, &TEvaluator::bpEvaluateClick);
 
     QMenu* help = addMenu(bar, "Help1");
@@ -399,8 +407,23 @@ void TEvaluator::buildMenus() {
 }
 
 void TEvaluator::SetLang(int language) {
+    if (language != 0 && language != 1) return;
+    language_ = language;
     applyLanguage(this, evaluatorTexts(), language);
+    Memo2->setPlainText(evaluatorReferenceLines(language).join(QLatin1Char('\n')));
+    if (progress_) {
+        progress_->setWindowTitle(evaluatorPhrase(EvaluatorPhrase::ProgressTitle, language));
+        progress_->setLabelText(evaluatorPhrase(EvaluatorPhrase::Evaluating, language));
+    }
+    announceResult();
     fitAngleCaptions();
+}
+
+void TEvaluator::announceResult() {
+    const QString value = pnEOut3->text().trimmed() + pnEOut2->text().trimmed();
+    pnResult->setAccessibleName(evaluatorPhrase(EvaluatorPhrase::ResultName, language_).arg(value));
+    QAccessibleEvent changed(pnResult, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void TEvaluator::fitAngleCaptions() {
@@ -491,6 +514,14 @@ void TEvaluator::setVisible(bool visible) {
 }
 
 bool TEvaluator::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == pnResult && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        auto* frame = static_cast<QFrame*>(pnResult);
+        const bool focused = event->type() == QEvent::FocusIn;
+        frame->setFrameStyle(focused ? QFrame::Box | QFrame::Plain : QFrame::Panel | QFrame::Sunken);
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::WindowText, focused ? palette.color(QPalette::Highlight) : palette.color(QPalette::Dark));
+        frame->setPalette(palette);
+    }
     if (watched == Memo1 && event->type() == QEvent::KeyPress) {
         const auto key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -505,8 +536,8 @@ void TEvaluator::showProgress() {
     if (!evaluating() || progress_ || !isVisible()) return;
     progress_ = new QProgressDialog(this);
     progress_->setObjectName(QStringLiteral("EvaluationProgress"));
-    progress_->setWindowTitle(windowTitle());
-    progress_->setLabelText(tr("Evaluating..."));
+    progress_->setWindowTitle(evaluatorPhrase(EvaluatorPhrase::ProgressTitle, language_));
+    progress_->setLabelText(evaluatorPhrase(EvaluatorPhrase::Evaluating, language_));
     progress_->setRange(0, 0);
     progress_->setMinimumDuration(0);
     // Modeless: the window is read-only meanwhile anyway, and its Close button and Esc must
@@ -603,6 +634,7 @@ void TEvaluator::OutputEval(const QString& text) {
     placeExponent();
     if (layout.exponentInFront) pnEOut2->raise();
     else pnEOut2->lower();
+    announceResult();
 }
 
 void TEvaluator::placeExponent() {

@@ -131,6 +131,9 @@ private:
     QToolButton* sbExample = nullptr;
     QAction* Referense1 = nullptr;
     QWidget* pnResult = nullptr;
+    int language_ = 0;
+    // Names the result field by what it shows and tells a screen reader it changed.
+    void announceResult();
     TextPanel* pnEOut3 = nullptr;
     TextPanel* pnEOut2 = nullptr;
     QToolButton* bpToCalc = nullptr;

@@ -587,10 +587,16 @@ TEST_F(EvaluatorTest, RussianTexts) {
     evaluator->SetLang(1);
     EXPECT_EQ(evaluator->windowTitle(), QStringLiteral("Режим вычисления выражений"));
     EXPECT_EQ(child<QAction>(QStringLiteral("Evaluate1"))->text(), QStringLiteral("Вычислить"));
+    EXPECT_TRUE(child<QPlainTextEdit>(QStringLiteral("Memo2"))->toPlainText().startsWith(
+        QStringLiteral("Функция : SIN(X)\nОписание : синус угла X.")));
+    // The result is named by its value, in the language, for a screen reader.
+    EXPECT_EQ(evaluate(QStringLiteral("6*7")), QStringLiteral("42"));
+    EXPECT_EQ(child<QWidget>(QStringLiteral("pnResult"))->accessibleName(), QStringLiteral("Результат: 42"));
     evaluator->SetLang(7);
     EXPECT_EQ(evaluator->windowTitle(), QStringLiteral("Режим вычисления выражений"));
     evaluator->SetLang(0);
     EXPECT_EQ(evaluator->windowTitle(), QStringLiteral("Evaluation mode of Orvantis "));
+    EXPECT_EQ(child<QWidget>(QStringLiteral("pnResult"))->accessibleName(), QStringLiteral("Result: 42"));
 }
 
 // Presses Tab (or Shift+Tab) from the focused control until the focus is back at `start`, and
@@ -627,7 +633,7 @@ TEST_F(EvaluatorTest, TabLeavesTheExpressionAndVisitsEveryControlInReadingOrder)
     for (char letter = 'A'; letter <= 'Z'; ++letter)
         expected << QStringLiteral("ed") + QLatin1Char(letter);
     expected << QStringList{"sbCut", "sbCopy", "sbPaste", "sbDel", "sbUndo", "sbRun", "sbExample", "sbHelp"};
-    expected << QStringList{"bpToCalc"};
+    expected << QStringList{"bpToCalc", "pnResult"};
     const std::string order = expected.join(QLatin1Char(' ')).toStdString();
 
     EXPECT_EQ(tabWalk(memo(), false), order);
