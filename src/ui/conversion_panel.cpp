@@ -9,7 +9,7 @@
 #include "unit_catalogue.h"
 
 #include <QAbstractItemView>
-
+#include <QLabel>
 #include <QProxyStyle>
 
 namespace orv {
@@ -80,8 +80,6 @@ TConversionPanel::TConversionPanel(Calculator& calculator, QWidget* listParent)
     const auto makeButton = [this](const char* name, int left, bool up) {
         auto* button = new TButtonPanel(this);
         button->setObjectName(QString::fromLatin1(name));
-        button->setAccessibleName(up ? QStringLiteral("convert from the lower unit to the upper unit")
-                                     : QStringLiteral("convert from the upper unit to the lower unit"));
         button->setGeometry(left, kButtonTop, kButtonWidth, kButtonHeight);
         button->setFrameStyle(QFrame::NoFrame); // a flat button: only the arrow shows
         button->setPicture(arrowPicture(up));
@@ -101,11 +99,18 @@ TConversionPanel::TConversionPanel(Calculator& calculator, QWidget* listParent)
     };
     cb1 = makeList("cb1", kUpperListTop);
     cb2 = makeList("cb2", kLowerListTop);
-    for (TUnitList* list : {cb1, cb2})
+    for (TUnitList* list : {cb1, cb2}) {
         connect(list, &TUnitList::dropDown, list, [list] {
             list->resize(kOpenListWidth, list->height());
             list->raise(); // over the keypad while open
         });
+        // Where a list's accessible name is its current unit, an unseen label says which list
+        // it is; the language gives it its text.
+        auto* label = new QLabel(listParent);
+        label->setObjectName(list->objectName() + QStringLiteral("Label"));
+        label->setBuddy(list);
+        label->hide();
+    }
     // Tab in reading order, top to bottom: the lists live in the window, not in this panel.
     QWidget::setTabOrder(cbVibor, cb1);
     QWidget::setTabOrder(cb1, RxSpeedButton7);

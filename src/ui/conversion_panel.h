@@ -27,7 +27,7 @@ class TUnitList : public QComboBox {
 
 // The conversion panel `pnConvert`: the group list `cbVibor`, the two direction buttons and
 // the two unit lists `cb1` and `cb2`, which belong to the window (they widen over the keypad
-// while open) and are shown and hidden with the panel.
+// while open) and are shown and hidden with the panel. The spoken names are the language's.
 class TConversionPanel : public QFrame {
     Q_OBJECT
   public:

@@ -26,7 +26,8 @@ struct KeypadKeyRow {
     KeyColour colour;
     KeyFont font;
     const char* hint;
-    const char* spoken; // the name a screen reader says
+    const char* spoken;        // the name a screen reader says in English
+    const char* spokenRussian; // and in Russian (the language switches it)
 };
 
 // The 27 keys, in the order of KeypadKey.

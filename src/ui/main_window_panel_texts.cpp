@@ -3,9 +3,14 @@
 
 #include "main_window_panel_texts.h"
 
+#include "calculator_state.h"
+#include "keypad_table.h"
+#include "science_panel.h"
+#include "statistics_panel.h"
 #include "unit_catalogue.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QWidget>
 
 namespace orv {
@@ -13,6 +18,7 @@ namespace {
 
 constexpr TextRole kCaption = TextRole::Caption;
 constexpr TextRole kHint = TextRole::Hint;
+constexpr TextRole kName = TextRole::Name;
 
 const LanguageText kTexts[] = {
     {"cbVibor", kHint, "Kind of units", "Список групп физических величин"},
@@ -67,13 +73,63 @@ const LanguageText kTexts[] = {
     {"mmStat", kHint, "  Statistical display", "  Статистический дисплей"},
 };
 
+// The unit lists are named after the down arrow's direction, the main one.
+const LanguageText kSpoken[] = {
+    {"pnM%1", kName, "memory register %1", "регистр памяти %1"},
+    {"RxSpeedButton7", kName, "convert from the lower unit to the upper unit",
+     "перевести из нижней единицы в верхнюю"},
+    {"RxSpeedButton8", kName, "convert from the upper unit to the lower unit",
+     "перевести из верхней единицы в нижнюю"},
+    {"cb1", kName, "from unit", "из единицы"},
+    {"cb2", kName, "to unit", "в единицу"},
+    {"cb1Label", kCaption, "from unit", "из единицы"},
+    {"cb2Label", kCaption, "to unit", "в единицу"},
+    {"mmStat", kName, "statistics list", "список статистики"},
+};
+
+// A name is set only when it changes: screen readers hear every setting as a change, and the
+// language is applied again on every change of the layout.
+void say(QWidget* control, const QString& text, TextRole role) {
+    if (!control) return;
+    if (auto* label = qobject_cast<QLabel*>(control); label && role == kCaption) {
+        if (label->text() != text) label->setText(text);
+    } else if (control->accessibleName() != text) {
+        control->setAccessibleName(text);
+    }
+}
+
+template <typename Rows> void nameKeys(QWidget* window, const Rows& rows, bool russian) {
+    for (const auto& row : rows)
+        say(window->findChild<QWidget*>(QString::fromLatin1(row.name)),
+            QString::fromUtf8(russian ? row.spokenRussian : row.spoken), kName);
+}
+
+void nameControls(QWidget* window, bool russian) {
+    nameKeys(window, keypadKeys(), russian);
+    nameKeys(window, scienceKeys(), russian);
+    nameKeys(window, statisticsKeys(), russian);
+    for (const LanguageText& row : kSpoken) {
+        const QString control = QString::fromLatin1(row.control);
+        const QString text = QString::fromUtf8(russian ? row.russian : row.english);
+        if (!control.contains(QLatin1String("%1"))) {
+            say(window->findChild<QWidget*>(control), text, row.role);
+            continue;
+        }
+        for (int n = 1; n <= kRegisterCount; ++n)
+            say(window->findChild<QWidget*>(control.arg(n)), text.arg(n), row.role);
+    }
+}
+
 } // namespace
 
 std::span<const LanguageText> mainWindowPanelTexts() { return kTexts; }
 
+std::span<const LanguageText> mainWindowSpokenNames() { return kSpoken; }
+
 void applyMainWindowPanelTexts(QWidget* window, int language) {
     if (language != 0 && language != 1) return;
     applyLanguage(window, kTexts, language);
+    nameControls(window, language == 1);
     auto* groups = window->findChild<QComboBox*>(QStringLiteral("cbVibor"));
     if (!groups) return;
     const int selected = groups->currentIndex();

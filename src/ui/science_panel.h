@@ -31,12 +31,13 @@ enum class ScienceCommand {
 // come with the language (they differ between English and Russian).
 struct ScienceKeyRow {
     const char* name;
-    const char* caption;     // UTF-8; empty when the face is a picture
-    KeyPicture (*picture)(); // null for a text face
-    int gridColumn, gridRow; // 0-based cell of the 5 x 6 grid
+    const char* caption;       // UTF-8; empty when the face is a picture
+    KeyPicture (*picture)();   // null for a text face
+    int gridColumn, gridRow;   // 0-based cell of the 5 x 6 grid
     ScienceCommand command;
-    ScientificKey function;  // for ScienceCommand::Function
-    const char* spoken;      // the name a screen reader says
+    ScientificKey function;    // for ScienceCommand::Function
+    const char* spoken;        // the name a screen reader says in English
+    const char* spokenRussian; // and in Russian (the language switches it)
 };
 
 inline constexpr int kScienceKeyCount = 30;

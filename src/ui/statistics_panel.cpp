@@ -26,13 +26,14 @@ KeyPicture sigmaNPicture() { return formulaPicture({{"\u03C3"}, {"n", RunPlace::
 KeyPicture sigmaNm1Picture() { return formulaPicture({{"\u03C3"}, {"n-1", RunPlace::Lowered}}); }
 
 const StatisticsKeyRow kKeys[kStatisticsKeyCount] = {
-    {"bpStatEnter", "", chevronsPicture, 1, std::nullopt, "enter into the list"},
-    {"bpStatCount", "N", nullptr, 29, Statistic::Count, "count"},
-    {"bpStatSrednee", "", meanPicture, 52, Statistic::Mean, "mean"},
-    {"bpStatSumma", "", sumPicture, 75, Statistic::Sum, "sum of x"},
-    {"bpStatSumma2", "", sumOfSquaresPicture, 98, Statistic::SumOfSquares, "sum of x squared"},
-    {"bpStatSigmaN", "", sigmaNPicture, 121, Statistic::SigmaN, "sigma n"},
-    {"bpStatSigmaNm1", "", sigmaNm1Picture, 144, Statistic::SigmaNm1, "sigma n minus 1"},
+    {"bpStatEnter", "", chevronsPicture, 1, std::nullopt, "enter into the list", "внести в список"},
+    {"bpStatCount", "N", nullptr, 29, Statistic::Count, "count", "количество чисел"},
+    {"bpStatSrednee", "", meanPicture, 52, Statistic::Mean, "mean", "среднее арифметическое"},
+    {"bpStatSumma", "", sumPicture, 75, Statistic::Sum, "sum of x", "сумма чисел"},
+    {"bpStatSumma2", "", sumOfSquaresPicture, 98, Statistic::SumOfSquares, "sum of x squared",
+     "сумма квадратов чисел"},
+    {"bpStatSigmaN", "", sigmaNPicture, 121, Statistic::SigmaN, "sigma n", "сигма n"},
+    {"bpStatSigmaNm1", "", sigmaNm1Picture, 144, Statistic::SigmaNm1, "sigma n minus 1", "сигма n минус 1"},
 };
 
 } // namespace
@@ -66,7 +67,6 @@ TStatisticsPanel::TStatisticsPanel(Calculator& calculator, QWidget* parent) : QF
     mmStat->setLineWrapMode(QTextEdit::NoWrap);
     mmStat->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mmStat->document()->setDefaultTextOption(QTextOption(Qt::AlignRight));
-    mmStat->setAccessibleName(QStringLiteral("statistics list"));
     // Tab leaves the list: it holds one number a line, never a tab.
     mmStat->setTabChangesFocus(true);
     mmStat->installEventFilter(this);

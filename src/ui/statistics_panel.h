@@ -19,11 +19,12 @@ namespace orv {
 // One key of the statistics panel: the Enter key, or the statistic it shows.
 struct StatisticsKeyRow {
     const char* name;
-    const char* caption;     // UTF-8; empty when the face is a picture
-    KeyPicture (*picture)(); // null for a text face
+    const char* caption;                // UTF-8; empty when the face is a picture
+    KeyPicture (*picture)();            // null for a text face
     int top;
     std::optional<Statistic> statistic; // empty: bpStatEnter
-    const char* spoken;                 // the name a screen reader says
+    const char* spoken;                 // the name a screen reader says in English
+    const char* spokenRussian;          // and in Russian (the language switches it)
 };
 
 inline constexpr int kStatisticsKeyCount = 7;

@@ -18,6 +18,7 @@
 
 #include <QComboBox>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -460,6 +461,88 @@ TEST_F(PanelTest, TabWalksEveryKeyInReadingOrderAndSpacePressesIt) {
     EXPECT_EQ(display(), "7 ");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "pnBack");
+}
+
+// What a screen reader says for a control: a list's name comes from the label it is labelled by
+// (where its own name is the item it shows), anything else's is its own.
+QString spokenName(QWidget* control) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control);
+    if (!a) return QStringLiteral("(not accessible)");
+    if (a->role() != QAccessible::ComboBox) return a->text(QAccessible::Name);
+    const auto labels = a->relations(QAccessible::Label);
+    if (labels.isEmpty()) return QStringLiteral("(no label)");
+    const QString label = labels.first().first->text(QAccessible::Name);
+    return control->accessibleName() == label ? label : QStringLiteral("(label and name differ)");
+}
+
+struct SpokenRow {
+    const char* control;
+    const char* english;
+    const char* russian;
+};
+
+std::ostream& operator<<(std::ostream& os, const SpokenRow& row) { return os << row.control; }
+
+class SpokenNameTest : public PanelTest, public ::testing::WithParamInterface<SpokenRow> {};
+
+TEST_P(SpokenNameTest, FollowsTheLanguageLive) {
+    const SpokenRow& row = GetParam();
+    QWidget* control = find<QWidget>(row.control);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(spokenName(control), QString::fromUtf8(row.english));
+    window->SetLang(1);
+    EXPECT_EQ(spokenName(control), QString::fromUtf8(row.russian));
+    window->SetLang(0);
+    EXPECT_EQ(spokenName(control), QString::fromUtf8(row.english));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, SpokenNameTest,
+    ::testing::Values(SpokenRow{"pnC", "clear", "очистить"},
+                      SpokenRow{"pnBack", "backspace", "стереть последнюю цифру"},
+                      SpokenRow{"pnSqrt", "square root", "квадратный корень"},
+                      SpokenRow{"pnMPlus", "memory plus", "прибавить к памяти"},
+                      SpokenRow{"pn7", "7", "7"},
+                      SpokenRow{"bpSin", "sine", "синус"},
+                      SpokenRow{"bpArcth", "inverse hyperbolic cotangent", "ареакотангенс"},
+                      SpokenRow{"bpXY", "x to the power y", "x в степени y"},
+                      SpokenRow{"bpStatEnter", "enter into the list", "внести в список"},
+                      SpokenRow{"bpStatSigmaNm1", "sigma n minus 1", "сигма n минус 1"},
+                      SpokenRow{"mmStat", "statistics list", "список статистики"},
+                      SpokenRow{"pnM1", "memory register 1", "регистр памяти 1"},
+                      SpokenRow{"pnM10", "memory register 10", "регистр памяти 10"},
+                      SpokenRow{"RxSpeedButton7", "convert from the lower unit to the upper unit",
+                                "перевести из нижней единицы в верхнюю"},
+                      SpokenRow{"RxSpeedButton8", "convert from the upper unit to the lower unit",
+                                "перевести из верхней единицы в нижнюю"},
+                      SpokenRow{"cb1", "from unit", "из единицы"},
+                      SpokenRow{"cb2", "to unit", "в единицу"}),
+    [](const auto& info) { return std::string(info.param.control); });
+
+// Every name in the accessible tree under `root` with a word in Latin letters ("x" alone is a
+// variable, not a word), as "name (role)".
+void collectLatinWords(QAccessibleInterface* node, std::vector<std::string>& found) {
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    const QString name = node->text(QAccessible::Name);
+    if (name.contains(word)) found.push_back(name.toStdString() + " (" + std::to_string(node->role()) + ")");
+    for (const auto& [label, relation] : node->relations(QAccessible::Label))
+        if (label->text(QAccessible::Name).contains(word))
+            found.push_back("label " + label->text(QAccessible::Name).toStdString());
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface* child = node->child(i)) collectLatinWords(child, found);
+}
+
+class RussianPanelTest : public PanelTest {
+    void prepareStore(SettingsStore& s) override { s.writeInt("RLang", 1); }
+};
+
+TEST_F(RussianPanelTest, NoControlOfTheWindowAreaIsNamedWithAnEnglishWord) {
+    for (const bool statistics : {false, true}) {
+        showPanels(*window, statistics);
+        std::vector<std::string> english;
+        collectLatinWords(QAccessible::queryAccessibleInterface(window->centralWidget()), english);
+        EXPECT_EQ(english, std::vector<std::string>{}) << (statistics ? "statistics" : "scientific");
+    }
 }
 
 TEST_F(PanelTest, TheDisplaysAccessibleNameFollowsTheCalculation) {
