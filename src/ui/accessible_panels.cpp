@@ -10,6 +10,12 @@
 namespace orv {
 namespace {
 
+const char* const kHiddenProperty = "orvHiddenFromScreenReaders";
+
+bool hiddenFromScreenReaders(const QWidget* w) {
+    return w->property(kHiddenProperty).toBool();
+}
+
 QString shownText(const TextPanel* panel) {
     if (!panel->accessibleName().isEmpty()) return panel->accessibleName();
     return panel->text().simplified();
@@ -57,6 +63,36 @@ class TextPanelAccessible : public QAccessibleWidget {
         if (t == QAccessible::Name) return shownText(static_cast<TextPanel*>(widget()));
         return QAccessibleWidget::text(t);
     }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (hiddenFromScreenReaders(widget())) s.invisible = true;
+        return s;
+    }
+
+    // The children are the panel's child widgets less those hidden from screen readers.
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> kids = children();
+        return index >= 0 && index < kids.size() ? QAccessible::queryAccessibleInterface(kids[index])
+                                                 : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const QList<QWidget*> kids = children();
+        for (qsizetype i = 0; child && i < kids.size(); ++i)
+            if (kids[i] == child->object()) return int(i);
+        return -1;
+    }
+
+  private:
+    QList<QWidget*> children() const {
+        QList<QWidget*> kids;
+        for (QObject* object : widget()->children()) {
+            auto* w = qobject_cast<QWidget*>(object);
+            if (w && !w->isWindow() && !hiddenFromScreenReaders(w)) kids << w;
+        }
+        return kids;
+    }
 };
 
 QAccessibleInterface* panelInterface(const QString&, QObject* object) {
@@ -66,6 +102,10 @@ QAccessibleInterface* panelInterface(const QString&, QObject* object) {
 }
 
 } // namespace
+
+void hideFromScreenReaders(QWidget* panelChild) {
+    panelChild->setProperty(kHiddenProperty, true);
+}
 
 void installPanelAccessibility() {
     static const bool installed = [] {

@@ -6,9 +6,11 @@
 #include "button_panel.h"
 #include "calculator_conversion.h"
 #include "key_pictures.h"
+#include "keypad_table.h"
 #include "unit_catalogue.h"
 
 #include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProxyStyle>
 
@@ -57,13 +59,25 @@ void TUnitList::showPopup() {
     QComboBox::showPopup();
 }
 
+void TUnitList::keyPressEvent(QKeyEvent* event) {
+    // The window has already acted on a keypad key; here it would also pick the unit whose name
+    // begins with the letter typed (S for the sign, R for 1/x).
+    const QString text = event->text();
+    if (keyForKeyDown(event->key(), event->modifiers()) ||
+        (text.size() == 1 && keyForCharacter(text.front()))) {
+        event->accept();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
 TConversionPanel::TConversionPanel(Calculator& calculator, QWidget* listParent)
     : QFrame(listParent), calc_(calculator) {
     setObjectName(QStringLiteral("pnConvert"));
     setGeometry(0, 2, kWidth, kHeight);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    cbVibor = new QComboBox(this);
+    cbVibor = new TUnitList(this);
     cbVibor->setObjectName(QStringLiteral("cbVibor"));
     cbVibor->setGeometry(kListLeft - 1, 4, kListWidth, 22);
     styleList(cbVibor);
@@ -111,12 +125,18 @@ TConversionPanel::TConversionPanel(Calculator& calculator, QWidget* listParent)
         label->setBuddy(list);
         label->hide();
     }
+    for (TUnitList* list : {cbVibor, cb1, cb2})
+        connect(list, &TUnitList::dropDown, this, [this, list] { lastOpened_ = list; });
     // Tab in reading order, top to bottom: the lists live in the window, not in this panel.
     QWidget::setTabOrder(cbVibor, cb1);
     QWidget::setTabOrder(cb1, RxSpeedButton7);
     QWidget::setTabOrder(RxSpeedButton7, RxSpeedButton8);
     QWidget::setTabOrder(RxSpeedButton8, cb2);
     setShown(false);
+}
+
+QList<QWidget*> TConversionPanel::tabStops() const {
+    return {cbVibor, cb1, RxSpeedButton7, RxSpeedButton8, cb2};
 }
 
 void TConversionPanel::setShown(bool shown) {
@@ -156,8 +176,18 @@ void TConversionPanel::RxSpeedButton8Click() { convert(cb1, cb2); }
 void TConversionPanel::RxSpeedButton7Click() { convert(cb2, cb1); }
 
 bool TConversionPanel::anyListOpen() const {
-    const auto* groups = static_cast<const QComboBox*>(cbVibor);
-    return cb1->isListOpen() || cb2->isListOpen() || (groups->view() && groups->view()->isVisible());
+    return cbVibor->isListOpen() || cb1->isListOpen() || cb2->isListOpen();
+}
+
+bool TConversionPanel::refocusClosedList() {
+    TUnitList* list = lastOpened_;
+    lastOpened_ = nullptr;
+    if (!list || list->isListOpen() || !list->isVisible() || !list->isEnabled()) return false;
+    // Marked as a keyboard focus is: the user goes on from this list with the keyboard.
+    list->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    list->setFocus(Qt::OtherFocusReason);
+    list->update();
+    return true;
 }
 
 void TConversionPanel::narrowClosedLists() {

@@ -8,12 +8,15 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QList>
+#include <QPointer>
 
 namespace orv {
 
 class TButtonPanel;
 
-// A unit list that reports its list opening first, so the window can widen it for long names.
+// A list of the conversion panel. It reports its list opening first, so the window can widen it
+// for long names, and leaves the keys the keypad takes to the keypad.
 class TUnitList : public QComboBox {
     Q_OBJECT
   public:
@@ -23,6 +26,9 @@ class TUnitList : public QComboBox {
 
   signals:
     void dropDown();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The conversion panel `pnConvert`: the group list `cbVibor`, the two direction buttons and
@@ -54,6 +60,12 @@ class TConversionPanel : public QFrame {
     // The housekeeping timer's view of the lists.
     bool anyListOpen() const;
     void narrowClosedLists();
+    // Gives the focus back to the list last opened, once it is closed, with its focus mark; false
+    // when there is none to give it to (no list opened since the last call, or one out of view).
+    bool refocusClosedList();
+
+    // The panel's controls in Tab order, top to bottom (cb1 and cb2 are the window's).
+    QList<QWidget*> tabStops() const;
 
   private:
     void convert(const QComboBox* from, const QComboBox* to);
@@ -61,11 +73,12 @@ class TConversionPanel : public QFrame {
     Calculator& calc_;
     Language unitLanguage_ = Language::English;
     int convertGroup_ = 0;
-    QComboBox* cbVibor = nullptr;
+    TUnitList* cbVibor = nullptr;
     TUnitList* cb1 = nullptr;
     TUnitList* cb2 = nullptr;
     TButtonPanel* RxSpeedButton7 = nullptr;
     TButtonPanel* RxSpeedButton8 = nullptr;
+    QPointer<TUnitList> lastOpened_;
 };
 
 } // namespace orv

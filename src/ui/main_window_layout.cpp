@@ -4,6 +4,7 @@
 // The main window's layouts: the side panels and the View-menu commands that show them, the
 // window's widths and the 168-pixel moves, the housekeeping timer, the tray and the hints.
 #include "calculator_window.h"
+#include "accessible_panels.h"
 #include "conversion_panel.h"
 #include "program_picture.h"
 #include "science_panel.h"
@@ -29,6 +30,13 @@ struct DisplayGeometry {
 constexpr DisplayGeometry kNarrowDisplay{209, 166, 191};
 constexpr DisplayGeometry kWideDisplay{240, 197, 222};
 
+// The controls of a panel that Tab stops at, in the order they were made.
+QList<QWidget*> tabStopsIn(const QWidget* panel) {
+    QList<QWidget*> stops;
+    for (QWidget* w : panel->findChildren<QWidget*>())
+        if (w->focusPolicy() & Qt::TabFocus) stops << w;
+    return stops;
+}
 
 } // namespace
 
@@ -45,6 +53,18 @@ void TCalculator::buildSidePanels(QWidget* area) {
     edFocusOut->setObjectName(QStringLiteral("edFocusOut"));
     edFocusOut->setGeometry(2, 206, 20, 20);
     edFocusOut->hide();
+
+    // Tab in reading order, panel by panel from the left: the conversion panel, the keypad, the
+    // panel beside it, then the registers drawn under that panel.
+    QList<QWidget*> order = pnConvert->tabStops();
+    const QWidget* panels[] = {pnSimple, pnScience, pnStatist, pnMemory};
+    for (const QWidget* panel : panels)
+        order += tabStopsIn(panel);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    // The size button is no tab stop (F4 and the View menu do its job): an unnamed picture that
+    // the keyboard cannot reach is left out for screen readers too.
+    hideFromScreenReaders(pnSize);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -193,14 +213,17 @@ void TCalculator::Timer1Timer() {
     if (pnConvert->anyListOpen()) {
         ComboFocusPending = true;
     } else if (ComboFocusPending) {
-        // Keys go back to the calculator: the focus leaves the lists for a hidden edit and then
-        // for nothing, so no visible control keeps it.
+        ComboFocusPending = false;
+        // After a choice the user goes on from the list just closed (the window sees every key
+        // first, so the keypad keys still work).
+        if (pnConvert->refocusClosedList()) return;
+        // At start no list was chosen in: the focus leaves for a hidden edit and then for
+        // nothing, so no visible control keeps it.
         edFocusOut->show();
         edFocusOut->setFocus();
         edFocusOut->clear();
         edFocusOut->clearFocus();
         edFocusOut->hide();
-        ComboFocusPending = false;
     }
 }
 

@@ -230,19 +230,47 @@ TEST_F(LayoutTest, MemoryClearClosesTheRowOnlyWithThePlainKeypad) {
     EXPECT_TRUE(shown("pnMHist"));
 }
 
-TEST_F(LayoutTest, AClosedListGivesTheKeysBackToTheKeypadWithinATimerTick) {
+TEST_F(LayoutTest, AfterAChoiceTheFocusIsBackOnTheListAndTheKeypadKeysStillWork) {
     press(Qt::Key_F5);
-    auto* groups = find<QComboBox>("cbVibor");
-    groups->setFocus();
-    groups->showPopup();
-    QTest::qWait(150);
-    groups->hidePopup();
-    QTRY_VERIFY_WITH_TIMEOUT(!groups->hasFocus(), 300);
+    auto* groups = find<TUnitList>("cbVibor");
+    groups->setCurrentIndex(4); // temperatures: "Reaumur's degree" begins with the R of 1/x
+    emit groups->activated(4);
+    for (const char* name : {"cb1", "cb2", "cbVibor"}) {
+        auto* list = find<TUnitList>(name);
+        window->keypadButton(KeypadKey::C)->setFocus(Qt::TabFocusReason);
+        list->showPopup();
+        QTest::qWait(150); // the timer sees the list open
+        QTest::keyClick(list->view(), Qt::Key_Down);
+        QTest::keyClick(list->view(), Qt::Key_Return);
+        ASSERT_FALSE(list->isListOpen()) << name;
+        QTRY_VERIFY2_WITH_TIMEOUT(list->hasFocus(), name, 300);
+        EXPECT_TRUE(window->testAttribute(Qt::WA_KeyboardFocusChange))
+            << name << ": shown with its focus mark";
+        const int chosen = list->currentIndex();
+        EXPECT_EQ(chosen, name == std::string("cbVibor") ? 5 : 1) << name;
+        press(Qt::Key_Escape);
+        type("4");
+        QTest::qWait(QApplication::keyboardInputInterval() + 50); // a list would take the R alone
+        type("r");
+        EXPECT_EQ(display(), "0,25 ") << name << ": the keys drive the keypad";
+        EXPECT_EQ(list->currentIndex(), chosen) << name << ": and pick nothing in the list";
+        QTest::qWait(150);
+        EXPECT_TRUE(list->hasFocus()) << name << ": the next ticks leave the focus where it is";
+    }
+}
+
+class ConversionAtStartTest : public LayoutTest {
+    void prepareStore(SettingsStore& s) override { s.writeInt("RCalcMode", 10); }
+};
+
+TEST_F(ConversionAtStartTest, NoListKeepsTheFocus) {
+    ASSERT_TRUE(window->conversionPanel()->isVisible());
+    QTest::qWait(250);
     QWidget* focus = QApplication::focusWidget();
     EXPECT_TRUE(focus == nullptr || !focus->isVisible()) << focus->objectName().toStdString();
     type("7");
     EXPECT_EQ(display(), "7 ");
-    EXPECT_EQ(groups->currentIndex(), 0); // the digit did not pick a group
+    EXPECT_EQ(find<QComboBox>("cbVibor")->currentIndex(), 0); // the digit did not pick a group
 }
 
 TEST_F(LayoutTest, AnOpenUnitListIsWideAndNarrowsAgainWhenClosed) {

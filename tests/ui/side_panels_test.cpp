@@ -379,7 +379,7 @@ TEST_F(RussianConversionTest, UnitAndGroupNamesAreRussian) {
 
 // --- Screen readers and the keyboard ---------------------------------------------------------
 
-// Every key of every panel in reading order: the keypad, the register keys, then the panels.
+// Every key of every panel: the keypad, the register keys, then the side panels' keys.
 std::vector<QString> everyKeyName() {
     std::vector<QString> names;
     for (const KeypadKeyRow& row : keypadKeys()) names.push_back(QString::fromLatin1(row.name));
@@ -437,22 +437,34 @@ TEST_F(PanelTest, EveryKeyIsANamedPushButtonWhosePressDoesWhatAClickDoes) {
     window->errorHint().hideHint();
 }
 
-TEST_F(PanelTest, TabWalksEveryKeyInReadingOrderAndSpacePressesIt) {
+// The Tab stops of the views with side panels, as a reader goes through the window: the
+// conversion panel at the left top to bottom, the keypad row by row, the panel beside it, and
+// last the registers drawn under that panel.
+std::vector<QString> tabStopsInReadingOrder(bool statistics) {
+    std::vector<QString> names = {"cbVibor", "cb1", "RxSpeedButton7", "RxSpeedButton8", "cb2"};
+    for (const KeypadKeyRow& row : keypadKeys()) names.push_back(QString::fromLatin1(row.name));
+    if (statistics) {
+        for (const StatisticsKeyRow& row : statisticsKeys()) names.push_back(QString::fromLatin1(row.name));
+        names.push_back(QStringLiteral("mmStat"));
+    } else {
+        names.push_back(QStringLiteral("rbRad")); // the angle measures are one stop, at the one chosen
+        for (const ScienceKeyRow& row : scienceKeys()) names.push_back(QString::fromLatin1(row.name));
+    }
+    for (int n = 1; n <= kRegisterCount; ++n) names.push_back(QStringLiteral("pnM%1").arg(n));
+    return names;
+}
+
+TEST_F(PanelTest, TabWalksEveryControlInReadingOrderAndSpacePressesIt) {
     for (const bool statistics : {false, true}) {
         showPanels(*window, statistics);
-        find<TButtonPanel>("pnC")->setFocus(Qt::TabFocusReason);
+        QWidget* first = find<QWidget>("cbVibor");
+        first->setFocus(Qt::TabFocusReason);
         std::vector<QString> visited;
-        for (int i = 0; i < 200 && (visited.empty() || QApplication::focusWidget() != find<TButtonPanel>("pnC")); ++i) {
+        for (int i = 0; i < 200 && (visited.empty() || QApplication::focusWidget() != first); ++i) {
             visited.push_back(QApplication::focusWidget()->objectName());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        std::vector<QString> expected;
-        for (const QString& name : everyKeyName())
-            if (window->findChild<QWidget*>(name)->isVisible()) expected.push_back(name);
-        std::vector<QString> keysVisited;
-        for (const QString& name : visited)
-            if (std::find(expected.begin(), expected.end(), name) != expected.end()) keysVisited.push_back(name);
-        EXPECT_EQ(keysVisited, expected) << (statistics ? "statistics" : "scientific and conversion");
+        EXPECT_EQ(visited, tabStopsInReadingOrder(statistics)) << (statistics ? "statistics" : "scientific");
     }
     // Space presses the focused key; Shift+Tab goes back.
     QTest::keyClick(handle(), Qt::Key_Escape);
@@ -461,6 +473,10 @@ TEST_F(PanelTest, TabWalksEveryKeyInReadingOrderAndSpacePressesIt) {
     EXPECT_EQ(display(), "7 ");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "pnBack");
+    find<TButtonPanel>("pnC")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "cb2")
+        << "the conversion panel comes before the keypad";
 }
 
 // What a screen reader says for a control: a list's name comes from the label it is labelled by
@@ -543,6 +559,20 @@ TEST_F(RussianPanelTest, NoControlOfTheWindowAreaIsNamedWithAnEnglishWord) {
         collectLatinWords(QAccessible::queryAccessibleInterface(window->centralWidget()), english);
         EXPECT_EQ(english, std::vector<std::string>{}) << (statistics ? "statistics" : "scientific");
     }
+}
+
+TEST_F(PanelTest, TheSizeButtonIsLeftOutForScreenReaders) {
+    QWidget* size = find<QWidget>("pnSize");
+    ASSERT_TRUE(size->isVisible());
+    EXPECT_FALSE(size->focusPolicy() & Qt::TabFocus) << "no tab stop: F4 does its job";
+    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(find<QWidget>("pnInd"));
+    ASSERT_NE(strip, nullptr);
+    std::vector<QString> children;
+    for (int i = 0; i < strip->childCount(); ++i) children.push_back(strip->child(i)->object()->objectName());
+    EXPECT_EQ(children, (std::vector<QString>{"pnOut"}));
+    EXPECT_EQ(strip->indexOfChild(QAccessible::queryAccessibleInterface(size)), -1);
+    EXPECT_EQ(strip->indexOfChild(QAccessible::queryAccessibleInterface(find<QWidget>("pnOut"))), 0);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(size)->state().invisible);
 }
 
 TEST_F(PanelTest, TheDisplaysAccessibleNameFollowsTheCalculation) {
