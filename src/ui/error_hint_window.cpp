@@ -6,6 +6,7 @@
 #include "colour.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
@@ -39,6 +40,31 @@ bool dismissesHint(const QObject* receiver, QEvent::Type type) {
     }
 }
 
+// Screen readers see the hint as an alert whose name is the message.
+class ErrorHintAccessible : public QAccessibleWidget {
+  public:
+    explicit ErrorHintAccessible(TErrorHintWindow* hint)
+        : QAccessibleWidget(hint, QAccessible::AlertMessage) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return static_cast<TErrorHintWindow*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* hintInterface(const QString&, QObject* object) {
+    if (auto* hint = qobject_cast<TErrorHintWindow*>(object)) return new ErrorHintAccessible(hint);
+    return nullptr;
+}
+
+// Only a control that Tab reaches may take the focus: from any other the keyboard could not get
+// back to where the user was (a result frame takes the focus on a click only).
+bool reachedByTab(const QWidget* control) {
+    const QWidget* target = control->focusProxy() ? control->focusProxy() : control;
+    return control->isVisible() && target->isEnabled() &&
+           (target->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+}
+
 constexpr int kWidthPadding = 6;
 constexpr int kHeightPadding = 4;
 constexpr int kTextInset = 2;
@@ -48,6 +74,11 @@ constexpr int kTextInset = 2;
 TErrorHintWindow::TErrorHintWindow(QWidget* parent)
     : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus) {
     setObjectName(QStringLiteral("TErrorHintWindow"));
+    static const bool accessible = [] {
+        QAccessible::installFactory(hintInterface);
+        return true;
+    }();
+    (void)accessible;
     setAttribute(Qt::WA_ShowWithoutActivating);
     QPalette p = palette();
     p.setColor(QPalette::Window, colorFromColorRef(kBackground));
@@ -61,7 +92,7 @@ void TErrorHintWindow::showHint(QWidget* control, const QString& text) {
         fontMetrics().boundingRect(QRect(0, 0, kWrapWidth, 0x7FFF), Qt::TextWordWrap, text);
     resize(textRect.width() + kWidthPadding, textRect.height() + kHeightPadding);
     if (control) {
-        if (control->isVisible()) control->setFocus(Qt::OtherFocusReason);
+        if (reachedByTab(control)) control->setFocus(Qt::OtherFocusReason);
         move(control->mapToGlobal(QPoint(0, control->height())) + QPoint(6, 1));
     }
     // The filter goes in once per showing: a new text while shown keeps the one already there.
@@ -72,8 +103,10 @@ void TErrorHintWindow::showHint(QWidget* control, const QString& text) {
     show();
     raise();
     update();
-    // Screen readers announce the message as an alert.
-    setAccessibleName(text);
+    // Screen readers announce an alert as it shows, and a new message on the shown hint is shown
+    // anew. The toolkit says nothing of a tooltip window showing, so it is said here.
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
 }

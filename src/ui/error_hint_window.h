@@ -22,7 +22,8 @@ class TErrorHintWindow : public QWidget {
     explicit TErrorHintWindow(QWidget* parent = nullptr);
 
     // Shows (or moves and re-texts) the hint 6 px right of the control's left edge and 1 px
-    // below its bottom edge; the control takes the keyboard focus.
+    // below its bottom edge. The control takes the keyboard focus if Tab reaches it; otherwise the
+    // focus stays where it is. Screen readers hear the text as an alert.
     void showHint(QWidget* control, const QString& text);
     void hideHint();
     QString text() const { return text_; }

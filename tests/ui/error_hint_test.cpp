@@ -3,8 +3,10 @@
 
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -155,9 +157,87 @@ TEST_F(ErrorHintTest, ShowingAgainWhileShownReplacesTheTextAndOneInputStillHides
     EXPECT_FALSE(hint().isVisible());
 }
 
-TEST_F(ErrorHintTest, TheDisplayTakesTheFocusWhenTheHintShows) {
+TEST_F(ErrorHintTest, TheFocusStaysWhereItWasWhenTheDisplayShowsTheHint) {
+    // The display is no tab stop: given the focus, the keyboard could not come back from it.
+    TButtonPanel* key = window->keypadButton(KeypadKey::Digit7);
+    key->setFocus(Qt::TabFocusReason);
     showDivisionByZero();
-    EXPECT_TRUE(find("pnOut")->hasFocus());
+    EXPECT_EQ(QApplication::focusWidget(), key);
+    type("5");
+    EXPECT_EQ(display(), "5 ");
+}
+
+struct FocusRow {
+    const char* name;
+    Qt::FocusPolicy policy; // of the control the hint is shown under
+    bool takesFocus;
+};
+
+std::ostream& operator<<(std::ostream& os, const FocusRow& row) { return os << row.name; }
+
+class HintFocusTest : public ErrorHintTest, public ::testing::WithParamInterface<FocusRow> {};
+
+TEST_P(HintFocusTest, OnlyAControlThatTabReachesTakesTheFocus) {
+    // A window of its own, as the Evaluator's: an expression field and a frame under it.
+    QWidget other;
+    auto* field = new QLineEdit(&other);
+    auto* control = new QFrame(&other);
+    control->setGeometry(0, 30, 100, 20);
+    control->setFocusPolicy(GetParam().policy);
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    field->setFocus();
+    ASSERT_TRUE(field->hasFocus());
+    hint().showHint(control, QString::fromLatin1(kDivideByZero));
+    EXPECT_EQ(QApplication::focusWidget(), GetParam().takesFocus ? static_cast<QWidget*>(control) : field);
+    hint().hideHint();
+}
+
+INSTANTIATE_TEST_SUITE_P(Policies, HintFocusTest,
+                         ::testing::Values(FocusRow{"StrongFocus", Qt::StrongFocus, true},
+                                           FocusRow{"TabFocus", Qt::TabFocus, true},
+                                           FocusRow{"ClickFocusOnly", Qt::ClickFocus, false},
+                                           FocusRow{"NoFocus", Qt::NoFocus, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The hint's accessible name each time the hint shows.
+class NamesAtShow : public QObject {
+  public:
+    std::vector<QString> names;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            names.push_back(QAccessible::queryAccessibleInterface(watched)->text(QAccessible::Name));
+        return false;
+    }
+};
+
+TEST_F(ErrorHintTest, ScreenReadersSeeAnAlertThatShowsWithItsMessage) {
+    NamesAtShow atShow;
+    hint().installEventFilter(&atShow);
+    showDivisionByZero();
+    window->showErrorHint(HintTarget::Display, kNegativeRoot); // a new message on the shown hint
+    hint().removeEventFilter(&atShow);
+    EXPECT_EQ(atShow.names, std::vector<QString>{kDivideByZero})
+        << "it shows with its message, not the one before";
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&hint());
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(a->text(QAccessible::Name), kNegativeRoot);
+}
+
+class RussianErrorHintTest : public ErrorHintTest {
+    void prepareStore(SettingsStore& s) override { s.writeInt("RLang", 1); }
+};
+
+TEST_F(RussianErrorHintTest, TheAlertSpeaksTheLanguage) {
+    type("7/0");
+    QTest::keyClick(handle(), Qt::Key_Return);
+    ASSERT_TRUE(hint().isVisible());
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&hint());
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8("Нельзя делить на ноль!"));
 }
 
 } // namespace
