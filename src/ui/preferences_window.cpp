@@ -30,8 +30,14 @@
 namespace orv {
 namespace {
 
-const QString kGroupedPreview = QStringLiteral("123 456 789.0123");
-const QString kPlainPreview = QStringLiteral("123456789.0123");
+// The colours of the two lists, named for a screen reader in each language, in list order.
+constexpr const char* kColourNames[][2] = {
+    {"Black", "Чёрный"},   {"Maroon", "Тёмно-красный"}, {"Green", "Зелёный"},      {"Olive", "Оливковый"},
+    {"Navy", "Тёмно-синий"}, {"Purple", "Фиолетовый"},  {"Teal", "Сине-зелёный"},  {"Gray", "Серый"},
+    {"Silver", "Серебристый"}, {"Red", "Красный"},      {"Lime", "Ярко-зелёный"},  {"Yellow", "Жёлтый"},
+    {"Blue", "Синий"},     {"Fuchsia", "Пурпурный"},    {"Aqua", "Голубой"},       {"White", "Белый"},
+};
+static_assert(std::size(kColourNames) == kStandardColours.size());
 
 QIcon swatch(int colour) {
     QPixmap pixmap(150, 12);
@@ -184,7 +190,8 @@ void TPreForm::buildControls() {
     cbLang = new QComboBox(gbLang);
     cbLang->setObjectName(QStringLiteral("cbLang"));
     cbLang->setGeometry(8, 18, 184, 24);
-    cbLang->addItems({QStringLiteral("English"), QStringLiteral("Russian")});
+    // Each language named in itself, so that a user who reads only one finds it.
+    cbLang->addItems({QStringLiteral("English"), QStringLiteral("Русский")});
     connect(cbLang, &QComboBox::activated, this, &TPreForm::cbLangClick);
 
     cbKeepTape = new QCheckBox(this);
@@ -210,6 +217,7 @@ QComboBox* TPreForm::colourList(QGroupBox* box, const char* name) {
     list->setIconSize(QSize(150, 12));
     for (const int colour : kStandardColours)
         list->addItem(swatch(colour), QString(), colour);
+    connect(list, &QComboBox::currentIndexChanged, this, [this, list] { nameChosenColour(list); });
     return list;
 }
 
@@ -221,7 +229,22 @@ int TPreForm::chosenColour(const QComboBox* list) const {
     return list->currentData().toInt();
 }
 
-void TPreForm::SetLang(int language) { applyLanguage(this, preferencesTexts(), language); }
+void TPreForm::SetLang(int language) {
+    if (language != 0 && language != 1) return;
+    applyLanguage(this, preferencesTexts(), language);
+    for (QComboBox* list : {cbIndColor, cbIndFontColor}) {
+        if (!list) continue;
+        for (int i = 0; i < list->count(); ++i)
+            list->setItemData(i, QString::fromUtf8(kColourNames[i][language]), Qt::AccessibleTextRole);
+        nameChosenColour(list);
+    }
+}
+
+// The lists show swatches only: the chosen colour's name is what a screen reader says beside the
+// list's own name.
+void TPreForm::nameChosenColour(QComboBox* list) {
+    list->setAccessibleDescription(list->currentData(Qt::AccessibleTextRole).toString());
+}
 
 void TPreForm::showEvent(QShowEvent* event) {
     FormActivate();
@@ -290,7 +313,12 @@ void TPreForm::FormActivate() {
 void TPreForm::enableApply() { bbApply->setEnabled(true); }
 
 void TPreForm::showPreviewText() {
-    pnOutPref->setText(ckbThou->isChecked() ? kGroupedPreview : kPlainPreview);
+    // The display's own separators, so that the sample looks as the display will.
+    const Separators& separators = calculator_.calculator().separators();
+    const QString group = ckbThou->isChecked() ? QString::fromStdString(separators.thousands) : QString();
+    const QString decimal = QString::fromStdString(separators.decimal);
+    pnOutPref->setText(QStringLiteral("123") + group + QStringLiteral("456") + group + QStringLiteral("789") + decimal +
+                       QStringLiteral("0123"));
 }
 
 void TPreForm::setPreviewBackground(const QColor& colour) {

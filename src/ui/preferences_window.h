@@ -81,6 +81,7 @@ class TPreForm : public QDialog {
     int chosenColour(const QComboBox* list) const;
     void enableApply();
     void showPreviewText();
+    void nameChosenColour(QComboBox* list);
     void setPreviewBackground(const QColor& colour);
     void setPreviewTextColour(const QColor& colour);
     void setPreviewFont(const std::function<void(QFont&)>& change);

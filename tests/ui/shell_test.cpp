@@ -226,9 +226,19 @@ TEST_F(ShellTest, RussianSwitchesThisWindowAtOnceAndTheOthersOnApply) {
     auto* groups = find<QComboBox>("cbVibor");
     groups->setCurrentIndex(4);
     openPrefs();
+    auto* languages = pref<QComboBox>("cbLang");
+    EXPECT_EQ(languages->itemText(0), QStringLiteral("English")); // each language named in itself
+    EXPECT_EQ(languages->itemText(1), QString::fromUtf8("Русский"));
+    auto* colours = pref<QComboBox>("cbIndColor");
+    EXPECT_EQ(colours->itemData(15, Qt::AccessibleTextRole).toString(), QStringLiteral("White"));
     chooseLanguage(1);
     EXPECT_EQ(prefs->windowTitle(), QString::fromUtf8("Настройка"));
     EXPECT_EQ(pref<QPushButton>("bbNo")->text(), QString::fromUtf8("Отмена"));
+    for (int i = 0; i < colours->count(); ++i) // every swatch is named, in the language
+        EXPECT_FALSE(colours->itemData(i, Qt::AccessibleTextRole).toString().isEmpty()) << i;
+    EXPECT_EQ(colours->itemData(4, Qt::AccessibleTextRole).toString(), QString::fromUtf8("Тёмно-синий"));
+    colours->setCurrentIndex(9);
+    EXPECT_EQ(colours->accessibleDescription(), QString::fromUtf8("Красный"));
     EXPECT_EQ(window->windowTitle(), "Orvantis"); // waits for Apply
     click("bbApply");
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Вычислитель"));
@@ -275,8 +285,10 @@ TEST_F(ShellTest, ColoursReachTheMainWindowTheEvaluatorAndTheAboutCredits) {
 TEST_F(ShellTest, GroupingOffReachesTheDisplayAtItsNextUpdate) {
     type("1234567");
     openPrefs();
+    // The preview shows the display's own separators (this window's locale writes a comma).
+    EXPECT_EQ(pref<TextPanel>("pnOutPref")->text(), "123 456 789,0123");
     click("ckbThou");
-    EXPECT_EQ(pref<TextPanel>("pnOutPref")->text(), "123456789.0123");
+    EXPECT_EQ(pref<TextPanel>("pnOutPref")->text(), "123456789,0123");
     click("bbOk");
     EXPECT_EQ(store->readInt(value::RThouSepOn), 0);
     type("8");
