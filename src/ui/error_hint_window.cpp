@@ -9,6 +9,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace orv {
@@ -22,7 +23,6 @@ bool dismissesHint(const QObject* receiver, QEvent::Type type) {
     switch (type) {
     case QEvent::KeyPress:
         return receiver->isWindowType();
-    case QEvent::ShortcutOverride: // sent before the key press; a menu shortcut never becomes one
     case QEvent::InputMethod:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
@@ -58,7 +58,7 @@ QAccessibleInterface* hintInterface(const QString&, QObject* object) {
 }
 
 // Only a control that Tab reaches may take the focus: from any other the keyboard could not get
-// back to where the user was (a result frame takes the focus on a click only).
+// back to where the user was (the display, or a frame that takes the focus on a click only).
 bool reachedByTab(const QWidget* control) {
     const QWidget* target = control->focusProxy() ? control->focusProxy() : control;
     return control->isVisible() && target->isEnabled() &&
@@ -95,6 +95,8 @@ void TErrorHintWindow::showHint(QWidget* control, const QString& text) {
         if (reachedByTab(control)) control->setFocus(Qt::OtherFocusReason);
         move(control->mapToGlobal(QPoint(0, control->height())) + QPoint(6, 1));
     }
+    ++showings_;
+    pendingShortcut_.reset();
     // The filter goes in once per showing: a new text while shown keeps the one already there.
     if (!filtering_) {
         qApp->installEventFilter(this);
@@ -112,6 +114,7 @@ void TErrorHintWindow::showHint(QWidget* control, const QString& text) {
 }
 
 void TErrorHintWindow::hideHint() {
+    pendingShortcut_.reset();
     if (filtering_) {
         qApp->removeEventFilter(this);
         filtering_ = false;
@@ -120,7 +123,32 @@ void TErrorHintWindow::hideHint() {
 }
 
 bool TErrorHintWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (filtering_ && dismissesHint(watched, event->type())) hideHint();
+    if (!filtering_) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The check comes before its key's press, which hides the hint at the window; a shortcut's
+        // key never becomes a press, so the hint goes once the shortcut has acted. A screen
+        // reader's bridge passes keys on late, and from inside the press that may have shown the
+        // hint: its check is then followed by that press going on to a control, not as the
+        // system's own.
+        if (!pendingShortcut_ || pendingShortcut_->pressSeen) {
+            pendingShortcut_ = PendingShortcut{static_cast<const QKeyEvent*>(event)->keyCombination()};
+            QMetaObject::invokeMethod(
+                this,
+                [this, showing = showings_] {
+                    if (pendingShortcut_ && showing == showings_) hideHint();
+                },
+                Qt::QueuedConnection);
+        }
+    } else if (event->type() == QEvent::KeyPress && !watched->isWindowType()) {
+        if (pendingShortcut_ && !pendingShortcut_->pressSeen) {
+            const QKeyCombination key = static_cast<const QKeyEvent*>(event)->keyCombination();
+            const bool late = !event->spontaneous() && key == pendingShortcut_->key;
+            if (late) pendingShortcut_.reset();
+            else pendingShortcut_->pressSeen = true;
+        }
+    } else if (dismissesHint(watched, event->type())) {
+        hideHint();
+    }
     return QWidget::eventFilter(watched, event); // the input still goes on to its receiver
 }
 

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 namespace orv {
 
 // The one orange error hint of the program. Shown under a control; the next key-down, typed
@@ -35,6 +37,13 @@ class TErrorHintWindow : public QWidget {
   private:
     QString text_;
     bool filtering_ = false;
+    int showings_ = 0;
+    // A shortcut check while shown, and whether a key press has followed it since.
+    struct PendingShortcut {
+        QKeyCombination key;
+        bool pressSeen = false;
+    };
+    std::optional<PendingShortcut> pendingShortcut_;
 };
 
 } // namespace orv

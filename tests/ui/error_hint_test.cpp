@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -113,6 +114,18 @@ const DismissRow kDismissRows[] = {
      "12,5 "},
     {"MenuShortcut", [](ErrorHintTest& t) { QTest::keyClick(t.handle(), Qt::Key_Insert, Qt::ShiftModifier); },
      true, "12,5 "},
+    {"KeySentStraightToAControl", // its shortcut check is all the hint sees of it
+     [](ErrorHintTest& t) {
+         QTest::keyClick(t.window->keypadButton(KeypadKey::Digit5), Qt::Key_X);
+         QCoreApplication::processEvents();
+     },
+     true, "0 "},
+    {"MenuShortcutPassedOnLate", // as a screen reader's bridge passes keys on: not as the system's own
+     [](ErrorHintTest& t) {
+         QKeyEvent press(QEvent::KeyPress, Qt::Key_Insert, Qt::ShiftModifier);
+         QApplication::sendEvent(t.handle(), &press);
+     },
+     true, "12,5 "},
     {"ApplicationDeactivation",
      [](ErrorHintTest&) {
          QApplicationStateChangeEvent event(Qt::ApplicationInactive);
@@ -136,6 +149,19 @@ INSTANTIATE_TEST_SUITE_P(Inputs, DismissTest, ::testing::ValuesIn(kDismissRows),
 TEST_F(ErrorHintTest, TheKeyThatHidesTheHintMayShowItAgain) {
     showDivisionByZero();
     type("r"); // 1/x of the 0 on the display
+    EXPECT_TRUE(hint().isVisible());
+    EXPECT_EQ(hint().text(), kDivideByZero);
+    type("5");
+    EXPECT_FALSE(hint().isVisible());
+}
+
+TEST_F(ErrorHintTest, AKeyPassedOnLateShowsTheHintAndLeavesItShown) {
+    // A screen reader's bridge holds each key and passes it on afterwards, not as the system's
+    // own: its shortcut check then comes after the press instead of before.
+    type("7/0");
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(handle(), &press);
+    QCoreApplication::processEvents();
     EXPECT_TRUE(hint().isVisible());
     EXPECT_EQ(hint().text(), kDivideByZero);
     type("5");
