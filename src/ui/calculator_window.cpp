@@ -338,8 +338,6 @@ void TCalculator::buildMenus() {
     // Both radio items show F4; one window shortcut runs the toggle, so the key is never ambiguous.
     miMax = addCommand(miView, &TCalculator::MaxMinClick);
     miMin = addCommand(miView, &TCalculator::MaxMinClick);
-    miMax->setText(QStringLiteral("Max\tF4"));
-    miMin->setText(QStringLiteral("Min\tF4"));
     auto* sizeGroup = new QActionGroup(this);
     for (QAction* item : {miMax, miMin}) {
         item->setCheckable(true);
@@ -389,6 +387,8 @@ void TCalculator::SetLang(int language) {
     miStatist->setText(QString::fromUtf8(texts->miStatist));
     Evaluator1->setText(QString::fromUtf8(texts->Evaluator1));
     miTape->setText(QString::fromUtf8(texts->miTape));
+    miMax->setText(QString::fromUtf8(texts->miMax));
+    miMin->setText(QString::fromUtf8(texts->miMin));
     if (tapeWindow_) tapeWindow_->SetLang(language);
     miHelp->setTitle(QString::fromUtf8(texts->miHelp));
     miContens->setText(QString::fromUtf8(texts->miContens));

@@ -29,6 +29,8 @@ const MainWindowTexts kEnglish{
     "Minimize",
     "Maximize",
     "Tape",
+    "Max\tF4",
+    "Min\tF4",
 };
 
 const MainWindowTexts kRussian{
@@ -43,6 +45,8 @@ const MainWindowTexts kRussian{
     "Индикатор памяти",  "  Ячейка памяти",
     "Свернуть",          "Развернуть",
     "Лента",
+    "Полный\tF4",
+    "Сжатый\tF4",
 };
 
 } // namespace

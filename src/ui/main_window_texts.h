@@ -29,6 +29,8 @@ struct MainWindowTexts {
     const char* sizeHintFull;    // pnSize in the full layout
     const char* sizeHintReduced; // pnSize in the reduced layout
     const char* miTape;
+    const char* miMax; // the full and the reduced layout; both carry F4
+    const char* miMin;
 };
 
 // 0 English, 1 Russian; any other language has no table (nullptr) and changes nothing.
