@@ -4,6 +4,7 @@
 #include "function_library.h"
 
 #include "arithmetic.h"
+#include "compiled_summand.h"
 #include "hyperbolic.h"
 #include "parser.h"
 #include "powers.h"
@@ -112,10 +113,29 @@ Extended summation(Parser& p) {
     Extended sum = 0;
     Extended compensation = 0;
     double largestTerm = 0; // only a scale for the rule: a double's precision is plenty
+    // The summand is read from the text once; plain arithmetic is then evaluated from its tree.
+    std::optional<CompiledSummand> compiled;
+    int end = start;
     for (std::int64_t i = low;; ++i) {
-        p.Cursor = start;
         index = static_cast<Extended>(i);
-        const Extended term = p.ParseSum();
+        std::optional<Extended> fast;
+        if (compiled) {
+            const Parser::DiagnosticMark mark = p.markDiagnostics();
+            fast = compiled->evaluate(p);
+            if (fast) p.Cursor = end;
+            else p.rollBack(mark);
+        }
+        Extended term;
+        if (fast) {
+            term = *fast;
+        } else {
+            p.Cursor = start;
+            term = p.ParseSum();
+            if (i == low) {
+                end = p.Cursor;
+                compiled = CompiledSummand::compile(p.text(), start, end);
+            }
+        }
         // Knuth's two-sum: next + error == sum + term exactly, without a branch.
         const Extended next = sum + term;
         const Extended termPart = next - sum;

@@ -72,6 +72,20 @@ void Parser::report(std::string text) {
     list.back() = {std::move(text), Cursor};
 }
 
+Parser::DiagnosticMark Parser::markDiagnostics() const {
+    const auto& list = result_.diagnostics;
+    // A full list replaces its last one in place: only then is there a text to keep.
+    const bool full = list.size() == kMaxDiagnostics;
+    return {list.size(), result_.omittedDiagnostics, full ? list.back() : Diagnostic{}};
+}
+
+void Parser::rollBack(const DiagnosticMark& mark) {
+    auto& list = result_.diagnostics;
+    list.resize(mark.count);
+    if (mark.count == kMaxDiagnostics) list.back() = mark.last;
+    result_.omittedDiagnostics = mark.omitted;
+}
+
 void Parser::report(const ArithmeticFailure& failure) {
     const Messages& messages = this->messages();
     const std::string position = std::to_string(failure.position);

@@ -72,6 +72,16 @@ public:
     void countTerm();
 
     ExpressionVariables& variables() { return variables_; }
+    const ExpressionText& text() const { return text_; }
+
+    // Where the diagnostics stand, to take back those of a term that is then read again.
+    struct DiagnosticMark {
+        std::size_t count;
+        std::uint64_t omitted;
+        Diagnostic last;
+    };
+    DiagnosticMark markDiagnostics() const;
+    void rollBack(const DiagnosticMark& mark);
     const EvaluationSettings& settings() const { return settings_; }
 
     int Cursor = 1;

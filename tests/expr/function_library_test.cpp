@@ -3,6 +3,8 @@
 
 #include "expression_rows.h"
 
+#include <cstring>
+
 namespace orv {
 namespace {
 
@@ -165,6 +167,32 @@ TEST(Functions, ConditionsOfIf) {
         {"IF(1<2,1,1/0)", "1", {"DIV0"}},
         {"if(0.1+0.2=0.3,1,0)", "1"},
     });
+}
+
+// A plain-arithmetic summand is read once and evaluated from its tree; "+SIGN(0)" adds nothing
+// but a function, which sends the same summand through the text every time. Both must agree to
+// the bit, diagnostics and their positions included.
+TEST(Functions, ASummandReadOnceGivesWhatReadingItAgainGives) {
+    const char* summands[] = {
+        "I*I",           "1/(I*I+1.5)+2.25*I", "-I*PI-(-I)",        "1/(I-2)",          "I/0*3",
+        "(1/(I*1E-4940))*2+3", "1E4000*I*1E4000", "9E4931+I*9E4931", "--I/((I))",       "A*I-A/I",
+    };
+    for (const char* summand : summands) {
+        for (const char* limits : {"-3,3,", "1,5000,"}) {
+            ExpressionVariables once{}, again{};
+            variable(once, 'A') = variable(again, 'A') = 2.5L;
+            const std::string text = std::string("SUM(") + limits + summand;
+            const Evaluation a = EvaluateExpression(text + ")", once);
+            const Evaluation b = EvaluateExpression(text + "+SIGN(0))", again);
+            EXPECT_EQ(std::memcmp(&a.value, &b.value, 10), 0) << text;
+            ASSERT_EQ(a.diagnostics.size(), b.diagnostics.size()) << text;
+            for (std::size_t i = 0; i < a.diagnostics.size(); ++i) {
+                EXPECT_EQ(a.diagnostics[i].text, b.diagnostics[i].text) << text << " #" << i;
+                EXPECT_EQ(a.diagnostics[i].position, b.diagnostics[i].position) << text << " #" << i;
+            }
+            EXPECT_EQ(a.omittedDiagnostics, b.omittedDiagnostics) << text;
+        }
+    }
 }
 
 TEST(Functions, SumOverItsIndex) {
