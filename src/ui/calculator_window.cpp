@@ -28,9 +28,12 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace orv {
 
@@ -531,6 +534,21 @@ QSize TCalculator::outerSize() const {
 
 void TCalculator::setOuterSize(int outerWidth, int outerHeight) {
     setFixedSize(outerWidth - kFrameWidth, menuBar()->sizeHint().height() + outerHeight - kFrameHeight);
+    keepInsideScreen();
+}
+
+void TCalculator::keepInsideScreen() {
+    const QScreen* where = screen();
+    if (!isVisible() || !where) return; // a hidden window is placed by the window manager
+    const QRect area = where->availableGeometry();
+    const QRect frame = frameGeometry();
+    // Right and bottom first, so that a window larger than the area keeps its top-left corner
+    // (menu bar and the left panel) on the screen.
+    int left = std::min(frame.left(), area.right() - frame.width() + 1);
+    int top = std::min(frame.top(), area.bottom() - frame.height() + 1);
+    left = std::max(left, std::min(frame.left(), area.left()));
+    top = std::max(top, std::min(frame.top(), area.top()));
+    if (left != frame.left() || top != frame.top()) move(left, top);
 }
 
 void TCalculator::setWindowHeight(int outerHeight) {

@@ -148,6 +148,8 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void FormKeyPress(const QKeyEvent& event);
     void setWindowHeight(int outerHeight);
     void setOuterSize(int outerWidth, int outerHeight);
+    // Moves a shown window back inside its screen's available area after it grew or moved.
+    void keepInsideScreen();
     void installKeyPreview();
     void hideCutPanels();
     void showTapeTrouble();
@@ -201,6 +203,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     bool ScientificShown = false;
     bool StatisticsShown = false;
     bool WidePanelShown = false;
+    int conversionShiftTaken_ = 0; // how far the conversion panel moved the window left
     bool ComboFocusPending = true; // the first tick takes the focus off any list
     TSciencePanel* pnScience = nullptr;
     TStatisticsPanel* pnStatist = nullptr;

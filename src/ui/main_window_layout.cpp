@@ -15,8 +15,11 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace orv {
 namespace {
@@ -183,8 +186,10 @@ void TCalculator::miConvertClick() {
             pnSize->setEnabled(true);
             setSizeItemsEnabled(true);
             setWindowWidth(kWidth);
-            move(x() + kConversionShift, y());
+            move(x() + conversionShiftTaken_, y());
+            keepInsideScreen();
         }
+        conversionShiftTaken_ = 0; // beside a wide panel the window stays where it is
         pnConvert->setShown(false);
         ConversionShown = false;
         miConvert->setChecked(false);
@@ -193,8 +198,14 @@ void TCalculator::miConvertClick() {
         pnMHist->move(0, pnMHist->y());
     } else {
         if (!fullSize_) MaxMinClick();
+        // The keypad keeps its place on the screen unless that would push the window's left part
+        // (menu bar and panel) off the screen: then the window only widens to the right, and
+        // hiding the panel gives back only what was taken.
+        const QScreen* where = screen();
+        const int left = where ? where->availableGeometry().left() : x() - kConversionShift;
+        conversionShiftTaken_ = std::clamp(x() - left, 0, kConversionShift);
+        move(x() - conversionShiftTaken_, y());
         setWindowWidth(WidePanelShown ? 643 : 415);
-        move(x() - kConversionShift, y());
         pnSize->setEnabled(false);
         setSizeItemsEnabled(false);
         pnInd->move(166, pnInd->y());

@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QScrollBar>
 
 namespace orv::testing {
@@ -120,7 +121,8 @@ class WidthTest : public LayoutTest, public ::testing::WithParamInterface<WidthR
 
 TEST_P(WidthTest, WidthsAndMovesFollowTheCommands) {
     const WidthRow& row = GetParam();
-    window->move(400, 100);
+    const QRect area = window->screen()->availableGeometry();
+    window->move(area.left() + 200, area.top() + 100); // room for the shift and for 643 pixels
     const int x0 = window->x();
     for (std::size_t i = 0; i < row.keys.size(); ++i) {
         press(row.keys[i]);
@@ -140,6 +142,38 @@ INSTANTIATE_TEST_SUITE_P(
         WidthRow{"StatisticsBesideConversion", {Qt::Key_F5, Qt::Key_F7, Qt::Key_F7}, {415, 643, 415},
                  {-168, -168, -168}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LayoutTest, TheConversionShiftStopsAtTheLeftEdgeOfTheScreen) {
+    const QRect area = window->screen()->availableGeometry();
+    window->move(area.left(), area.top() + 50);
+    const QPoint start = window->pos();
+    press(Qt::Key_F5);
+    EXPECT_GE(window->x(), area.left()) << "the menu bar and the panel stay on the screen";
+    EXPECT_EQ(window->outerSize().width(), 415) << "the window widens to the right instead";
+    press(Qt::Key_F5);
+    EXPECT_EQ(window->pos(), start) << "hiding gives back only the shift taken";
+
+    for (int cycle = 0; cycle < 10; ++cycle)
+        press({Qt::Key_F5, Qt::Key_F6, Qt::Key_F5, Qt::Key_F6});
+    EXPECT_EQ(window->pos(), start) << "panels on and off do not walk the window away";
+
+    window->move(area.left() + 100, area.top() + 50);
+    press(Qt::Key_F5);
+    EXPECT_EQ(window->x(), area.left()) << "a part of the shift where the screen has less room";
+    press(Qt::Key_F5);
+    EXPECT_EQ(window->x(), area.left() + 100);
+}
+
+TEST_F(LayoutTest, AWindowThatGrowsAtTheRightOrBottomEdgeStaysOnTheScreen) {
+    const QRect area = window->screen()->availableGeometry();
+    window->move(area.right() + 1 - window->frameGeometry().width(),
+                 area.bottom() + 1 - window->frameGeometry().height());
+    press(Qt::Key_F6); // wider, and taller by the memory row
+    const QRect frame = window->frameGeometry();
+    EXPECT_LE(frame.right(), area.right());
+    EXPECT_LE(frame.bottom(), area.bottom());
+    EXPECT_EQ(window->outerSize(), QSize(474, 244));
+}
 
 TEST_F(LayoutTest, ConversionPanelMovesTheKeypadAndWidensTheDisplay) {
     press(Qt::Key_F5);
