@@ -129,4 +129,26 @@ KeyPicture arrowPicture(bool up) {
     };
 }
 
+KeyPicture decimalSeparatorPicture(const QString& separator, const QFont& digitFont) {
+    return [separator, digitFont](QPainter& painter, const QRectF& area) {
+        // At the caption size a comma is two or three pixels: drawn at about twice it and bold,
+        // its ink is about as heavy as a digit's stroke, and it keeps the digits' base line.
+        const QFontMetricsF digits(digitFont);
+        QFont big = digitFont;
+        big.setPixelSize(std::max(1, qRound(2 * digits.height() * 0.8)));
+        big.setBold(true);
+        QPainterPath glyph;
+        glyph.addText(0, 0, big, separator);
+        const QRectF ink = glyph.boundingRect();
+        if (ink.isEmpty()) return;
+        const qreal baseline = area.center().y() + (digits.ascent() - digits.descent()) / 2;
+        painter.save();
+        painter.translate(area.center().x() - ink.center().x(), baseline);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colorFromColorRef(kKeyBlue));
+        painter.drawPath(glyph);
+        painter.restore();
+    };
+}
+
 } // namespace orv

@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 
+class QFont;
 class QPainter;
 
 namespace orv {
@@ -36,5 +37,9 @@ KeyPicture chevronsPicture();
 
 // A blue arrow, up (towards the upper unit list) or down.
 KeyPicture arrowPicture(bool up);
+
+// The decimal key: the separator in use (`,` or `.`), sitting on the digits' base line and
+// enlarged so that it reads as clearly as the digit captions in `digitFont` beside it.
+KeyPicture decimalSeparatorPicture(const QString& separator, const QFont& digitFont);
 
 } // namespace orv

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Orvantis developers
 
 #include "button_panel.h"
+#include "key_pictures.h"
 #include "keypad_table.h"
 #include "locale_separators.h"
 #include "window_fixture.h"
@@ -12,6 +13,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 
 #include <optional>
 
@@ -78,6 +80,43 @@ TEST_F(WindowTest, TheCommaKeyTypesTheLocaleSeparator) {
     QTest::mouseClick(window->keypadButton(K::Comma), Qt::LeftButton);
     type("5");
     EXPECT_EQ(display(), "1,5 ");
+}
+
+// The ink of a drawing on white: the box of every pixel that is not white.
+QRect inkBox(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+QImage drawnKey(const std::function<void(QPainter&, const QRectF&)>& draw) {
+    QImage image(34, 28, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    draw(painter, QRectF(2, 2, 30, 24));
+    return image;
+}
+
+TEST_F(WindowTest, TheDecimalKeyShowsEachSeparatorAsLegiblyAsTheDigits) {
+    const QFont digits = window->keypadButton(K::Digit7)->font();
+    const QRect digit = inkBox(drawnKey([&](QPainter& p, const QRectF& area) {
+        p.setFont(digits);
+        p.drawText(area, Qt::AlignCenter, QStringLiteral("7"));
+    }));
+    const QRect comma = inkBox(drawnKey(decimalSeparatorPicture(QStringLiteral(","), digits)));
+    const QRect dot = inkBox(drawnKey(decimalSeparatorPicture(QStringLiteral("."), digits)));
+    ASSERT_FALSE(digit.isEmpty());
+    ASSERT_FALSE(comma.isEmpty());
+    ASSERT_FALSE(dot.isEmpty());
+    // A comma as tall as a third of a digit and a dot three pixels across: no speck.
+    EXPECT_GE(comma.height() * 3, digit.height()) << comma.height() << " vs " << digit.height();
+    EXPECT_GE(dot.width(), 3);
+    EXPECT_GE(dot.height(), 3);
+    // Both sit on the digits' base line; the comma's tail hangs below it, the dot's does not.
+    EXPECT_NEAR(dot.bottom(), digit.bottom(), 1);
+    EXPECT_GT(comma.bottom(), dot.bottom());
 }
 
 // --- Keyboard: key-down codes and typed characters -------------------------------------------
