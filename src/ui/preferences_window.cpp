@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -29,6 +30,31 @@
 
 namespace orv {
 namespace {
+
+// fontconfig tells same-named families of different foundries apart as "Foo [bar]"; the user
+// picks a family, and the font matcher picks the foundry.
+QString withoutFoundry(QString family) {
+    const qsizetype bracket = family.lastIndexOf(QLatin1String(" ["));
+    if (bracket > 0 && family.endsWith(QLatin1Char(']'))) family.truncate(bracket);
+    return family;
+}
+
+// Every installed family once, in alphabetical order.
+QStringList installedFamilies() {
+    QStringList names;
+    for (const QString& family : QFontDatabase::families()) names << withoutFoundry(family);
+    names.sort(Qt::CaseInsensitive);
+    names.removeDuplicates();
+    return names;
+}
+
+// The family the display really draws with for a name, which may not be installed: matched as
+// the display matches it.
+QString familyInUse(const QString& name) {
+    QFont f(name);
+    f.setStyleHint(QFont::SansSerif);
+    return withoutFoundry(QFontInfo(f).family());
+}
 
 // The colours of the two lists, named for a screen reader in each language, in list order.
 constexpr const char* kColourNames[][2] = {
@@ -145,7 +171,7 @@ void TPreForm::buildControls() {
     cbIndFontName = new QComboBox(gbFont);
     cbIndFontName->setObjectName(QStringLiteral("cbIndFontName"));
     cbIndFontName->setGeometry(8, 18, 186, 24);
-    cbIndFontName->addItems(QFontDatabase::families());
+    cbIndFontName->addItems(installedFamilies());
     connect(cbIndFontName, &QComboBox::activated, this, &TPreForm::cbIndFontNameClick);
 
     auto* gbSpecial = groupBox(this, "gbSpecial", {212, 0, 200, 90});
@@ -303,9 +329,12 @@ void TPreForm::FormActivate() {
     showToggles();
 
     digitFontName_ = store_.readText(value::RIndFontName, Settings{}.DigitFontName);
-    // A typeface that is not installed stays choosable, so OK does not silently replace it.
-    if (cbIndFontName->findText(digitFontName_) < 0) cbIndFontName->insertItem(0, digitFontName_);
-    cbIndFontName->setCurrentIndex(cbIndFontName->findText(digitFontName_));
+    // A typeface that is not installed shows as the one drawn in its place; the stored name is
+    // kept until the user picks another, so OK does not silently replace it.
+    const QString shown =
+        cbIndFontName->findText(digitFontName_) >= 0 ? digitFontName_ : familyInUse(digitFontName_);
+    if (cbIndFontName->findText(shown) < 0) cbIndFontName->insertItem(0, shown);
+    cbIndFontName->setCurrentIndex(cbIndFontName->findText(shown));
     const QString name = digitFontName_;
     setPreviewFont([name](QFont& f) { f.setFamily(name); });
 }
