@@ -73,6 +73,10 @@ void TCalculator::buildSidePanels(QWidget* area) {
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &TCalculator::Timer1Timer);
+    // The timer only watches open lists: a list opening wakes it, and it stops once the lists
+    // are closed and their aftermath handled, so an idle window is never woken.
+    for (TUnitList* list : area->findChildren<TUnitList*>())
+        connect(list, &TUnitList::dropDown, this, &TCalculator::startHousekeeping);
 
     RxTrayIcon1 = new QSystemTrayIcon(this);
     RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
@@ -223,7 +227,10 @@ void TCalculator::Timer1Timer() {
     pnConvert->narrowClosedLists();
     if (pnConvert->anyListOpen()) {
         ComboFocusPending = true;
-    } else if (ComboFocusPending) {
+        return;
+    }
+    Timer1->stop(); // until a list opens again
+    if (ComboFocusPending) {
         ComboFocusPending = false;
         // After a choice the user goes on from the list just closed (the window sees every key
         // first, so the keypad keys still work).

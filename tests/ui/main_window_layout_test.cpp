@@ -22,6 +22,9 @@
 #include <QElapsedTimer>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
+
+#include <functional>
 
 namespace orv::testing {
 namespace {
@@ -37,6 +40,14 @@ class LayoutTest : public WindowTest {
     QAction* item(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
     bool shown(const char* name) const { return find<QWidget>(name)->isVisible(); }
     int displayWidth() const { return find("pnOut")->width(); }
+    // Lets the event loop run until the condition holds or the time is up.
+    static bool settlesWithin(int ms, const std::function<bool()>& condition) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!condition() && clock.elapsed() < ms)
+            QTest::qWait(10);
+        return condition();
+    }
 };
 
 TEST_F(LayoutTest, TheClientAreaBelowTheMenuBarIsTheDesignedOne) {
@@ -308,17 +319,27 @@ TEST_F(ConversionAtStartTest, NoListKeepsTheFocus) {
 }
 
 TEST_F(LayoutTest, AnOpenUnitListIsWideAndNarrowsAgainWhenClosed) {
+    auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(settlesWithin(300, [timer] { return !timer->isActive(); }))
+        << "an untouched window is not woken after start-up";
     press(Qt::Key_F5);
     auto* units = find<TUnitList>("cb1");
     ASSERT_EQ(units->width(), 155);
+    EXPECT_FALSE(timer->isActive()) << "a shown panel with closed lists needs no watching";
     units->showPopup();
+    EXPECT_TRUE(timer->isActive()) << "an open list is watched";
     EXPECT_EQ(units->width(), 280);
     ASSERT_GT(units->count(), units->maxVisibleItems());
     EXPECT_TRUE(units->view()->verticalScrollBar()->isVisible()) << "more units than shown: a scroll bar";
     QTest::qWait(150);
     EXPECT_EQ(units->width(), 280); // the timer leaves an open list wide
+    EXPECT_TRUE(timer->isActive());
     units->hidePopup();
     QTRY_COMPARE_WITH_TIMEOUT(units->width(), 155, 300);
+    EXPECT_EQ(units->width(), 155);
+    EXPECT_TRUE(settlesWithin(300, [timer] { return !timer->isActive(); }))
+        << "the timer stops once the closed list is dealt with";
 }
 
 class TrayTest : public LayoutTest {
