@@ -13,6 +13,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProxyStyle>
+#include <QScreen>
+#include <QStylePainter>
+
+#include <algorithm>
 
 namespace orv {
 namespace {
@@ -48,6 +52,66 @@ void styleList(QComboBox* list) {
 
 } // namespace
 
+TUnitList::TUnitList(QWidget* parent) : QComboBox(parent) {
+    connect(this, &QComboBox::currentIndexChanged, this, &TUnitList::updateHint);
+    connect(model(), &QAbstractItemModel::dataChanged, this, &TUnitList::updateHint); // renamed
+}
+
+int TUnitList::textRoom() const {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    return field.width() - 2; // the label keeps a pixel from each side
+}
+
+QFont TUnitList::shownFont() const {
+    // A name a little too long is condensed rather than cut ("Исходная величина"), as the key
+    // captions are; a much longer one keeps the list's face and loses letters.
+    const int room = textRoom();
+    const QString name = currentText();
+    QFont condensed = font();
+    for (int stretch = 100; stretch >= 85; stretch -= 5) {
+        condensed.setStretch(stretch);
+        if (QFontMetrics(condensed).horizontalAdvance(name) <= room) return condensed;
+    }
+    return font();
+}
+
+QString TUnitList::shownText() const {
+    const int room = textRoom();
+    const QFontMetrics metrics(shownFont());
+    const QString name = currentText();
+    const QString shortened = metrics.elidedText(name, Qt::ElideRight, room);
+    if (shortened == name) return name;
+    // Names that differ only at the end ("Barrel ... - British", "- USA") would look alike cut
+    // at the right: those keep their ends and lose their middles.
+    for (int i = 0; i < count(); ++i)
+        if (i != currentIndex() && metrics.elidedText(itemText(i), Qt::ElideRight, room) == shortened)
+            return metrics.elidedText(name, Qt::ElideMiddle, room);
+    return shortened;
+}
+
+void TUnitList::updateHint() {
+    const QString name = currentText();
+    setToolTip(shownText() == name ? QString() : name);
+}
+
+void TUnitList::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    option.currentText = shownText();
+    painter.setFont(shownFont());
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+void TUnitList::resizeEvent(QResizeEvent* event) {
+    QComboBox::resizeEvent(event);
+    updateHint();
+}
+
 bool TUnitList::isListOpen() const {
     return view() && view()->isVisible();
 }
@@ -57,6 +121,22 @@ void TUnitList::showPopup() {
     // A list longer than it shows says so with a scroll bar (the toolkit hides it here).
     view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QComboBox::showPopup();
+    // Every name whole in the open list: wider than the control when a name needs it, kept on
+    // the screen.
+    QWidget* popup = view()->window();
+    const QFontMetrics metrics(view()->font());
+    int longest = 0;
+    for (int i = 0; i < count(); ++i) longest = std::max(longest, metrics.horizontalAdvance(itemText(i)));
+    const int needed = longest + popup->width() - view()->viewport()->width() + 12; // frame, scroll bar, item margins
+    if (popup->width() >= needed) return;
+    QRect area = popup->geometry();
+    area.setWidth(needed);
+    if (const QScreen* screen = popup->screen()) {
+        const QRect free = screen->availableGeometry();
+        if (area.right() > free.right()) area.moveRight(free.right());
+        if (area.left() < free.left()) area.moveLeft(free.left());
+    }
+    popup->setGeometry(area);
 }
 
 void TUnitList::keyPressEvent(QKeyEvent* event) {

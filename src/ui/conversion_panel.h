@@ -16,19 +16,30 @@ namespace orv {
 class TButtonPanel;
 
 // A list of the conversion panel. It reports its list opening first, so the window can widen it
-// for long names, and leaves the keys the keypad takes to the keypad.
+// for long names, and leaves the keys the keypad takes to the keypad. A name too long for the
+// closed list is shortened with an ellipsis and shown whole in the list's hint; the open list is
+// as wide as its longest name.
 class TUnitList : public QComboBox {
     Q_OBJECT
   public:
-    using QComboBox::QComboBox;
+    explicit TUnitList(QWidget* parent = nullptr);
     bool isListOpen() const;
     void showPopup() override;
+    // The current name as the closed list shows it, and the face it is drawn in.
+    QString shownText() const;
+    QFont shownFont() const;
 
   signals:
     void dropDown();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    int textRoom() const;
+    void updateHint();
 };
 
 // The conversion panel `pnConvert`: the group list `cbVibor`, the two direction buttons and

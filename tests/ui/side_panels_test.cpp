@@ -16,6 +16,7 @@
 #include <QClipboard>
 #include <QAccessibleActionInterface>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -349,6 +350,37 @@ TEST_F(ConversionTest, TheSameUnitRoundsTo15Digits) {
     EXPECT_EQ(state().CurrentValue, parseNumber("3,14159265358979", window->calculator().separators()));
 }
 
+TEST_F(ConversionTest, ALongNameKeepsItsDistinguishingEndAndShowsWholeInTheHint) {
+    pickGroup(2);
+    pickUnits("Barrel (for crude oil) - British", "Barrel (for crude oil) - USA");
+    auto* cb1 = find<TUnitList>("cb1");
+    auto* cb2 = find<TUnitList>("cb2");
+    const QString british = cb1->shownText(), usa = cb2->shownText();
+    EXPECT_TRUE(british.contains(QChar(0x2026))) << british.toStdString();
+    EXPECT_NE(british, usa);
+    EXPECT_TRUE(british.endsWith(QStringLiteral("British"))) << british.toStdString();
+    EXPECT_EQ(cb1->toolTip(), QStringLiteral("Barrel (for crude oil) - British"));
+    EXPECT_EQ(cb2->toolTip(), QStringLiteral("Barrel (for crude oil) - USA"));
+    // A name that fits is shown as it is, with no hint to repeat it.
+    cb1->setCurrentIndex(0);
+    EXPECT_EQ(cb1->shownText(), cb1->currentText());
+    EXPECT_TRUE(cb1->toolTip().isEmpty());
+}
+
+TEST_F(ConversionTest, TheOpenListIsWideEnoughForItsLongestName) {
+    pickGroup(2);
+    auto* cb1 = find<TUnitList>("cb1");
+    cb1->showPopup();
+    ASSERT_TRUE(cb1->isListOpen());
+    QAbstractItemView* view = cb1->view();
+    const QFontMetrics metrics(view->font());
+    int longest = 0;
+    for (int i = 0; i < cb1->count(); ++i) longest = std::max(longest, metrics.horizontalAdvance(cb1->itemText(i)));
+    EXPECT_GT(longest, TConversionPanel::kOpenListWidth / 2);
+    EXPECT_GE(view->viewport()->width(), longest);
+    cb1->hidePopup();
+}
+
 TEST_F(ConversionTest, AnotherGroupPutsBothListsOnTheirFirstUnit) {
     pickGroup(0);
     pickUnits("Foot", "Mile");
@@ -375,6 +407,18 @@ class RussianConversionTest : public ConversionTest {
 TEST_F(RussianConversionTest, UnitAndGroupNamesAreRussian) {
     EXPECT_EQ(find<QComboBox>("cbVibor")->itemText(0), QString::fromUtf8("Длина"));
     EXPECT_EQ(find<QComboBox>("cb1")->itemText(0), QString::fromUtf8("Метр"));
+}
+
+TEST_F(RussianConversionTest, ThePrefixesFirstUnitShowsWholeAndTheBarrelsApart) {
+    pickGroup(9);
+    auto* cb1 = find<TUnitList>("cb1");
+    EXPECT_EQ(cb1->currentText(), QString::fromUtf8("Исходная величина"));
+    EXPECT_EQ(cb1->shownText(), cb1->currentText());
+    EXPECT_TRUE(cb1->toolTip().isEmpty());
+    pickGroup(2);
+    pickUnits("Баррель (для неочищенного масла), брит.", "Баррель (для неочищенного масла), амер.");
+    EXPECT_NE(cb1->shownText(), find<TUnitList>("cb2")->shownText());
+    EXPECT_EQ(cb1->toolTip(), cb1->currentText());
 }
 
 // --- Screen readers and the keyboard ---------------------------------------------------------
