@@ -393,6 +393,7 @@ void TCalculator::SetLang(int language) {
     miMax->setText(QString::fromUtf8(texts->miMax));
     miMin->setText(QString::fromUtf8(texts->miMin));
     if (tapeWindow_) tapeWindow_->SetLang(language);
+    setTrayLanguage(language);
     miHelp->setTitle(QString::fromUtf8(texts->miHelp));
     miContens->setText(QString::fromUtf8(texts->miContens));
     miPage->setText(QString::fromUtf8(texts->miPage));
@@ -443,7 +444,7 @@ void TCalculator::applyPreferences(const Settings& settings) {
     calc_.Indicate(calc_.state().CurrentValue);
     calc_.IndicateM(calc_.state().MemoryValue);
     applyAppearance();
-    if (auto* tray = findChild<QSystemTrayIcon*>()) tray->setVisible(settings_.MinimizeToTray);
+    setTrayShown(settings_.MinimizeToTray);
     tape_->setKeep(settings_.KeepTape);
     if (tapeWindow_) tapeWindow_->showTrouble();
 }

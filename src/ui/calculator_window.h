@@ -138,6 +138,9 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void setWindowWidth(int outerWidth);
     void setSizeItemsEnabled(bool enabled);
     void CalcMinimize();
+    void setTrayShown(bool shown);
+    void setTrayLanguage(int language);
+    void updateTrayMenu();
     void buildDisplay(QWidget* area);
     void buildKeypad(QWidget* area);
     void buildMemoryRow(QWidget* area);
@@ -211,6 +214,10 @@ class TCalculator : public QMainWindow, public CalculatorView {
     QLineEdit* edFocusOut = nullptr;
     QTimer* Timer1 = nullptr;
     QSystemTrayIcon* RxTrayIcon1 = nullptr;
+    QMenu* trayMenu_ = nullptr;
+    QAction* trayShowHide_ = nullptr;
+    QAction* trayQuit_ = nullptr;
+    int trayLanguage_ = 0;
     TooltipController* tooltips_ = nullptr;
 };
 

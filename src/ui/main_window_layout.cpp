@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QScreen>
 #include <QSystemTrayIcon>
@@ -32,6 +33,15 @@ struct DisplayGeometry {
 };
 constexpr DisplayGeometry kNarrowDisplay{209, 166, 191};
 constexpr DisplayGeometry kWideDisplay{240, 197, 222};
+
+// The tray icon's menu, English and Russian.
+struct TrayTexts {
+    const char* show;
+    const char* hide;
+    const char* quit;
+};
+constexpr TrayTexts kTrayTexts[] = {{"Show", "Hide", "Quit"},
+                                    {"Показать", "Скрыть", "Выход"}};
 
 // The controls of a panel that Tab stops at, in the order they were made.
 QList<QWidget*> tabStopsIn(const QWidget* panel) {
@@ -84,14 +94,55 @@ void TCalculator::buildSidePanels(QWidget* area) {
     connect(RxTrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) RxTrayIcon1Click();
     });
-    // Where the desktop has no tray there is no icon, and minimising stays ordinary.
-    // The icon is the program's picture, drawn only where a tray will show it.
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        RxTrayIcon1->setIcon(programIcon());
-        RxTrayIcon1->show();
-    }
+    trayMenu_ = new QMenu(this);
+    trayMenu_->setObjectName(QStringLiteral("RxTrayMenu"));
+    trayShowHide_ = trayMenu_->addAction(QString());
+    trayShowHide_->setObjectName(QStringLiteral("miTrayShowHide"));
+    connect(trayShowHide_, &QAction::triggered, this, [this] {
+        if (isVisible() && !isMinimized()) {
+            hide();
+        } else {
+            showNormal();
+            raise();
+            activateWindow();
+        }
+    });
+    trayMenu_->addSeparator();
+    trayQuit_ = trayMenu_->addAction(QString());
+    trayQuit_->setObjectName(QStringLiteral("miTrayQuit"));
+    connect(trayQuit_, &QAction::triggered, this, [this] {
+        close(); // saves the working state as any close does
+        QCoreApplication::quit();
+    });
+    // Show or Hide, whichever the window's state calls for when the menu opens.
+    connect(trayMenu_, &QMenu::aboutToShow, this, &TCalculator::updateTrayMenu);
+    RxTrayIcon1->setContextMenu(trayMenu_);
+    setTrayShown(true);
 
     tooltips_ = new TooltipController(this);
+}
+
+// Where the desktop has no tray there is no icon, and minimising stays ordinary. The icon is the
+// program's picture, drawn only where a tray will show it, and set before the icon is shown.
+void TCalculator::setTrayShown(bool shown) {
+    if (!shown || !QSystemTrayIcon::isSystemTrayAvailable()) {
+        RxTrayIcon1->hide();
+        return;
+    }
+    if (RxTrayIcon1->icon().isNull()) RxTrayIcon1->setIcon(programIcon());
+    RxTrayIcon1->show();
+}
+
+void TCalculator::updateTrayMenu() {
+    const TrayTexts& texts = kTrayTexts[trayLanguage_ == 1 ? 1 : 0];
+    const bool windowShown = isVisible() && !isMinimized();
+    trayShowHide_->setText(QString::fromUtf8(windowShown ? texts.hide : texts.show));
+    trayQuit_->setText(QString::fromUtf8(texts.quit));
+}
+
+void TCalculator::setTrayLanguage(int language) {
+    trayLanguage_ = language;
+    updateTrayMenu();
 }
 
 void TCalculator::refillUnitLists() {

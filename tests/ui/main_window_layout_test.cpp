@@ -21,7 +21,9 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QScreen>
+#include <QMenu>
 #include <QScrollBar>
+#include <QSystemTrayIcon>
 #include <QTimer>
 
 #include <functional>
@@ -365,6 +367,44 @@ TEST_F(TrayTest, MinimisingWithoutADesktopTrayLeavesTheWindowAsUsual) {
     window->hide();
     window->RxTrayIcon1Click();
     EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(TrayTest, TheTrayMenuShowsOrHidesTheWindowInTheLanguageInUse) {
+    auto* menu = window->findChild<QMenu*>(QStringLiteral("RxTrayMenu"));
+    ASSERT_NE(menu, nullptr);
+    QAction* showHide = item("miTrayShowHide");
+    QAction* quit = item("miTrayQuit");
+    ASSERT_NE(showHide, nullptr);
+    ASSERT_NE(quit, nullptr);
+    emit menu->aboutToShow();
+    EXPECT_EQ(showHide->text(), "Hide");
+    EXPECT_EQ(quit->text(), "Quit");
+    showHide->trigger();
+    EXPECT_FALSE(window->isVisible());
+    window->SetLang(1); // switched while the window is hidden
+    EXPECT_EQ(showHide->text(), QString::fromUtf8("Показать"));
+    EXPECT_EQ(quit->text(), QString::fromUtf8("Выход"));
+    showHide->trigger(); // works without the tray setting: it is the way back
+    EXPECT_TRUE(window->isVisible());
+    emit menu->aboutToShow();
+    EXPECT_EQ(showHide->text(), QString::fromUtf8("Скрыть"));
+    window->SetLang(0);
+    EXPECT_EQ(showHide->text(), "Hide");
+}
+
+TEST_F(TrayTest, PreferencesWithTheTraySettingWarnNothingWhereTheDesktopHasNoTray) {
+    ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable()) << "the offscreen desktop has no tray";
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { warnings << text; });
+    Settings settings = window->settings();
+    settings.MinimizeToTray = true;
+    window->applyPreferences(settings);
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(warnings.filter(QStringLiteral("QSystemTrayIcon")).isEmpty())
+        << warnings.join(QLatin1Char('\n')).toStdString();
+    EXPECT_FALSE(window->findChild<QSystemTrayIcon*>()->isVisible());
 }
 
 // --- Every text shows whole --------------------------------------------------------------------
