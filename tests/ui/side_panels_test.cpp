@@ -367,18 +367,21 @@ TEST_F(ConversionTest, ALongNameKeepsItsDistinguishingEndAndShowsWholeInTheHint)
     EXPECT_TRUE(cb1->toolTip().isEmpty());
 }
 
-TEST_F(ConversionTest, TheOpenListIsWideEnoughForItsLongestName) {
-    pickGroup(2);
-    auto* cb1 = find<TUnitList>("cb1");
-    cb1->showPopup();
-    ASSERT_TRUE(cb1->isListOpen());
-    QAbstractItemView* view = cb1->view();
+// Opens the unit list of a group and checks that its longest name has the room it needs.
+void expectOpenListFitsItsLongestName(TUnitList* list) {
+    list->showPopup();
+    ASSERT_TRUE(list->isListOpen());
+    QAbstractItemView* view = list->view();
     const QFontMetrics metrics(view->font());
     int longest = 0;
-    for (int i = 0; i < cb1->count(); ++i) longest = std::max(longest, metrics.horizontalAdvance(cb1->itemText(i)));
-    EXPECT_GT(longest, TConversionPanel::kOpenListWidth / 2);
+    for (int i = 0; i < list->count(); ++i) longest = std::max(longest, metrics.horizontalAdvance(list->itemText(i)));
     EXPECT_GE(view->viewport()->width(), longest);
-    cb1->hidePopup();
+    list->hidePopup();
+}
+
+TEST_F(ConversionTest, TheOpenListIsWideEnoughForItsLongestName) {
+    pickGroup(5); // pressure: the longest English name
+    expectOpenListFitsItsLongestName(find<TUnitList>("cb1"));
 }
 
 TEST_F(ConversionTest, AnotherGroupPutsBothListsOnTheirFirstUnit) {
@@ -419,6 +422,8 @@ TEST_F(RussianConversionTest, ThePrefixesFirstUnitShowsWholeAndTheBarrelsApart) 
     pickUnits("Баррель (для неочищенного масла), брит.", "Баррель (для неочищенного масла), амер.");
     EXPECT_NE(cb1->shownText(), find<TUnitList>("cb2")->shownText());
     EXPECT_EQ(cb1->toolTip(), cb1->currentText());
+    // Wider than the open list's designed width in Russian.
+    expectOpenListFitsItsLongestName(cb1);
 }
 
 // --- Screen readers and the keyboard ---------------------------------------------------------
