@@ -8,11 +8,15 @@
 #include "legacy_font.h"
 #include "calculator_keys.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+
+#include <algorithm>
 
 namespace orv {
 namespace {
@@ -66,10 +70,32 @@ TStatisticsPanel::TStatisticsPanel(Calculator& calculator, QWidget* parent) : QF
     mmStat->setAcceptRichText(false);
     mmStat->setLineWrapMode(QTextEdit::NoWrap);
     mmStat->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    mmStat->document()->setDefaultTextOption(QTextOption(Qt::AlignRight));
+    // One value a line, never broken at its separators: a value wider than the list scrolls
+    // sideways. The option replaces the list's own, so it says NoWrap again.
+    QTextOption lines(Qt::AlignRight);
+    lines.setWrapMode(QTextOption::NoWrap);
+    mmStat->document()->setDefaultTextOption(lines);
+    mmStat->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(mmStat->document(), &QTextDocument::contentsChanged, this, &TStatisticsPanel::fitWidestValue);
     // Tab leaves the list: it holds one number a line, never a tab.
     mmStat->setTabChangesFocus(true);
     mmStat->installEventFilter(this);
+}
+
+void TStatisticsPanel::fitWidestValue() {
+    // Right-aligned lines are laid out as wide as the list, so a wider one would run past its
+    // edge where no scroll bar reaches: they are laid out as wide as the widest instead.
+    const QFontMetrics metrics(mmStat->font());
+    int widest = 0;
+    for (const QString& line : mmStat->toPlainText().split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int needed = widest + 2 * int(mmStat->document()->documentMargin()) + 2; // and the cursor
+    if (needed <= mmStat->viewport()->width()) {
+        mmStat->setLineWrapMode(QTextEdit::NoWrap);
+    } else {
+        mmStat->setLineWrapMode(QTextEdit::FixedPixelWidth);
+        mmStat->setLineWrapColumnOrWidth(needed);
+    }
 }
 
 bool TStatisticsPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -48,6 +48,7 @@ class TStatisticsPanel : public QFrame {
 
   private:
     void bpStatEnterClick();
+    void fitWidestValue();
 
     Calculator& calc_;
     QTextEdit* mmStat = nullptr;

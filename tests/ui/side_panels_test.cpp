@@ -20,7 +20,10 @@
 #include <QComboBox>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -206,6 +209,25 @@ TEST_F(StatisticsTest, TheTextbookList) {
     EXPECT_EQ(after("bpStatSrednee"), "5 ");
     EXPECT_EQ(after("bpStatSigmaN"), "2 ");
     EXPECT_EQ(after("bpStatSigmaNm1"), "2,1380899352994 "); // sqrt(32/7), as many digits as fit
+}
+
+TEST_F(StatisticsTest, AValueIsOneLineAndAWideOneScrollsSideways) {
+    enter({"1,25"});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list()->horizontalScrollBar()->maximum(), 0) << "a short value fits";
+    // Wider than the list: a fraction of many digits and a long exponent, typed in by hand.
+    list()->setPlainText(QStringLiteral("1,25\n-1234567890,1234567890123456789012345678E-4000\n"));
+    QCoreApplication::processEvents();
+    const int reach = list()->horizontalScrollBar()->maximum() + list()->viewport()->width();
+    for (QTextBlock block = list()->document()->begin(); block.isValid(); block = block.next()) {
+        if (block.text().isEmpty()) continue;
+        ASSERT_EQ(block.layout()->lineCount(), 1) << block.text().toStdString();
+        // Every digit within the scroll bar's reach: none left of the start, none past the end.
+        const QRectF ink = block.layout()->lineAt(0).naturalTextRect().translated(block.layout()->position());
+        EXPECT_GE(ink.left(), 0) << block.text().toStdString();
+        EXPECT_LE(ink.right(), reach) << block.text().toStdString();
+    }
+    EXPECT_GT(list()->horizontalScrollBar()->maximum(), 0) << "the rest of the value is reachable";
 }
 
 TEST_F(StatisticsTest, AnEmptyListCountsZeroAndTheMeanChangesNothing) {
