@@ -5,6 +5,7 @@
 
 #include "calculator_keys.h"
 #include "colour.h"
+#include "key_pictures.h"
 #include "keypad_table.h"
 #include "legacy_font.h"
 #include "main_window_panel_texts.h"
@@ -250,6 +251,9 @@ void TCalculator::buildKeypad(QWidget* area) {
         key->setTextColour(colorFromColorRef(row.colour == KeyColour::Red ? kKeyRed : kKeyBlue));
         key->setToolTip(QString::fromUtf8(row.hint));
         if (row.key == KeypadKey::Sqrt) key->setPicture(drawRootSign);
+        // The display's own decimal mark, drawn as large as a digit.
+        if (row.key == KeypadKey::Comma)
+            key->setPicture(decimalSeparatorPicture(QString::fromStdString(calc_.separators().decimal), key->font()));
         const KeypadKey which = row.key;
         connect(key, &TButtonPanel::mouseDown, this, [this, which] { pressKeypadKey(which); });
         keys_[static_cast<std::size_t>(row.key)] = key;
