@@ -139,6 +139,11 @@ void TEvaluator::buildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    // Nothing in the window grows: a dialog of one size, which the window manager offers no
+    // maximise for.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     auto* client = new QWidget(this);
     client->setFixedSize(kClientWidth, kClientHeight);
     layout->addWidget(client);
