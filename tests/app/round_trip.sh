@@ -9,52 +9,13 @@
 # middle of a long evaluation. Exits 77 (skipped) without Xvfb or xdotool.
 set -euo pipefail
 program=${1:?usage: round_trip.sh PATH_TO_ORVANTIS}
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A free display number, chosen by the server itself.
-exec 3<> "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$work/displayfd")"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" LC_ALL=C.UTF-8
-unset QT_QPA_PLATFORM
-mkdir -p "$HOME"
+source "$(dirname "$0")/x_session.sh"
+open_session Xvfb xdotool
 conf="$XDG_CONFIG_HOME/Orvantis/Orvantis.conf"
+shown_on_failure=$conf
 
-fail() { echo "FAIL: $*"; [ -f "$conf" ] && cat "$conf"; exit 1; }
 value() { sed -n "s/^$1=\"\{0,1\}\([^\"]*\)\"\{0,1\}$/\1/p" "$conf"; } # strings are quoted
 expect() { [ "$(value "$1")" = "$2" ] || fail "$1 is '$(value "$1")', expected '$2' ($3)"; }
-
-start() {
-    "$program" "$@" >"$work/run.log" 2>&1 &
-    app=$!
-    pids+=("$app")
-    window=$(xdotool search --sync --onlyvisible --pid "$app" --name . | head -1)
-    [ -n "$window" ] || fail "no window"
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    # Click the empty end of the menu bar to give the window the keyboard.
-    xdotool mousemove $((X + 235)) $((Y + 10)) click 1
-    sleep 0.3
-}
-
-# stop SIGNAL [TENTHS]: the program must be gone within TENTHS tenths of a second (default 50).
-stop() {
-    kill "-$1" "$app"
-    for _ in $(seq "${2:-50}"); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$app" 2>/dev/null && fail "still running after SIG$1"
-    wait "$app" || fail "SIG$1 ended the program with status $?"
-}
 
 # First run.
 start

@@ -7,47 +7,10 @@
 # calculation. Exits 77 (skipped) without Xvfb, xdotool or xclip.
 set -euo pipefail
 program=${1:?usage: tape_session.sh PATH_TO_ORVANTIS}
-for tool in Xvfb xdotool xclip; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-exec 3<> "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$work/displayfd")"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" LC_ALL=C.UTF-8
-unset QT_QPA_PLATFORM
-mkdir -p "$HOME"
+source "$(dirname "$0")/x_session.sh"
+open_session Xvfb xdotool xclip
 tape="$XDG_CONFIG_HOME/Orvantis/tape.txt"
-
-fail() { echo "FAIL: $*"; [ -f "$tape" ] && cat "$tape"; exit 1; }
-
-start() {
-    "$program" >"$work/run.log" 2>&1 &
-    app=$!
-    pids+=("$app")
-    window=$(xdotool search --sync --onlyvisible --pid "$app" --name . | head -1)
-    [ -n "$window" ] || fail "no window"
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    xdotool mousemove $((X + 235)) $((Y + 10)) click 1 # the empty end of the menu bar
-    sleep 0.3
-}
-
-stop() {
-    kill -TERM "$app"
-    for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$app" 2>/dev/null && fail "still running after SIGTERM"
-    wait "$app" || fail "SIGTERM ended the program with status $?"
-}
+shown_on_failure=$tape
 
 clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
 
@@ -62,7 +25,7 @@ xdotool key ctrl+a # the Evaluator opens with the display's number
 xdotool type --delay 20 "sum(1,100,i*i)"
 xdotool key Return
 sleep 0.5
-stop
+stop TERM
 [ -f "$tape" ] || fail "no tape file"
 [ "$(cat "$tape")" = "$expected" ] || fail "the file holds other lines"
 
@@ -79,5 +42,5 @@ sleep 0.3
 xdotool key ctrl+Insert
 sleep 0.3
 [ "$(clipboard)" = "338350" ] || fail "the display holds '$(clipboard)', not the last result"
-stop
+stop TERM
 echo "tape session passed"
