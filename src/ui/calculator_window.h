@@ -61,6 +61,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     ~TCalculator() override;
 
     Calculator& calculator() { return calc_; }
+    const Calculator& calculator() const { return calc_; }
     TErrorHintWindow& errorHint() { return *errorHint_; }
     TButtonPanel* keypadButton(KeypadKey key) const { return keys_[static_cast<std::size_t>(key)]; }
     bool fullSize() const { return fullSize_; }

@@ -5,8 +5,6 @@
 
 #include "calculator_window.h"
 #include "colour.h"
-#include "evaluator_link.h"
-#include "evaluator_window.h"
 #include "preferences_texts.h"
 #include "settings_store.h"
 #include "settings_values.h"
@@ -131,7 +129,7 @@ QPushButton* button(QWidget* parent, const char* name, int left) {
 
 } // namespace
 
-TPreForm::TPreForm(SettingsStore& store, TCalculator& calculator, QWidget* parent)
+TPreForm::TPreForm(SettingsStore& store, const TCalculator& calculator, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       store_(store), calculator_(calculator) {
@@ -456,14 +454,9 @@ void TPreForm::SetParam() {
     store_.writeBool(value::RKeepTape, s.KeepTape);
     store_.flush();
 
-    // Grouping, colours, tray, style, size and typeface reach the main window together.
-    calculator_.applyPreferences(s);
     SetLang(s.Language);
-    calculator_.SetLang(s.Language);
-    if (evaluator_) {
-        evaluator_->SetLang(s.Language);
-        evaluator_->applyLook(displayLook(calculator_));
-    }
+    // Grouping, colours, tray, style, size, typeface and language reach the other windows together.
+    emit applied(s);
 }
 
 void TPreForm::bbApplyClick() {
@@ -474,7 +467,7 @@ void TPreForm::bbApplyClick() {
 void TPreForm::bbOkClick() {
     const bool stayOnTop = cbkStayOnTop->isChecked();
     store_.writeBool(value::RStayOnTop, stayOnTop);
-    calculator_.setStayOnTop(stayOnTop); // SetTopMost
+    emit stayOnTopChosen(stayOnTop); // SetTopMost
     SetParam();
     accept();
 }

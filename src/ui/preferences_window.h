@@ -22,7 +22,6 @@ namespace orv {
 
 class SettingsStore;
 class TCalculator;
-class TEvaluator;
 class TextPanel;
 
 // The modal Preferences window: display colours, digit typeface, size and style, grouping,
@@ -37,11 +36,9 @@ class TPreForm : public QDialog {
     static constexpr int kMinFontSize = kMinDigitFontSize;
     static constexpr int kMaxFontSize = kMaxDigitFontSize;
 
-    TPreForm(SettingsStore& store, TCalculator& calculator, QWidget* parent = nullptr);
+    // The main window is only read: the settings in use, its separators and digit look.
+    TPreForm(SettingsStore& store, const TCalculator& calculator, QWidget* parent = nullptr);
     ~TPreForm() override;
-
-    // The Evaluator takes over the look and the language on Apply and OK.
-    void setEvaluator(TEvaluator* evaluator) { evaluator_ = evaluator; }
 
     void SetLang(int language);
     // Reloads every control from the settings; runs each time the window comes up.
@@ -69,6 +66,10 @@ class TPreForm : public QDialog {
 
   signals:
     void helpRequested(int topic);
+    // Apply or OK stored these settings; the windows that show them take them from here.
+    void applied(const orv::Settings& settings);
+    // OK chose to keep (or not) the windows above others.
+    void stayOnTopChosen(bool on);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -88,8 +89,7 @@ class TPreForm : public QDialog {
     void showToggles();
 
     SettingsStore& store_;
-    TCalculator& calculator_;
-    TEvaluator* evaluator_ = nullptr;
+    const TCalculator& calculator_;
     AppearanceMapper mapper_;
     bool bold_ = false;
     bool italic_ = false;

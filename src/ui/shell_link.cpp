@@ -5,6 +5,7 @@
 
 #include "about_window.h"
 #include "calculator_window.h"
+#include "evaluator_link.h"
 #include "evaluator_window.h"
 #include "help_viewer.h"
 #include "preferences_window.h"
@@ -16,7 +17,14 @@
 namespace orv {
 
 void attachShell(TCalculator& calculator, TAbout& about, TEvaluator& evaluator, TPreForm& preferences) {
-    preferences.setEvaluator(&evaluator);
+    // Apply and OK: the main window and the Evaluator take the new settings together.
+    QObject::connect(&preferences, &TPreForm::applied, &calculator, [&calculator, &evaluator](const Settings& s) {
+        calculator.applyPreferences(s);
+        calculator.SetLang(s.Language);
+        evaluator.SetLang(s.Language);
+        evaluator.applyLook(displayLook(calculator));
+    });
+    QObject::connect(&preferences, &TPreForm::stayOnTopChosen, &calculator, &TCalculator::setStayOnTop);
     const auto command = [&calculator](const char* name, auto handler) {
         QAction* item = calculator.findChild<QAction*>(QString::fromLatin1(name));
         if (!item) return;

@@ -258,6 +258,7 @@ TEST_F(TapeTest, KeepingTurnedOffRemovesTheFileAndTheTapeGoesOnInMemory) {
     write("2 + 3 = 5");
     ASSERT_TRUE(QFile::exists(tapePath()));
     TPreForm prefs(*store, *window, window.get());
+    QObject::connect(&prefs, &TPreForm::applied, window.get(), &TCalculator::applyPreferences);
     prefs.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&prefs));
     auto* keep = prefs.findChild<QCheckBox*>(QStringLiteral("cbKeepTape"));
