@@ -5,8 +5,10 @@
 
 #include "calculator_keys.h"
 #include "colour.h"
-#include "key_pictures.h"
+#include "display_line.h"
+#include "keypad.h"
 #include "keypad_table.h"
+#include "register_row.h"
 #include "legacy_font.h"
 #include "main_window_panel_texts.h"
 #include "main_window_restore.h"
@@ -40,9 +42,6 @@ namespace orv {
 
 namespace {
 
-// Display geometry inside pnOut (narrow display, the plain keypad).
-constexpr int kMantissaLeft = 16, kMantissaWidth = 191;
-constexpr int kExponentLeft = 166, kExponentTop = 1, kExponentWidth = 46, kExponentHeight = 10;
 // The room kept between a mantissa and the sign or label at its left.
 constexpr int kMantissaGap = 4;
 // Memory line geometry inside pnMHist.
@@ -50,53 +49,8 @@ constexpr int kMemoryMantissaLeft = 34, kMemoryMantissaWidth = 198;
 constexpr int kMemoryExponentLeft = 190, kMemoryExponentTop = 2, kMemoryExponentWidth = 42,
               kMemoryExponentHeight = 9;
 
-// Operator signs are drawn as Unicode characters in the ordinary sans-serif face: a font that
-// answers to "Symbol" here may use the symbol encoding and draw the multiplication sign as a dot.
-QFont operatorFont(int pointSize, bool bold) {
-    QFont f(QApplication::font().family(), pointSize, bold ? QFont::Bold : QFont::Normal);
-    f.setStyleHint(QFont::SansSerif);
-    return f;
-}
-
-QFont keyFont(KeyFont font) {
-    if (font == KeyFont::Symbol12) return operatorFont(12, false);
-    return legacySansSerif(8);
-}
-
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-// What a screen reader says for a display line: the number as shown, its raised exponent after
-// an "E" ("1.5E20").
-QString spokenNumber(const DisplayLayout& layout) {
-    QString mantissa = fromUtf8(layout.mantissa).trimmed();
-    if (layout.exponent.empty()) return mantissa;
-    if (mantissa.endsWith(QLatin1String("*10"))) mantissa.chop(3);
-    return mantissa + QLatin1Char('E') + fromUtf8(layout.exponent);
-}
-
-// A panel's new accessible name; setting it tells screen readers of the change.
-void announceName(QWidget* panel, const QString& name) {
-    if (panel->accessibleName() != name) panel->setAccessibleName(name);
-}
-
-// The root sign of the square-root key: a short rising tick, the long stroke, the bar.
-void drawRootSign(QPainter& painter, const QRectF& area) {
-    const qreal h = std::min(area.height() * 0.62, area.width() * 0.5);
-    const qreal w = h * 1.25;
-    const QRectF box(area.center().x() - w / 2, area.center().y() - h / 2, w, h);
-    QPainterPath path;
-    path.moveTo(box.left(), box.top() + h * 0.58);
-    path.lineTo(box.left() + w * 0.14, box.top() + h * 0.50);
-    path.lineTo(box.left() + w * 0.34, box.bottom());
-    path.lineTo(box.left() + w * 0.58, box.top());
-    path.lineTo(box.right(), box.top());
-    QPen pen(colorFromColorRef(kKeyBlue), std::max<qreal>(1.4, h / 10));
-    pen.setJoinStyle(Qt::MiterJoin);
-    pen.setCapStyle(Qt::FlatCap);
-    painter.setPen(pen);
-    painter.drawPath(path);
 }
 
 // The size button's pictures: a bar with an arrow up (reduce) or down (restore).
@@ -200,25 +154,12 @@ void TCalculator::buildDisplay(QWidget* area) {
     pnInd->setGeometry(0, 0, 241, 29);
     pnInd->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    pnOut = new TextPanel(pnInd);
+    pnOut = new DisplayLine(pnInd, QStringLiteral("pnOut3"), QStringLiteral("pnOut2"), displayRooms(false));
     pnOut->setObjectName(QStringLiteral("pnOut"));
     pnOut->setGeometry(1, 2, 209, 24);
-    pnOut->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    pnOut->setBackgroundRole(QPalette::Base);
-
-    pnOut3 = new TextPanel(pnOut);
-    pnOut3->setObjectName(QStringLiteral("pnOut3"));
-    pnOut3->setGeometry(kMantissaLeft, 1, kMantissaWidth, 20);
-    pnOut3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // A gap to the operation sign: a long mantissa is condensed rather than touching it.
-    pnOut3->setContentsMargins(kMantissaGap, 0, 0, 0);
-
-    pnOut2 = new TextPanel(pnOut);
-    pnOut2->setObjectName(QStringLiteral("pnOut2"));
-    pnOut2->setGeometry(kExponentLeft, kExponentTop, kExponentWidth, kExponentHeight);
-    pnOut2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    pnOut2->setFont(legacySansSerif(8));
-    pnOut2->stackUnder(pnOut3);
+    pnOut->mantissaPanel()->setContentsMargins(kMantissaGap, 0, 0, 0);
+    pnOut->exponentPanel()->setFont(legacySansSerif(8));
 
     pnSSS = new TextPanel(pnOut);
     pnSSS->setObjectName(QStringLiteral("pnSSS"));
@@ -233,39 +174,25 @@ void TCalculator::buildDisplay(QWidget* area) {
     pnSize->setPicture([](QPainter& p, const QRectF& r) { drawSizeArrow(p, r, true); });
     connect(pnSize, &TextPanel::clicked, this, &TCalculator::MaxMinClick);
 
-    for (TextPanel* panel : {pnOut, pnOut2, pnOut3, pnSSS})
+    for (TextPanel* panel : {static_cast<TextPanel*>(pnOut), pnSSS})
         connect(panel, &TextPanel::doubleClicked, this, &TCalculator::Evaluator1Click);
 }
 
 void TCalculator::buildKeypad(QWidget* area) {
-    pnSimple = new QWidget(area);
-    pnSimple->setObjectName(QStringLiteral("pnSimple"));
+    pnSimple = new Keypad(area, calc_.separators().decimal);
     pnSimple->setGeometry(0, 30, 241, 141);
-    for (const KeypadKeyRow& row : keypadKeys()) {
-        auto* key = new TButtonPanel(pnSimple);
-        key->setObjectName(QString::fromLatin1(row.name));
-        key->setAccessibleName(QString::fromUtf8(row.spoken));
-        key->setGeometry(row.left, row.top, row.width, row.height);
-        key->setText(QString::fromUtf8(row.caption));
-        key->setFont(keyFont(row.font));
-        key->setTextColour(colorFromColorRef(row.colour == KeyColour::Red ? kKeyRed : kKeyBlue));
-        key->setToolTip(QString::fromUtf8(row.hint));
-        if (row.key == KeypadKey::Sqrt) key->setPicture(drawRootSign);
-        // The display's own decimal mark, drawn as large as a digit.
-        if (row.key == KeypadKey::Comma)
-            key->setPicture(decimalSeparatorPicture(QString::fromStdString(calc_.separators().decimal), key->font()));
-        const KeypadKey which = row.key;
-        connect(key, &TButtonPanel::mouseDown, this, [this, which] { pressKeypadKey(which); });
-        keys_[static_cast<std::size_t>(row.key)] = key;
-    }
+    connect(pnSimple, &Keypad::keyPressed, this, &TCalculator::pressKeypadKey);
 }
 
 void TCalculator::buildMemoryRow(QWidget* area) {
-    pnMHist = new TextPanel(area);
+    pnMHist = new DisplayLine(area, QStringLiteral("pnOutHist3"), QStringLiteral("pnOutHist2"),
+                              {QRect(kMemoryMantissaLeft, 2, kMemoryMantissaWidth, 15),
+                               QRect(kMemoryExponentLeft, kMemoryExponentTop, kMemoryExponentWidth,
+                                     kMemoryExponentHeight)});
     pnMHist->setObjectName(QStringLiteral("pnMHist"));
     pnMHist->setGeometry(2, 174, 237, 23);
-    pnMHist->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    pnMHist->setBackgroundRole(QPalette::Base);
+    pnMHist->mantissaPanel()->setContentsMargins(kMantissaGap, 0, 0, 0); // clear of "M10="
+    pnMHist->exponentPanel()->setFont(legacySansSerif(8));
 
     Panel15 = new TextPanel(pnMHist);
     Panel15->setObjectName(QStringLiteral("Panel15"));
@@ -276,38 +203,10 @@ void TCalculator::buildMemoryRow(QWidget* area) {
     Panel15->setFont(labelFont);
     Panel15->setTextColour(colorFromColorRef(kKeyRed));
 
-    pnOutHist3 = new TextPanel(pnMHist);
-    pnOutHist3->setObjectName(QStringLiteral("pnOutHist3"));
-    pnOutHist3->setGeometry(kMemoryMantissaLeft, 2, kMemoryMantissaWidth, 15);
-    pnOutHist3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    pnOutHist3->setContentsMargins(kMantissaGap, 0, 0, 0); // clear of "M10="
-
-    pnOutHist2 = new TextPanel(pnMHist);
-    pnOutHist2->setObjectName(QStringLiteral("pnOutHist2"));
-    pnOutHist2->setGeometry(kMemoryExponentLeft, kMemoryExponentTop, kMemoryExponentWidth,
-                            kMemoryExponentHeight);
-    pnOutHist2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    pnOutHist2->setFont(pnOut2->font());
-    pnOutHist2->stackUnder(pnOutHist3);
-
     // The register keys sit beside the scientific or statistics panel, out of view until then.
-    pnMemory = new QWidget(area);
-    pnMemory->setObjectName(QStringLiteral("pnMemory"));
+    pnMemory = new RegisterRow(area);
     pnMemory->setGeometry(244, 174, 223, 23);
-    QFont registerFont = font();
-    registerFont.setBold(true);
-    for (int n = 1; n <= kRegisterCount; ++n) {
-        auto* key = new TButtonPanel(pnMemory);
-        key->setObjectName(QStringLiteral("pnM%1").arg(n));
-        key->setAccessibleName(QStringLiteral("memory register %1").arg(n));
-        key->setGeometry((n - 1) * 22, 0, 22, 22);
-        key->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        key->setText(QString::number(n));
-        key->setFont(registerFont);
-        key->setTextColour(colorFromColorRef(kKeyRed));
-        connect(key, &TButtonPanel::clicked, this, [this, n] { pnMClick(n); });
-        registerKeys_[n - 1] = key;
-    }
+    connect(pnMemory, &RegisterRow::registerClicked, this, &TCalculator::pnMClick);
 }
 
 QAction* TCalculator::addCommand(QMenu* menu, void (TCalculator::*handler)(), const QKeySequence& shortcut) {
@@ -405,8 +304,7 @@ void TCalculator::SetLang(int language) {
     pnOut->setToolTip(QString::fromUtf8(texts->pnOutHint));
     pnSSS->setToolTip(QString::fromUtf8(texts->pnSSSHint));
     pnMHist->setToolTip(QString::fromUtf8(texts->pnMHistHint));
-    for (TButtonPanel* key : registerKeys_)
-        key->setToolTip(QString::fromUtf8(texts->registerHint));
+    pnMemory->setHint(QString::fromUtf8(texts->registerHint));
     pnSize->setToolTip(QString::fromUtf8(fullSize_ ? texts->sizeHintFull : texts->sizeHintReduced));
     applyMainWindowPanelTexts(this, language);
     calc_.setMessages(messagesFor(language == 1 ? Language::Russian : Language::English));
@@ -436,7 +334,7 @@ void TCalculator::applyAppearance() {
             f.setItalic(style.italic);
             w->setFont(f);
         }
-    if (tapeWindow_) tapeWindow_->applyLook(pnOut3->font(), digits, background);
+    if (tapeWindow_) tapeWindow_->applyLook(pnOut->mantissaPanel()->font(), digits, background);
 }
 
 void TCalculator::applyPreferences(const Settings& settings) {
@@ -473,9 +371,12 @@ void TCalculator::pressKeypadKey(KeypadKey key) {
     calc_.press(key);
 }
 
+TButtonPanel* TCalculator::keypadButton(KeypadKey key) const {
+    return pnSimple->key(key);
+}
+
 void TCalculator::releaseAllKeys() {
-    for (TButtonPanel* key : keys_)
-        key->setLowered(false);
+    pnSimple->releaseAll();
 }
 
 void TCalculator::miCopyClick() {
@@ -500,7 +401,7 @@ void TCalculator::miTapeClick() {
     if (!tapeWindow_) {
         tapeWindow_ = new TapeWindow(*tape_, calc_, store_, *this);
         tapeWindow_->SetLang(settings_.Language);
-        tapeWindow_->applyLook(pnOut3->font(), pnOut3->textColour(), pnOut3->background());
+        tapeWindow_->applyLook(pnOut->mantissaPanel()->font(), pnOut->mantissaPanel()->textColour(), pnOut->mantissaPanel()->background());
         setStaysOnTop(*tapeWindow_, settings_.StayOnTop);
     }
     tapeWindow_->open();
@@ -646,32 +547,17 @@ void TCalculator::FormKeyPress(const QKeyEvent& event) {
 }
 
 void TCalculator::showDisplay(const DisplayLayout& layout) {
-    pnOut3->setGeometry(kMantissaLeft, layout.mantissaTop, pnOut3->width(), layout.mantissaHeight);
-    pnOut3->setText(fromUtf8(layout.mantissa));
-    pnOut2->setText(fromUtf8(layout.exponent));
-    if (layout.exponentInFront)
-        pnOut2->raise();
-    else
-        pnOut2->stackUnder(pnOut3);
-    announceName(pnOut, spokenNumber(layout));
+    pnOut->showNumber(layout);
 }
 
 void TCalculator::showMemoryLine(const DisplayLayout& layout) {
-    pnOutHist3->setGeometry(kMemoryMantissaLeft, layout.mantissaTop, kMemoryMantissaWidth,
-                            layout.mantissaHeight);
-    pnOutHist3->setText(fromUtf8(layout.mantissa));
-    pnOutHist2->setText(fromUtf8(layout.exponent));
-    if (layout.exponentInFront)
-        pnOutHist2->raise();
-    else
-        pnOutHist2->stackUnder(pnOutHist3);
-    announceName(pnMHist, Panel15->text() + spokenNumber(layout));
+    pnMHist->showNumber(layout);
 }
 
 void TCalculator::showSelectedRegister(int registerNumber, std::string_view label) {
-    for (int n = 1; n <= kRegisterCount; ++n)
-        registerKeys_[n - 1]->setLatched(n == registerNumber);
+    pnMemory->setSelected(registerNumber);
     Panel15->setText(fromUtf8(label));
+    pnMHist->setSpeech(Panel15->text() + QStringLiteral("%1"));
 }
 
 void TCalculator::showSign(std::string_view sign) {
@@ -679,14 +565,12 @@ void TCalculator::showSign(std::string_view sign) {
 }
 
 void TCalculator::setDisplayRed(bool mantissa, bool exponent) {
-    if (mantissa) pnOut3->setTextColour(colorFromColorRef(kKeyRed));
-    if (exponent) pnOut2->setTextColour(colorFromColorRef(kKeyRed));
+    pnOut->setRed(mantissa, exponent);
 }
 
 void TCalculator::restoreDisplayColours(bool frameToo) {
     const QColor digits = colorFromColorRef(mapper_.MapStandardColor(settings_.DigitColor));
-    pnOut2->setTextColour(digits);
-    pnOut3->setTextColour(digits);
+    pnOut->setDigitColour(digits);
     if (frameToo)
         pnOut->setTextColour(colorFromColorRef(
             mapper_.MapStandardColor(store_.readInteger(value::RIndFontColor, Settings{}.DigitColor))));

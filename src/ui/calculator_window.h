@@ -7,6 +7,7 @@
 #include "button_panel.h"
 #include "calculator.h"
 #include "calculator_view.h"
+#include "display_line.h"
 #include "error_hint_window.h"
 #include "settings_values.h"
 #include "text_panel.h"
@@ -27,6 +28,8 @@ class QTimer;
 
 namespace orv {
 
+class Keypad;
+class RegisterRow;
 class SettingsStore;
 class TConversionPanel;
 class TSciencePanel;
@@ -63,7 +66,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     Calculator& calculator() { return calc_; }
     const Calculator& calculator() const { return calc_; }
     TErrorHintWindow& errorHint() { return *errorHint_; }
-    TButtonPanel* keypadButton(KeypadKey key) const { return keys_[static_cast<std::size_t>(key)]; }
+    TButtonPanel* keypadButton(KeypadKey key) const;
     bool fullSize() const { return fullSize_; }
     const Settings& settings() const { return settings_; }
 
@@ -135,6 +138,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void refillUnitLists();
     void startHousekeeping();
     void switchWidePanel(WidePanel which);
+    static DisplayLine::Rooms displayRooms(bool wide);
     void setDisplayWide(bool wide);
     void setWindowWidth(int outerWidth);
     void setSizeItemsEnabled(bool enabled);
@@ -172,19 +176,13 @@ class TCalculator : public QMainWindow, public CalculatorView {
 
     TErrorHintWindow* errorHint_ = nullptr;
     TextPanel* pnInd = nullptr;
-    TextPanel* pnOut = nullptr;
-    TextPanel* pnOut3 = nullptr;
-    TextPanel* pnOut2 = nullptr;
+    DisplayLine* pnOut = nullptr;
     TextPanel* pnSSS = nullptr;
     TextPanel* pnSize = nullptr;
-    QWidget* pnSimple = nullptr;
-    TextPanel* pnMHist = nullptr;
+    Keypad* pnSimple = nullptr;
+    DisplayLine* pnMHist = nullptr;
     TextPanel* Panel15 = nullptr;
-    TextPanel* pnOutHist3 = nullptr;
-    TextPanel* pnOutHist2 = nullptr;
-    QWidget* pnMemory = nullptr;
-    std::array<TButtonPanel*, kRegisterCount> registerKeys_{};
-    std::array<TButtonPanel*, kKeypadKeyCount> keys_{};
+    RegisterRow* pnMemory = nullptr;
 
     QAction* miCopy = nullptr;
     QAction* miPaste = nullptr;

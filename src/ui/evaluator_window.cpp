@@ -14,6 +14,7 @@
 #include "number_text.h"
 #include "settings_store.h"
 #include "settings_values.h"
+#include "display_line.h"
 #include "text_panel.h"
 
 #include <QActionGroup>
@@ -26,7 +27,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QAccessible>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -190,28 +190,16 @@ void TEvaluator::buildControls() {
     bpToCalc->setGeometry(8, 14, 23, 22);
     bpToCalc->setArrowType(Qt::LeftArrow);
     connect(bpToCalc, &QToolButton::clicked, this, &TEvaluator::bpToCalcClick);
-    auto* resultFrame = new QFrame(resultBox);
-    resultFrame->setObjectName(QStringLiteral("pnResult"));
-    resultFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    resultFrame->setGeometry(36, 14, 284, 22);
-    resultFrame->setAutoFillBackground(true);
-    // In the Tab chain, so that the keyboard and a screen reader reach the result; it shows the
-    // focus by a plain frame in the highlight colour instead of its sunken edge.
-    resultFrame->setFocusPolicy(Qt::StrongFocus);
-    resultFrame->installEventFilter(this);
-    pnResult = resultFrame;
-    pnEOut3 = new TextPanel(resultFrame);
-    pnEOut3->setObjectName(QStringLiteral("pnEOut3"));
-    pnEOut3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    pnEOut3->setGeometry(2, 2, 277, 15);
-    pnEOut2 = new TextPanel(resultFrame);
-    pnEOut2->setObjectName(QStringLiteral("pnEOut2"));
-    pnEOut2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont exponentFont = pnEOut2->font();
+    // The exponent has no room of its own: it stands raised right after the mantissa's "*10".
+    pnResult = new DisplayLine(resultBox, QStringLiteral("pnEOut3"), QStringLiteral("pnEOut2"),
+                               {QRect(2, 2, 277, 15), std::nullopt});
+    pnResult->setObjectName(QStringLiteral("pnResult"));
+    pnResult->setGeometry(36, 14, 284, 22);
+    // In the Tab chain, so that the keyboard and a screen reader reach the result.
+    pnResult->setFocusable();
+    QFont exponentFont = pnResult->exponentPanel()->font();
     exponentFont.setPixelSize(11);
-    pnEOut2->setFont(exponentFont);
-    placeExponent();
-    pnEOut2->lower();
+    pnResult->setDigitFonts(pnResult->mantissaPanel()->font(), exponentFont);
 
     gbFormula = new QGroupBox(client);
     gbFormula->setObjectName(QStringLiteral("gbFormula"));
@@ -420,15 +408,8 @@ void TEvaluator::SetLang(int language) {
         progress_->setWindowTitle(evaluatorPhrase(EvaluatorPhrase::ProgressTitle, language));
         progress_->setLabelText(evaluatorPhrase(EvaluatorPhrase::Evaluating, language));
     }
-    announceResult();
+    pnResult->setSpeech(evaluatorPhrase(EvaluatorPhrase::ResultName, language_));
     fitAngleCaptions();
-}
-
-void TEvaluator::announceResult() {
-    const QString value = pnEOut3->text().trimmed() + pnEOut2->text().trimmed();
-    pnResult->setAccessibleName(evaluatorPhrase(EvaluatorPhrase::ResultName, language_).arg(value));
-    QAccessibleEvent changed(pnResult, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
 }
 
 void TEvaluator::fitAngleCaptions() {
@@ -454,24 +435,18 @@ void TEvaluator::fitAngleCaptions() {
 }
 
 void TEvaluator::applyLook(const EvaluatorLook& look) {
-    QFont small = pnEOut2->font();
+    QFont small = pnResult->exponentPanel()->font();
     small.setFamily(look.digitFont.family());
     small.setBold(look.digitFont.bold());
     small.setItalic(look.digitFont.italic());
-    pnEOut2->setFont(small);
-    pnEOut3->setFont(look.digitFont);
-    placeExponent();
+    pnResult->setDigitFonts(look.digitFont, small);
     Memo1->setFont(look.digitFont);
     QFont reference = Memo2->font();
     reference.setFamily(look.digitFont.family());
     Memo2->setFont(reference);
-    for (TextPanel* panel : {pnEOut3, pnEOut2}) {
-        panel->setTextColour(look.digitColour);
+    pnResult->setDigitColour(look.digitColour);
+    for (TextPanel* panel : {pnResult->mantissaPanel(), pnResult->exponentPanel(), static_cast<TextPanel*>(pnResult)})
         panel->setBackground(look.indicatorColour);
-    }
-    QPalette result = pnResult->palette();
-    result.setColor(QPalette::Window, look.indicatorColour);
-    pnResult->setPalette(result);
     const auto paintEdit = [](QWidget* edit, const QColor& text, const QColor& base) {
         QPalette p = edit->palette();
         p.setColor(QPalette::Text, text);
@@ -519,14 +494,6 @@ void TEvaluator::setVisible(bool visible) {
 }
 
 bool TEvaluator::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == pnResult && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-        auto* frame = static_cast<QFrame*>(pnResult);
-        const bool focused = event->type() == QEvent::FocusIn;
-        frame->setFrameStyle(focused ? QFrame::Box | QFrame::Plain : QFrame::Panel | QFrame::Sunken);
-        QPalette palette = frame->palette();
-        palette.setColor(QPalette::WindowText, focused ? palette.color(QPalette::Highlight) : palette.color(QPalette::Dark));
-        frame->setPalette(palette);
-    }
     if (watched == Memo1 && event->type() == QEvent::KeyPress) {
         const auto key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -594,8 +561,7 @@ void TEvaluator::bpEvaluateClick() {
     if (runner_->waitFor(kQuickWaitMs)) return;
     setEvaluating(true);
     // Nor the one to show beside the text being evaluated.
-    pnEOut3->setText(QString());
-    pnEOut2->setText(QString());
+    pnResult->clear();
     progressDelay_->start(kProgressDelayMs - kQuickWaitMs);
 }
 
@@ -632,35 +598,7 @@ void TEvaluator::evaluationFinished(const Evaluation& result, const std::string&
 }
 
 void TEvaluator::OutputEval(const QString& text) {
-    const DisplayLayout layout = layoutDisplay(text.toStdString(), DisplayKind::Evaluator);
-    pnEOut2->setText(QString::fromStdString(layout.exponent));
-    pnEOut3->setText(QString::fromStdString(layout.mantissa));
-    pnEOut3->setGeometry(2, layout.mantissaTop, 277, layout.mantissaHeight);
-    placeExponent();
-    if (layout.exponentInFront) pnEOut2->raise();
-    else pnEOut2->lower();
-    announceResult();
-}
-
-void TEvaluator::placeExponent() {
-    // The exponent stands raised in the blanks the mantissa leaves after its "*10": from the top of
-    // the result line, as tall as its font so that no row of its digits is cut, and a gap away from
-    // the mantissa's last digit whatever the digit font's blank is.
-    const QString mantissa = pnEOut3->text();
-    qsizetype blanks = 0;
-    while (blanks < mantissa.size() && mantissa[mantissa.size() - 1 - blanks] == QLatin1Char(' ')) ++blanks;
-    QFont digits = pnEOut3->font();
-    const QRect area = pnEOut3->contentsRect();
-    // The mantissa panel condenses a text wider than itself; its blanks shrink with it.
-    const int full = QFontMetrics(digits).horizontalAdvance(mantissa);
-    if (full > area.width() && full > 0) digits.setStretch(std::max(50, 100 * area.width() / full));
-    const int blankWidth = QFontMetrics(digits).horizontalAdvance(QString(blanks, QLatin1Char(' ')));
-    constexpr int kGap = 2;
-    const QRect room = pnResult->contentsRect();
-    const int left = std::min(pnEOut3->x() + area.x() + area.width() - blankWidth + kGap, room.right());
-    const QFontMetrics small(pnEOut2->font());
-    pnEOut2->setGeometry(left, room.top(), room.right() + 1 - left,
-                         std::min(small.ascent() + small.descent(), room.height()));
+    pnResult->showNumber(layoutDisplay(text.toStdString(), DisplayKind::Evaluator));
 }
 
 void TEvaluator::bpToCalcClick() {

@@ -32,6 +32,7 @@ class EvaluationRunner;
 class Calculator;
 class SettingsStore;
 class TErrorHintWindow;
+class DisplayLine;
 class TextPanel;
 struct InsertItem;
 
@@ -98,7 +99,6 @@ private:
     void buildVariables(QWidget* parent);
     void buildToolBar(QWidget* parent);
     void OutputEval(const QString& text);
-    void placeExponent();
     void fitAngleCaptions();
     void SCopy(const QString& text);
     void insertItem(const InsertItem& item);
@@ -130,12 +130,8 @@ private:
     QGroupBox* gbExample = nullptr;
     QToolButton* sbExample = nullptr;
     QAction* Referense1 = nullptr;
-    QWidget* pnResult = nullptr;
+    DisplayLine* pnResult = nullptr;
     int language_ = 0;
-    // Names the result field by what it shows and tells a screen reader it changed.
-    void announceResult();
-    TextPanel* pnEOut3 = nullptr;
-    TextPanel* pnEOut2 = nullptr;
     QToolButton* bpToCalc = nullptr;
 
     std::unique_ptr<EvaluationRunner> runner_;

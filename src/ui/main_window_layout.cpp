@@ -4,9 +4,12 @@
 // The main window's layouts: the side panels and the View-menu commands that show them, the
 // window's widths and the 168-pixel moves, the housekeeping timer, the tray and the hints.
 #include "calculator_window.h"
+
 #include "accessible_panels.h"
 #include "conversion_panel.h"
+#include "keypad.h"
 #include "program_picture.h"
+#include "register_row.h"
 #include "science_panel.h"
 #include "statistics_panel.h"
 #include "tooltip_controller.h"
@@ -28,11 +31,13 @@ namespace {
 constexpr int kConversionShift = 168; // the keypad keeps its place on the screen
 constexpr int kPanelBesideKeypad = 244;
 
+// The display beside the keypad alone, and widened over the size button beside a panel.
 struct DisplayGeometry {
     int outWidth, exponentLeft, mantissaWidth;
 };
 constexpr DisplayGeometry kNarrowDisplay{209, 166, 191};
 constexpr DisplayGeometry kWideDisplay{240, 197, 222};
+constexpr int kMantissaLeft = 16, kExponentTop = 1, kExponentWidth = 46, kExponentHeight = 10;
 
 // The tray icon's menu, English and Russian.
 struct TrayTexts {
@@ -154,11 +159,15 @@ void TCalculator::startHousekeeping() {
     if (!Timer1->isActive()) Timer1->start();
 }
 
+DisplayLine::Rooms TCalculator::displayRooms(bool wide) {
+    const DisplayGeometry& g = wide ? kWideDisplay : kNarrowDisplay;
+    return {QRect(kMantissaLeft, 1, g.mantissaWidth, 20), QRect(g.exponentLeft, kExponentTop, kExponentWidth, kExponentHeight)};
+}
+
 void TCalculator::setDisplayWide(bool wide) {
     const DisplayGeometry& g = wide ? kWideDisplay : kNarrowDisplay;
     pnOut->resize(g.outWidth, pnOut->height());
-    pnOut2->move(g.exponentLeft, pnOut2->y());
-    pnOut3->resize(g.mantissaWidth, pnOut3->height());
+    pnOut->setRooms(displayRooms(wide));
     pnSize->setVisible(!wide);
 }
 
