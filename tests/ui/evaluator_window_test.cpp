@@ -597,6 +597,9 @@ TEST_F(EvaluatorTest, RussianTexts) {
     evaluator->SetLang(0);
     EXPECT_EQ(evaluator->windowTitle(), QStringLiteral("Evaluation mode of Orvantis "));
     EXPECT_EQ(child<QWidget>(QStringLiteral("pnResult"))->accessibleName(), QStringLiteral("Result: 42"));
+    // A raised exponent is read as the display's is, not run into the mantissa's "*10".
+    evaluate(QStringLiteral("1.5E20*1"));
+    EXPECT_EQ(child<QWidget>(QStringLiteral("pnResult"))->accessibleName(), QStringLiteral("Result: 1,500000000000E+0020"));
 }
 
 // Presses Tab (or Shift+Tab) from the focused control until the focus is back at `start`, and
