@@ -68,25 +68,16 @@ public:
     void pressClearEntry();
     void pressClear();
 
-    void Solving();
-    void Obluzh();
-
     // Memory keys and register selection.
     void selectRegister(int registerNumber);
     void pressMemoryPlus();
     void pressMemoryMinus();
     void pressMemoryRecall();
     void pressMemoryClear();
-    void MemUpdate();
-    bool MemPlus();
-    bool MemMinus();
-    void MemDel();
 
-    // Display: choose the text for a value, and lay a text out on the panels.
-    void Indicate(Extended x);
-    void IndicateM(Extended x);
-    void OutputExt(std::string_view text);
-    void OutputMem(std::string_view text);
+    // The display and the memory line shown again for the values they hold, after the grouping
+    // or the separators changed.
+    void refreshDisplays();
 
     // A value handed in as the number being entered: a one-operand key's result, pi, a statistics
     // result, a converted value, the Evaluator's result. With an operation pending it becomes its
@@ -112,10 +103,23 @@ public:
 
     static const char* signOf(Operation operation);
     static const char* tapeSign(Operation operation);
-    void writeMemoryStep(Operation operation, bool done);
     static std::string registerLabel(int registerNumber);
 
 private:
+    // The steps the keys are made of.
+    void Solving();
+    void Obluzh();
+    void MemUpdate();
+    bool MemPlus();
+    bool MemMinus();
+    void MemDel();
+    void writeMemoryStep(Operation operation, bool done);
+    // Display: choose the text for a value, and lay a text out on the panels.
+    void Indicate(Extended x);
+    void IndicateM(Extended x);
+    void OutputExt(std::string_view text);
+    void OutputMem(std::string_view text);
+
     std::string displayTextFor(Extended x, const std::string& entryText, bool zeroShowsEntry) const;
     // The value becomes the display value with its general text (or the entry text given).
     void showResult(Extended value);

@@ -130,6 +130,11 @@ std::string Calculator::displayTextFor(Extended x, const std::string& entryText,
     return fixedText(x, precision, decimals, separators_, state_.GroupThousands);
 }
 
+void Calculator::refreshDisplays() {
+    Indicate(state_.CurrentValue);
+    IndicateM(state_.MemoryValue);
+}
+
 void Calculator::Indicate(Extended x) {
     state_.DisplayText = displayTextFor(x, state_.EntryText, state_.DecimalEntered);
 }

@@ -343,8 +343,7 @@ void TCalculator::applyPreferences(const Settings& settings) {
     settings_.StayOnTop = stayOnTop;
     calc_.setGroupThousands(settings_.GroupThousands);
     // The texts follow the new grouping; the panels show them at their next update.
-    calc_.Indicate(calc_.state().CurrentValue);
-    calc_.IndicateM(calc_.state().MemoryValue);
+    calc_.refreshDisplays();
     applyAppearance();
     setTrayShown(settings_.MinimizeToTray);
     tape_->setKeep(settings_.KeepTape);
