@@ -16,44 +16,26 @@ char32_t lowerCodePoint(char32_t c) {
     return c;
 }
 
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
-
 } // namespace
 
 std::string foldCase(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        // Only the one- and two-byte forms hold letters that fold; longer ones are copied.
-        if (lead < 0x80) {
-            out.push_back(static_cast<char>(lowerCodePoint(lead)));
-            ++i;
-        } else if ((lead & 0xE0) == 0xC0 && i + 1 < text.size() &&
-                   isContinuationByte(static_cast<unsigned char>(text[i + 1]))) {
-            const char32_t c =
-                (char32_t{lead} & 0x1F) << 6 | (static_cast<unsigned char>(text[i + 1]) & 0x3F);
-            if (c < 0x80)
-                out.append(text.substr(i, 2)); // an overlong form stays as it came
-            else
-                appendUtf8(out, lowerCodePoint(c));
-            i += 2;
-        } else {
-            out.push_back(text[i]);
-            ++i;
-        }
+    for (std::size_t i = 0; i < text.size();) {
+        // A character is its lead byte and the continuation bytes it declares; a byte beyond
+        // them is one of its own.
+        const std::size_t declared = utf8DeclaredLength(static_cast<unsigned char>(text[i]));
+        std::size_t end = i + 1;
+        while (end < text.size() && end < i + declared && isContinuationByte(static_cast<unsigned char>(text[end])))
+            ++end;
+        const char32_t c = utf8Decode(text, i, end);
+        const char32_t lower = lowerCodePoint(c);
+        // Only a letter that folds is written anew; a malformed or overlong form stays as it came.
+        if (lower != c)
+            appendUtf8(out, lower);
+        else
+            out.append(text.substr(i, end - i));
+        i = end;
     }
     return out;
 }

@@ -22,19 +22,6 @@ bool isWhiteSpace(char32_t c) {
     return false;
 }
 
-// The code point of the UTF-8 sequence text[at, end); 0xFFFD when it is malformed.
-char32_t decodeAt(std::string_view text, std::size_t at, std::size_t end) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const std::size_t length = end - at;
-    const unsigned char lead = byte(at);
-    if (length == 1) return lead < 0x80 ? lead : 0xFFFD;
-    // A run of stray continuation bytes is one malformed "character" of any length.
-    if (length > 4 || lead < 0xC0) return 0xFFFD;
-    char32_t c = lead & (0xFF >> (length + 1));
-    for (std::size_t i = at + 1; i < end; ++i) c = (c << 6) | (byte(i) & 0x3F);
-    return c;
-}
-
 bool isDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 
 } // namespace
@@ -42,12 +29,12 @@ bool isDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 std::string_view trimWhiteSpace(std::string_view text) {
     while (!text.empty()) {
         const std::size_t end = utf8Offset(text, 1);
-        if (!isWhiteSpace(decodeAt(text, 0, end))) break;
+        if (!isWhiteSpace(utf8Decode(text, 0, end))) break;
         text.remove_prefix(end);
     }
     while (!text.empty()) {
         const std::size_t start = utf8LastCharStart(text);
-        if (!isWhiteSpace(decodeAt(text, start, text.size()))) break;
+        if (!isWhiteSpace(utf8Decode(text, start, text.size()))) break;
         text.remove_suffix(text.size() - start);
     }
     return text;

@@ -29,6 +29,9 @@ TEST(FoldCase, LowersLatinAndCyrillicOnly) {
         {"\xD0", "\xD0"},         // a lead byte cut off at the end
         {"\xD0Z", "\xD0z"},       // a lead byte without its continuation
         {"\xC1\x81", "\xC1\x81"}, // an overlong form is not decoded into a letter
+        {"\x80Z\xBF", "\x80z\xBF"},       // stray continuation bytes stay, the letter between folds
+        {"\xD0\x90\x90Я", "\xD0\xB0\x90я"}, // a letter, then a stray continuation byte
+        {"\xF0\x9F\x98\x80A", "\xF0\x9F\x98\x80a"}, // a four-byte character is copied whole
         {"", ""},
     };
     for (const auto& [text, folded] : rows)
