@@ -7,13 +7,12 @@
 
 namespace orv {
 namespace {
-constexpr int kExactPowers = kExactPowersOfTen;
 constexpr Extended kTwoToThe64 = 2 * kTwoToThe63;
 } // namespace
 
 Extended exactPowerOfTen(int n) {
-    static const std::array<Extended, kExactPowers + 1> table = [] {
-        std::array<Extended, kExactPowers + 1> t{};
+    static const std::array<Extended, kExactPowersOfTen + 1> table = [] {
+        std::array<Extended, kExactPowersOfTen + 1> t{};
         Extended p = 1;
         for (auto& e : t) {
             e = p;
@@ -28,11 +27,11 @@ Extended settleToScale(Extended sum, Extended scale) {
     if (!std::isfinite(sum) || !(std::fabs(sum) < scale)) return sum;
     const int step = static_cast<int>(std::floor(std::log10(scale))) - 16;
     if (step < 0) {
-        const Extended factor = -step <= kExactPowers ? exactPowerOfTen(-step) : std::pow(10.0L, -step);
+        const Extended factor = -step <= kExactPowersOfTen ? exactPowerOfTen(-step) : std::pow(10.0L, -step);
         if (!std::isfinite(factor)) return sum;
         return std::round(sum * factor) / factor;
     }
-    const Extended unit = step <= kExactPowers ? exactPowerOfTen(step) : std::pow(10.0L, step);
+    const Extended unit = step <= kExactPowersOfTen ? exactPowerOfTen(step) : std::pow(10.0L, step);
     if (!std::isfinite(unit)) return sum;
     return std::round(sum / unit) * unit;
 }

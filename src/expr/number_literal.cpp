@@ -16,8 +16,6 @@
 namespace orv {
 namespace {
 
-constexpr int kExactPowers = kExactPowersOfTen;
-
 struct Scan {
     std::uint64_t mantissa = 0;
     bool mantissaExact = true; // every significant digit is in `mantissa`
@@ -68,7 +66,7 @@ std::optional<Extended> readNumber(const ExpressionText& text, int& cursor) {
     }
     // An exact 64-bit mantissa scaled by an exact power of ten is one correctly rounded operation.
     const long power = s.exponent - s.decimals;
-    if (s.mantissaExact && s.exponentSmall && power >= -kExactPowers && power <= kExactPowers) {
+    if (s.mantissaExact && s.exponentSmall && power >= -kExactPowersOfTen && power <= kExactPowersOfTen) {
         const auto m = static_cast<Extended>(s.mantissa);
         const Extended scale = exactPowerOfTen(power < 0 ? -power : power);
         return power < 0 ? m / scale : m * scale;

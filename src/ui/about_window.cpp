@@ -20,9 +20,9 @@
 namespace orv {
 namespace {
 
-constexpr int kLinkColour = 0x800000;  // navy
-constexpr int kLinkHotColour = 0x0000FF; // red under the mouse
-constexpr int kLinkMargin = 2;           // room for the focus frame around the address
+constexpr int kLinkColour = kColourNavy;
+constexpr int kLinkHotColour = kKeyRed; // under the mouse
+constexpr int kLinkMargin = 2;          // room for the focus frame around the address
 
 // The window's texts in one language. The addresses and "OK" are the same in both.
 struct AboutTexts {

@@ -8,6 +8,7 @@
 #include "display_line.h"
 #include "keypad.h"
 #include "keypad_table.h"
+#include "qt_text.h"
 #include "register_row.h"
 #include "legacy_font.h"
 #include "main_window_panel_texts.h"
@@ -48,10 +49,6 @@ constexpr int kMantissaGap = 4;
 constexpr int kMemoryMantissaLeft = 34, kMemoryMantissaWidth = 198;
 constexpr int kMemoryExponentLeft = 190, kMemoryExponentTop = 2, kMemoryExponentWidth = 42,
               kMemoryExponentHeight = 9;
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // The size button's pictures: a bar with an arrow up (reduce) or down (restore).
 void drawSizeArrow(QPainter& painter, const QRectF& area, bool pointsUp) {

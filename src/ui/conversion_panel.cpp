@@ -7,6 +7,7 @@
 #include "calculator_conversion.h"
 #include "key_pictures.h"
 #include "keypad_table.h"
+#include "qt_text.h"
 #include "unit_catalogue.h"
 
 #include <QAbstractItemView>
@@ -23,10 +24,6 @@ namespace {
 
 constexpr int kListLeft = 4, kUpperListTop = 53, kLowerListTop = 140;
 constexpr int kButtonTop = 85, kButtonWidth = 45, kButtonHeight = 40;
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // A drop-down under the control with a scroll bar, not a menu over the whole screen that ignores
 // the visible-item limit. A proxy style, not a style sheet: style sheets cost milliseconds at

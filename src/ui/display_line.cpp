@@ -4,20 +4,13 @@
 #include "display_line.h"
 
 #include "colour.h"
+#include "qt_text.h"
 
 #include <QFontMetrics>
 
 #include <algorithm>
 
 namespace orv {
-
-namespace {
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
 
 DisplayLine::DisplayLine(QWidget* parent, const QString& mantissaName, const QString& exponentName,
                          const Rooms& rooms)

@@ -4,6 +4,7 @@
 #include "evaluator_window.h"
 
 #include "calculator.h"
+#include "colour.h"
 #include "error_hint_window.h"
 #include "evaluation_runner.h"
 #include "evaluation_tape.h"
@@ -167,7 +168,7 @@ void TEvaluator::buildControls() {
         if (i > 0) strip->addStretch(1);
         strip->addWidget(radio);
         QPalette red = radio->palette();
-        red.setColor(QPalette::WindowText, Qt::red);
+        red.setColor(QPalette::WindowText, colorFromColorRef(kKeyRed));
         radio->setPalette(red);
         radio->setCursor(Qt::PointingHandCursor);
         connect(radio, &QRadioButton::clicked, this, [this, i] { setAngleMeasure(kAngles[i].measure); });
