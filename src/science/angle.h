@@ -10,8 +10,8 @@ namespace orv {
 // The four angle measures; the main window and the Evaluator each keep their own choice.
 enum class AngleMeasure { Radians, Degrees, Grads, Cycles };
 
-// Each constant is one Extended value exactly; 200/pi is deliberately one unit in the last place
-// below the nearest value, as the calculator has always used it.
+// Each constant is one Extended value exactly. 200/pi is one unit in the last place below the
+// nearest value on purpose: grad results then stay bit for bit the ones users have on record.
 inline constexpr Extended kPi = 3.14159265358979323851L;
 inline constexpr Extended kDegreesToRadians = 0.0174532925199432957691L;
 inline constexpr Extended kRadiansToDegrees = 57.2957795130823208767L;

@@ -13,7 +13,8 @@ namespace orv {
 // failure (overflow or a zero denominator).
 std::optional<Extended> hyperbolicSine(Extended x);
 std::optional<Extended> hyperbolicCosine(Extended x);
-// 1 beyond 5678.22249441322 and -1 below its negative, as the calculator has always saturated.
+// Exactly 1 beyond 5678.22249441322 and -1 below its negative: the formula's e^2x overflows just
+// beyond, and the true value has rounded to 1 long before.
 std::optional<Extended> hyperbolicTangent(Extended x);
 std::optional<Extended> hyperbolicCotangent(Extended x);
 std::optional<Extended> hyperbolicSecant(Extended x);

@@ -10,7 +10,8 @@
 namespace orv {
 namespace {
 
-// From 2^63 radians on, sine and cosine are taken as 0, as the x87 unit has always given them.
+// From 2^63 radians on, sine and cosine are 0: the x87 unit reduces no argument that large, and
+// neighbouring numbers there are a whole radian apart, so no angle within a turn is known.
 constexpr Extended kHugeRadians = kTwoToThe63;
 
 // An angle as a number of quarter turns (0 to 3) plus a radian residual of at most an eighth turn.

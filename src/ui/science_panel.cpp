@@ -97,12 +97,12 @@ const ScienceKeyRow kKeys[kScienceKeyCount] = {
      "exponent", "экспонента"},
 };
 
-struct MeasureSpec {
+struct MeasureRow {
     const char* name;
     AngleMeasure measure;
 };
 
-constexpr MeasureSpec kMeasures[] = {
+constexpr MeasureRow kMeasures[] = {
     {"rbRad", AngleMeasure::Radians},
     {"rbDegr", AngleMeasure::Degrees},
     {"rbGrad", AngleMeasure::Grads},
