@@ -7,14 +7,13 @@
 #include "colour.h"
 #include "display_line.h"
 #include "keypad.h"
-#include "keypad_table.h"
-#include "qt_text.h"
-#include "register_row.h"
 #include "legacy_font.h"
 #include "main_window_panel_texts.h"
 #include "main_window_restore.h"
 #include "main_window_texts.h"
 #include "number_text.h"
+#include "qt_text.h"
+#include "register_row.h"
 #include "settings_store.h"
 #include "stay_on_top.h"
 #include "tape_keeper.h"
@@ -27,15 +26,10 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPainterPath>
-#include <QScreen>
 #include <QShortcut>
 #include <QSystemTrayIcon>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -49,26 +43,6 @@ constexpr int kMantissaGap = 4;
 constexpr int kMemoryMantissaLeft = 34, kMemoryMantissaWidth = 198;
 constexpr int kMemoryExponentLeft = 190, kMemoryExponentTop = 2, kMemoryExponentWidth = 42,
               kMemoryExponentHeight = 9;
-
-// The size button's pictures: a bar with an arrow up (reduce) or down (restore).
-void drawSizeArrow(QPainter& painter, const QRectF& area, bool pointsUp) {
-    const qreal s = std::min(area.width(), area.height()) * 0.5;
-    const QPointF c = area.center();
-    QPainterPath triangle;
-    if (pointsUp) {
-        triangle.moveTo(c.x() - s / 2, c.y() + s / 4);
-        triangle.lineTo(c.x() + s / 2, c.y() + s / 4);
-        triangle.lineTo(c.x(), c.y() - s / 4);
-    } else {
-        triangle.moveTo(c.x() - s / 2, c.y() - s / 4);
-        triangle.lineTo(c.x() + s / 2, c.y() - s / 4);
-        triangle.lineTo(c.x(), c.y() + s / 4);
-    }
-    triangle.closeSubpath();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colorFromColorRef(kColourNavy));
-    painter.drawPath(triangle);
-}
 
 void setPanelBackground(QWidget* widget, const QColor& colour) {
     QPalette p = widget->palette();
@@ -168,7 +142,7 @@ void TCalculator::buildDisplay(QWidget* area) {
     pnSize->setGeometry(212, 2, 25, 25);
     pnSize->setBackgroundRole(QPalette::Button);
     pnSize->setFrameStyle(QFrame::WinPanel | QFrame::Raised);
-    pnSize->setPicture([](QPainter& p, const QRectF& r) { drawSizeArrow(p, r, true); });
+    showSizeButton();
     connect(pnSize, &TextPanel::clicked, this, &TCalculator::MaxMinClick);
 
     for (TextPanel* panel : {static_cast<TextPanel*>(pnOut), pnSSS})
@@ -362,19 +336,6 @@ void TCalculator::setEvaluatorOpener(std::function<void(const QString&)> opener)
     Evaluator1->setEnabled(bool(evaluatorOpener_));
 }
 
-void TCalculator::pressKeypadKey(KeypadKey key) {
-    keypadButton(key)->setLowered(true);
-    calc_.press(key);
-}
-
-TButtonPanel* TCalculator::keypadButton(KeypadKey key) const {
-    return pnSimple->key(key);
-}
-
-void TCalculator::releaseAllKeys() {
-    pnSimple->releaseAll();
-}
-
 void TCalculator::miCopyClick() {
     // The entry as typed or the general form of the result, never the grouped display text.
     if (QClipboard* clipboard = QGuiApplication::clipboard())
@@ -412,63 +373,8 @@ void TCalculator::showTapeTrouble() {
                                                 tape_->troubleDetail(), settings_.Language));
 }
 
-void TCalculator::MaxMinClick() {
-    fullSize_ = !fullSize_;
-    if (fullSize_)
-        setWindowHeight(calc_.state().MemoryUsed ? kHeightWithMemory : kHeightWithoutMemory);
-    else
-        setWindowHeight(kHeightReduced);
-    pnSize->setFrameShadow(fullSize_ ? QFrame::Raised : QFrame::Sunken);
-    const bool full = fullSize_;
-    pnSize->setPicture([full](QPainter& p, const QRectF& r) { drawSizeArrow(p, r, full); });
-    miMax->setChecked(fullSize_);
-    miMin->setChecked(!fullSize_);
-    SetLang(settings_.Language);
-}
-
 void TCalculator::pnMClick(int registerNumber) {
     calc_.selectRegister(registerNumber);
-}
-
-QSize TCalculator::outerSize() const {
-    return {width() + kFrameWidth, height() - menuBar()->sizeHint().height() + kFrameHeight};
-}
-
-void TCalculator::setOuterSize(int outerWidth, int outerHeight) {
-    setFixedSize(outerWidth - kFrameWidth, menuBar()->sizeHint().height() + outerHeight - kFrameHeight);
-    keepInsideScreen();
-}
-
-void TCalculator::keepInsideScreen() {
-    const QScreen* where = screen();
-    if (!isVisible() || !where) return; // a hidden window is placed by the window manager
-    const QRect area = where->availableGeometry();
-    const QRect frame = frameGeometry();
-    // Right and bottom first, so that a window larger than the area keeps its top-left corner
-    // (menu bar and the left panel) on the screen.
-    int left = std::min(frame.left(), area.right() - frame.width() + 1);
-    int top = std::min(frame.top(), area.bottom() - frame.height() + 1);
-    left = std::max(left, std::min(frame.left(), area.left()));
-    top = std::max(top, std::min(frame.top(), area.top()));
-    if (left != frame.left() || top != frame.top()) move(left, top);
-}
-
-void TCalculator::setWindowHeight(int outerHeight) {
-    setOuterSize(outerSize().width(), outerHeight);
-}
-
-// The panels below the keypad are shown by the height the window is set to.
-void TCalculator::hideCutPanels() {
-    const int height = outerSize().height();
-    pnSimple->setVisible(height >= kHeightWithoutMemory);
-    const bool memoryRow = height >= kHeightWithMemory;
-    pnMHist->setVisible(memoryRow);
-    pnMemory->setVisible(memoryRow && pnMemory->geometry().right() < width());
-}
-
-void TCalculator::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    hideCutPanels();
 }
 
 void TCalculator::showEvent(QShowEvent* event) {
@@ -476,21 +382,6 @@ void TCalculator::showEvent(QShowEvent* event) {
     installKeyPreview();
     hideCutPanels();
     startHousekeeping();
-}
-
-// Key preview: the window's own platform window sees every key once, before any control. Changing
-// window flags (stay-on-top) can replace the platform window, so the filter follows it.
-void TCalculator::installKeyPreview() {
-    QWindow* platformWindow = windowHandle();
-    if (!platformWindow || platformWindow == keyPreviewWindow_) return;
-    if (keyPreviewWindow_) keyPreviewWindow_->removeEventFilter(this);
-    platformWindow->installEventFilter(this);
-    keyPreviewWindow_ = platformWindow;
-}
-
-bool TCalculator::event(QEvent* event) {
-    if (event->type() == QEvent::WinIdChange) installKeyPreview();
-    return QMainWindow::event(event);
 }
 
 void TCalculator::closeEvent(QCloseEvent* event) {
@@ -513,85 +404,6 @@ void TCalculator::SaveWorkingState() {
     if (const auto group = selectedConvertGroup(*this)) w.convertItem = *group;
     if (tapeWindow_ && tapeWindow_->isVisible()) tapeWindow_->rememberGeometry();
     writeWorkingState(store_, w, QString::fromStdString(s.MemoryEntryText));
-}
-
-bool TCalculator::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == windowHandle()) {
-        if (event->type() == QEvent::KeyPress) {
-            const auto& key = static_cast<const QKeyEvent&>(*event);
-            FormKeyDown(key);
-            FormKeyPress(key);
-        } else if (event->type() == QEvent::KeyRelease) {
-            if (!static_cast<const QKeyEvent*>(event)->isAutoRepeat()) releaseAllKeys(); // FormKeyUp
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TCalculator::FormKeyDown(const QKeyEvent& event) {
-    if (const auto key = keyForKeyDown(event.key(), event.modifiers())) pressKeypadKey(*key);
-}
-
-void TCalculator::FormKeyPress(const QKeyEvent& event) {
-    // Ctrl turns letters into control characters, so Ctrl+S is not the S key (AltGr, which
-    // some systems report as Ctrl+Alt, still types).
-    const Qt::KeyboardModifiers m = event.modifiers();
-    if ((m & Qt::ControlModifier) && !(m & Qt::AltModifier)) return;
-    const QString text = event.text();
-    if (text.size() != 1) return;
-    if (const auto key = keyForCharacter(text.front())) pressKeypadKey(*key);
-}
-
-void TCalculator::showDisplay(const DisplayLayout& layout) {
-    pnOut->showNumber(layout);
-}
-
-void TCalculator::showMemoryLine(const DisplayLayout& layout) {
-    pnMHist->showNumber(layout);
-}
-
-void TCalculator::showSelectedRegister(int registerNumber, std::string_view label) {
-    pnMemory->setSelected(registerNumber);
-    Panel15->setText(fromUtf8(label));
-    pnMHist->setSpeech(Panel15->text() + QStringLiteral("%1"));
-}
-
-void TCalculator::showSign(std::string_view sign) {
-    pnSSS->setText(fromUtf8(sign));
-}
-
-void TCalculator::setDisplayRed(bool mantissa, bool exponent) {
-    pnOut->setRed(mantissa, exponent);
-}
-
-void TCalculator::restoreDisplayColours(bool frameToo) {
-    const QColor digits = colorFromColorRef(mapper_.MapStandardColor(settings_.DigitColor));
-    pnOut->setDigitColour(digits);
-    if (frameToo)
-        pnOut->setTextColour(colorFromColorRef(
-            mapper_.MapStandardColor(store_.readInteger(value::RIndFontColor, Settings{}.DigitColor))));
-}
-
-void TCalculator::showErrorHint(HintTarget, std::string_view text) {
-    errorHint_->showHint(pnOut, fromUtf8(text));
-}
-
-void TCalculator::releaseKey(KeypadKey key) {
-    keypadButton(key)->setLowered(false);
-}
-
-void TCalculator::errorButUp() {
-    for (KeypadKey key : {KeypadKey::Eq, KeypadKey::Minus, KeypadKey::Plus, KeypadKey::Multy,
-                          KeypadKey::Divide, KeypadKey::MPlus, KeypadKey::MMinus})
-        releaseKey(key);
-}
-
-void TCalculator::memIndOpen() {
-    if (fullSize_) setWindowHeight(kHeightWithMemory);
-}
-
-void TCalculator::memIndClose() {
-    if (fullSize_) setWindowHeight(kHeightWithoutMemory);
 }
 
 } // namespace orv

@@ -156,6 +156,8 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void FormKeyPress(const QKeyEvent& event);
     void setWindowHeight(int outerHeight);
     void setOuterSize(int outerWidth, int outerHeight);
+    // The size button shows the size the window is at.
+    void showSizeButton();
     // Moves a shown window back inside its screen's available area after it grew or moved.
     void keepInsideScreen();
     void installKeyPreview();

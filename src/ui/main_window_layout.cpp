@@ -2,10 +2,12 @@
 // Copyright (C) 2026 The Orvantis developers
 
 // The main window's layouts: the side panels and the View-menu commands that show them, the
-// window's widths and the 168-pixel moves, the housekeeping timer, the tray and the hints.
+// window's sizes and the 168-pixel moves, the size button, the housekeeping timer, the tray and
+// the hints.
 #include "calculator_window.h"
 
 #include "accessible_panels.h"
+#include "colour.h"
 #include "conversion_panel.h"
 #include "keypad.h"
 #include "program_picture.h"
@@ -18,7 +20,9 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -27,6 +31,26 @@
 
 namespace orv {
 namespace {
+
+// The size button's pictures: a bar with an arrow up (reduce) or down (restore).
+void drawSizeArrow(QPainter& painter, const QRectF& area, bool pointsUp) {
+    const qreal s = std::min(area.width(), area.height()) * 0.5;
+    const QPointF c = area.center();
+    QPainterPath triangle;
+    if (pointsUp) {
+        triangle.moveTo(c.x() - s / 2, c.y() + s / 4);
+        triangle.lineTo(c.x() + s / 2, c.y() + s / 4);
+        triangle.lineTo(c.x(), c.y() - s / 4);
+    } else {
+        triangle.moveTo(c.x() - s / 2, c.y() - s / 4);
+        triangle.lineTo(c.x() + s / 2, c.y() - s / 4);
+        triangle.lineTo(c.x(), c.y() + s / 4);
+    }
+    triangle.closeSubpath();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colorFromColorRef(kColourNavy));
+    painter.drawPath(triangle);
+}
 
 constexpr int kConversionShift = 168; // the keypad keeps its place on the screen
 constexpr int kPanelBesideKeypad = 244;
@@ -322,6 +346,73 @@ void TCalculator::RxTrayIcon1Click() {
     showNormal();
     raise();
     activateWindow();
+}
+
+void TCalculator::MaxMinClick() {
+    fullSize_ = !fullSize_;
+    if (fullSize_)
+        setWindowHeight(calc_.state().MemoryUsed ? kHeightWithMemory : kHeightWithoutMemory);
+    else
+        setWindowHeight(kHeightReduced);
+    showSizeButton();
+    miMax->setChecked(fullSize_);
+    miMin->setChecked(!fullSize_);
+    SetLang(settings_.Language);
+}
+
+void TCalculator::showSizeButton() {
+    pnSize->setFrameShadow(fullSize_ ? QFrame::Raised : QFrame::Sunken);
+    const bool full = fullSize_;
+    pnSize->setPicture([full](QPainter& p, const QRectF& r) { drawSizeArrow(p, r, full); });
+}
+
+QSize TCalculator::outerSize() const {
+    return {width() + kFrameWidth, height() - menuBar()->sizeHint().height() + kFrameHeight};
+}
+
+void TCalculator::setOuterSize(int outerWidth, int outerHeight) {
+    setFixedSize(outerWidth - kFrameWidth, menuBar()->sizeHint().height() + outerHeight - kFrameHeight);
+    keepInsideScreen();
+}
+
+void TCalculator::keepInsideScreen() {
+    const QScreen* where = screen();
+    if (!isVisible() || !where) return; // a hidden window is placed by the window manager
+    const QRect area = where->availableGeometry();
+    const QRect frame = frameGeometry();
+    // Right and bottom first, so that a window larger than the area keeps its top-left corner
+    // (menu bar and the left panel) on the screen.
+    int left = std::min(frame.left(), area.right() - frame.width() + 1);
+    int top = std::min(frame.top(), area.bottom() - frame.height() + 1);
+    left = std::max(left, std::min(frame.left(), area.left()));
+    top = std::max(top, std::min(frame.top(), area.top()));
+    if (left != frame.left() || top != frame.top()) move(left, top);
+}
+
+void TCalculator::setWindowHeight(int outerHeight) {
+    setOuterSize(outerSize().width(), outerHeight);
+}
+
+// The panels below the keypad are shown by the height the window is set to.
+void TCalculator::hideCutPanels() {
+    const int height = outerSize().height();
+    pnSimple->setVisible(height >= kHeightWithoutMemory);
+    const bool memoryRow = height >= kHeightWithMemory;
+    pnMHist->setVisible(memoryRow);
+    pnMemory->setVisible(memoryRow && pnMemory->geometry().right() < width());
+}
+
+void TCalculator::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    hideCutPanels();
+}
+
+void TCalculator::memIndOpen() {
+    if (fullSize_) setWindowHeight(kHeightWithMemory);
+}
+
+void TCalculator::memIndClose() {
+    if (fullSize_) setWindowHeight(kHeightWithoutMemory);
 }
 
 } // namespace orv
