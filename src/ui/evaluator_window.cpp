@@ -17,6 +17,7 @@
 #include "settings_values.h"
 #include "display_line.h"
 #include "text_panel.h"
+#include "variable_fields.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -24,14 +25,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
@@ -44,7 +42,6 @@ namespace {
 
 constexpr int kClientWidth = 594;
 constexpr int kClientHeight = 324;
-constexpr int kRowPitch = 24;
 constexpr int kAngleCaptionPixels = 12;
 
 struct AngleChoice {
@@ -87,16 +84,6 @@ void shortenForTape(std::string& expression) {
     while (end > 0 && (static_cast<unsigned char>(expression[end]) & 0xC0) == 0x80) --end;
     expression.resize(end);
     expression += "\u2026";
-}
-
-QString normaliseVariableText(QString text, const QString& decimal) {
-    text.replace(QLatin1Char('.'), decimal);
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    const auto blankOrControl = [](QChar c) { return c.unicode() <= 0x20 || c.category() == QChar::Other_Control; };
-    while (start < end && blankOrControl(text[start])) ++start;
-    while (end > start && blankOrControl(text[end - 1])) --end;
-    return text.mid(start, end - start);
 }
 
 } // namespace
@@ -179,7 +166,8 @@ void TEvaluator::buildControls() {
     auto* variablesBox = new QGroupBox(client);
     variablesBox->setObjectName(QStringLiteral("GroupBox1"));
     variablesBox->setGeometry(2, 30, 256, 291);
-    buildVariables(variablesBox);
+    variableFields_ = new VariableFields([this] { return separators(); }, variablesBox);
+    variableFields_->setGeometry(6, 18, 246, 265);
 
     buildToolBar(client);
 
@@ -251,41 +239,6 @@ void TEvaluator::buildControls() {
     connect(findChild<QPushButton*>(QStringLiteral("bpClose")), &QPushButton::clicked, this, &QWidget::close);
     connect(findChild<QPushButton*>(QStringLiteral("bpHelp")), &QPushButton::clicked, this,
             [this] { emit helpRequested(kHelpTopic); });
-}
-
-void TEvaluator::buildVariables(QWidget* parent) {
-    auto* scroll = new QScrollArea(parent);
-    scroll->setObjectName(QStringLiteral("ScrollBox1"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setGeometry(6, 18, 246, 265);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // Not a Tab stop of its own: Tab goes from field to field, and the box scrolls to each.
-    scroll->setFocusPolicy(Qt::NoFocus);
-    auto* rows = new QWidget;
-    rows->setFixedSize(226, 2 + kRowPitch * 26);
-    QFont labelFont(QStringLiteral("Arial"));
-    labelFont.setPixelSize(13);
-    labelFont.setBold(true);
-    // A palette, not a style sheet: 26 style sheets cost milliseconds at start-up.
-    QPalette blue = palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    for (int k = 0; k < 26; ++k) {
-        const QChar letter(QLatin1Char(static_cast<char>('A' + k)));
-        auto* label = new QLabel(QString(letter), rows);
-        label->setObjectName(QStringLiteral("Label%1").arg(k + 1));
-        label->setFont(labelFont);
-        label->setPalette(blue);
-        label->setGeometry(6, 2 + kRowPitch * k, 16, 21);
-        auto* field = new QLineEdit(QStringLiteral("0"), rows);
-        field->setObjectName(QStringLiteral("ed") + letter);
-        field->setGeometry(26, 2 + kRowPitch * k, 190, 21);
-        label->setBuddy(field);
-        field->setAccessibleName(QString(letter));
-        connect(field, &QLineEdit::textChanged, this, &TEvaluator::SetVariable);
-        variableFields_[static_cast<std::size_t>(k)] = field;
-    }
-    scroll->setWidget(rows);
 }
 
 void TEvaluator::buildToolBar(QWidget* parent) {
@@ -456,10 +409,7 @@ void TEvaluator::applyLook(const EvaluatorLook& look) {
     };
     paintEdit(Memo1, look.digitColour, look.indicatorColour);
     paintEdit(Memo2, look.digitColour, look.frameColour);
-    for (QLineEdit* field : variableFields_) {
-        field->setFont(look.digitFont);
-        paintEdit(field, look.digitColour, look.indicatorColour);
-    }
+    variableFields_->applyLook(look.digitFont, look.digitColour, look.indicatorColour);
 }
 
 void TEvaluator::setExpression(const QString& text) {
@@ -547,18 +497,16 @@ void TEvaluator::bpEvaluateClick() {
     SetVariable();
     // A variable field that does not hold a number stops the evaluation: computing on with the
     // field's last good value would give a result the fields on screen do not say.
-    const auto invalid = std::find_if(variableErrors_.begin(), variableErrors_.end(),
-                                      [](const QString& error) { return !error.isEmpty(); });
-    if (invalid != variableErrors_.end()) {
-        lastDiagnostics_ = {Diagnostic{invalid->toStdString(), 0}};
+    if (const QString invalid = variableFields_->firstError(); !invalid.isEmpty()) {
+        lastDiagnostics_ = {Diagnostic{invalid.toStdString(), 0}};
         resultText_ = generalText(Extended{0}, separators());
         OutputEval(QString::fromStdString(calculator_.resultDisplayText(Extended{0})));
-        hint_.showHint(pnResult, *invalid);
+        hint_.showHint(pnResult, invalid);
         return;
     }
     // Whatever ends this evaluation, the last one's result is no longer the one to send.
     resultText_.clear();
-    runner_->start(std::move(text), variables_, angle_, calculator_.messages());
+    runner_->start(std::move(text), variableFields_->values(), angle_, calculator_.messages());
     if (runner_->waitFor(kQuickWaitMs)) return;
     setEvaluating(true);
     // Nor the one to show beside the text being evaluated.
@@ -570,7 +518,7 @@ void TEvaluator::setEvaluating(bool running) {
     Memo1->setReadOnly(running);
     // Read-only, the caret and the selection still move, by the mouse and by the keys.
     if (running) Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    for (QLineEdit* field : variableFields_) field->setReadOnly(running);
+    variableFields_->setReadOnly(running);
     for (QAction* action : waitingActions_) action->setEnabled(!running);
     for (QWidget* control : waitingControls_) control->setEnabled(!running);
     helpKey_->setEnabled(!running);
@@ -613,29 +561,9 @@ void TEvaluator::bpToCalcClick() {
     hide();
 }
 
-void TEvaluator::SetVariable() {
-    const QString decimal = QString::fromStdString(separators().decimal);
-    for (std::size_t k = 0; k < variableFields_.size(); ++k) {
-        QLineEdit* field = variableFields_[k];
-        const QString text = normaliseVariableText(field->text(), decimal);
-        // An empty field is a variable being retyped: it counts as 0 without complaint.
-        const auto value = text.isEmpty() ? std::optional<Extended>(0.0L)
-                                          : parseNumber(text.toStdString(), separators());
-        if (value) {
-            variables_[k] = *value;
-            variableErrors_[k].clear();
-            if (!field->styleSheet().isEmpty()) { // only a marked field is touched: this runs per keystroke
-                field->setStyleSheet(QString());
-                field->setToolTip(QString());
-            }
-        } else {
-            // The field says why; evaluating reports it too, rather than using a value not shown.
-            variableErrors_[k] = QStringLiteral("'%1' is not a valid floating point value.").arg(text);
-            field->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid red; }"));
-            field->setToolTip(variableErrors_[k]);
-        }
-    }
-}
+void TEvaluator::SetVariable() { variableFields_->read(); }
+
+const ExpressionVariables& TEvaluator::variables() const { return variableFields_->values(); }
 
 void TEvaluator::setAngleMeasure(AngleMeasure measure) {
     SetVariable();

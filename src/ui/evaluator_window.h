@@ -17,7 +17,6 @@ class QAction;
 class QActionGroup;
 class QGroupBox;
 class QHBoxLayout;
-class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QProgressDialog;
@@ -34,6 +33,7 @@ class SettingsStore;
 class TErrorHintWindow;
 class DisplayLine;
 class TextPanel;
+class VariableFields;
 struct InsertItem;
 
 // The look the Evaluator takes over from the main display.
@@ -78,7 +78,7 @@ public:
     AngleMeasure angleMeasure() const { return angle_; }
     void setReferenceShown(bool shown);
     bool referenceShown() const;
-    const ExpressionVariables& variables() const { return variables_; }
+    const ExpressionVariables& variables() const;
     // The last evaluation's diagnostics, in the order raised.
     const std::vector<Diagnostic>& lastDiagnostics() const { return lastDiagnostics_; }
 
@@ -96,7 +96,6 @@ protected:
 private:
     void buildControls();
     void buildMenus();
-    void buildVariables(QWidget* parent);
     void buildToolBar(QWidget* parent);
     void OutputEval(const QString& text);
     void fitAngleCaptions();
@@ -114,13 +113,11 @@ private:
     Calculator& calculator_;
     SettingsStore& settings_;
     TErrorHintWindow& hint_;
-    ExpressionVariables variables_{};
     AngleMeasure angle_ = AngleMeasure::Radians;
     std::vector<Diagnostic> lastDiagnostics_;
     std::string resultText_; // the last result's general text, sent by bpToCalc
 
-    std::array<QLineEdit*, 26> variableFields_{};
-    std::array<QString, 26> variableErrors_{}; // empty for a field that holds a number
+    VariableFields* variableFields_ = nullptr;
     std::array<QRadioButton*, 4> angleButtons_{};
     std::array<QAction*, 4> angleActions_{};
     QHBoxLayout* angleStrip_ = nullptr;

@@ -3,6 +3,7 @@
 
 #include "evaluation_tape.h"
 #include "expression_rows.h"
+#include "variable_text.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -292,6 +293,40 @@ TEST(Parser, EvaluationsMatchTheirRecord) {
     }
     if (write) std::ofstream(ORV_EXPR_GOLDEN) << rewritten.str();
     else EXPECT_EQ(checked, static_cast<int>(lines.size()));
+}
+
+TEST(Parser, VariableFieldTexts) {
+    struct VariableRow {
+        const char* text;
+        bool commaLocale;
+        const char* value; // general text with "." whatever the locale, or nullptr
+        const char* error = "";
+    };
+    const VariableRow rows[] = {
+        {"2.5", false, "2.5"},
+        {"2.5", true, "2.5"}, // "." is the expression language's separator in any locale
+        {"2,5", true, "2.5"},
+        {"2,5", false, nullptr, "'2,5' is not a valid floating point value."},
+        {"", false, "0"}, // a field emptied to be retyped
+        {" \t\r\n", true, "0"},
+        {" -1E3\r\n", false, "-1000"},
+        {"\x01\xC2\x85" "7\x7F\xC2\x9F", false, "7"}, // C0, C1 and DEL controls around it
+        {"\xC2\xA0" "7", false, nullptr, "'\xC2\xA0" "7' is not a valid floating point value."},
+        {" a.b ", true, nullptr, "'a,b' is not a valid floating point value."},
+        {"-", false, nullptr, "'-' is not a valid floating point value."},
+        {"1 2", false, nullptr, "'1 2' is not a valid floating point value."},
+        {"1E5000", false, nullptr, "'1E5000' is not a valid floating point value."},
+        {"\xD0\xB6", false, nullptr, "'\xD0\xB6' is not a valid floating point value."},
+    };
+    for (const VariableRow& row : rows) {
+        const Separators separators = row.commaLocale ? Separators{",", " "} : dotSeparators();
+        const VariableValue read = readVariableText(row.text, separators);
+        EXPECT_EQ(read.error, row.error) << "'" << row.text << "'";
+        EXPECT_EQ(read.ok(), row.value != nullptr) << "'" << row.text << "'";
+        if (row.value) {
+            EXPECT_EQ(generalText(read.value, dotSeparators()), row.value) << "'" << row.text << "'";
+        }
+    }
 }
 
 TEST(Parser, VariablesAreReadNotWritten) {
