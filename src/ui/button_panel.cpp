@@ -32,9 +32,12 @@ TButtonPanel::TButtonPanel(QWidget* parent) : TextPanel(parent) {
     setBackgroundRole(QPalette::Button);
     setForegroundRole(QPalette::ButtonText);
     setFrameStyle(QFrame::WinPanel | QFrame::Raised);
-    // A caption keeps a margin from the bevel: a wide one is condensed rather than touching it.
-    setContentsMargins(kCaptionMargin, 0, kCaptionMargin, 0);
     setFocusPolicy(Qt::TabFocus);
+}
+
+// A caption keeps a margin from the bevel: a wide one is condensed rather than touching it.
+QRect TButtonPanel::textArea() const {
+    return contentsRect().adjusted(kCaptionMargin, 0, -kCaptionMargin, 0);
 }
 
 void TButtonPanel::setLowered(bool lowered) {

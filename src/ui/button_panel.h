@@ -36,6 +36,7 @@ class TButtonPanel : public TextPanel {
     void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     QPointF contentOffset() const override { return lowered_ ? QPointF(1, 1) : QPointF(); }
+    QRect textArea() const override;
 
   private:
     bool lowered_ = false;

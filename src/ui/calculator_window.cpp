@@ -134,7 +134,7 @@ void TCalculator::buildDisplay(QWidget* area) {
 
     pnSSS = new TextPanel(pnOut);
     pnSSS->setObjectName(QStringLiteral("pnSSS"));
-    pnSSS->setGeometry(0, 1, 17, 22);
+    pnSSS->setGeometry(1, 1, 16, 22); // inside the display's frame, whose left edge it would cover
     pnSSS->setFont(operatorFont(12, true));
 
     pnSize = new TextPanel(pnInd);

@@ -61,7 +61,7 @@ struct DisplayGeometry {
 };
 constexpr DisplayGeometry kNarrowDisplay{209, 166, 191};
 constexpr DisplayGeometry kWideDisplay{240, 197, 222};
-constexpr int kMantissaLeft = 16, kExponentTop = 1, kExponentWidth = 46, kExponentHeight = 10;
+constexpr int kMantissaLeft = 16, kExponentTop = 1, kExponentWidth = 42, kExponentHeight = 10;
 
 // The tray icon's menu, English and Russian.
 struct TrayTexts {

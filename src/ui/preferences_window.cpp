@@ -81,10 +81,10 @@ class PreviewPanel : public TextPanel {
     void setSign(const QWidget* sign) { sign_ = sign; }
 
   protected:
-    void paintEvent(QPaintEvent* event) override {
-        QFrame::paintEvent(event); // the frame only: the text is placed here
-        if (text().isEmpty()) return;
+    void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
+        drawEdges(painter); // the frame only: the text is placed here
+        if (text().isEmpty()) return;
         painter.setPen(palette().color(QPalette::WindowText));
         const QFontMetrics metrics = painter.fontMetrics();
         const QRect ink = metrics.boundingRect(text()); // relative to the origin on the baseline

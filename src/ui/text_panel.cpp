@@ -8,11 +8,23 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextOption>
 
 #include <algorithm>
 
 namespace orv {
+namespace {
+
+// A sunken box filled with the light colour itself (the white display) would lose its right and
+// bottom edges in its own fill: those are then drawn a shade darker than the fill.
+void keepLightEdgeVisible(QPalette& palette, QPalette::ColorRole fill) {
+    const QColor colour = palette.color(fill);
+    if (palette.color(QPalette::Light) == colour) palette.setColor(QPalette::Light, colour.darker(112));
+}
+
+} // namespace
 
 TextPanel::TextPanel(QWidget* parent) : QFrame(parent) {
     installPanelAccessibility();
@@ -56,10 +68,10 @@ void TextPanel::setPicture(std::function<void(QPainter&, const QRectF&)> picture
     update();
 }
 
-void TextPanel::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
+void TextPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRectF area = QRectF(contentsRect()).translated(contentOffset());
+    drawEdges(painter);
+    const QRectF area = QRectF(textArea()).translated(contentOffset());
     if (picture_) {
         painter.setRenderHint(QPainter::Antialiasing);
         picture_(painter, area);
@@ -71,6 +83,14 @@ void TextPanel::paintEvent(QPaintEvent* event) {
     painter.drawText(area, text_, textOption());
 }
 
+void TextPanel::drawEdges(QPainter& painter) const {
+    if (frameShape() == QFrame::NoFrame) return;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    if (frameShadow() == QFrame::Sunken) keepLightEdgeVisible(option.palette, backgroundRole());
+    style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, this);
+}
+
 QTextOption TextPanel::textOption() const {
     QTextOption option(alignment_);
     option.setWrapMode(QTextOption::NoWrap);
@@ -80,7 +100,7 @@ QTextOption TextPanel::textOption() const {
 
 // A face wider than the one the display was designed for is condensed rather than clipped.
 QFont TextPanel::paintedFont() const {
-    const qreal available = contentsRect().width();
+    const qreal available = textArea().width();
     const qreal needed = QFontMetricsF(font()).horizontalAdvance(text_, textOption());
     if (needed <= available || needed <= 0) return font();
     // The stretch is a whole percentage and glyphs snap to pixels: step down until it fits.

@@ -44,6 +44,12 @@ class TextPanel : public QFrame {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     // Shifts the contents while a key is held, as a pressed button does.
     virtual QPointF contentOffset() const { return {}; }
+    // Where the text or picture goes. A margin for the caption belongs here, not in the contents
+    // margins: those are where QFrame keeps its frame, and overriding them moves the frame out of
+    // the panel.
+    virtual QRect textArea() const { return contentsRect(); }
+    // The frame, with edges that show against the panel's own fill.
+    void drawEdges(QPainter& painter) const;
 
   private:
     QTextOption textOption() const;

@@ -3,6 +3,7 @@
 
 // The View-menu layouts: widths, heights, moves, the display's geometry and the size items.
 #include "about_window.h"
+#include "button_panel.h"
 #include "conversion_panel.h"
 #include "evaluator_window.h"
 #include "preferences_window.h"
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTextDocument>
@@ -407,6 +409,68 @@ TEST_F(TrayTest, PreferencesWithTheTraySettingWarnNothingWhereTheDesktopHasNoTra
     EXPECT_FALSE(window->findChild<QSystemTrayIcon*>()->isVisible());
 }
 
+// --- Every edge is drawn ----------------------------------------------------------------------
+
+constexpr int kCaptionMargin = 2; // blank pixels between a key's bevel and its caption
+
+// What of the edges of the keys and of the white boxes (display, memory line, result, preview)
+// does not show, in the window as a whole: each edge's outer line must differ from the panel's
+// fill, and nothing (a child, a neighbour) may cover it.
+std::vector<std::string> hiddenEdges(QWidget& top) {
+    std::vector<std::string> hidden;
+    const QImage window = top.grab().toImage();
+    std::vector<QFrame*> frames;
+    for (TButtonPanel* key : top.findChildren<TButtonPanel*>())
+        frames.push_back(key);
+    for (const char* box : {"pnOut", "pnMHist", "pnResult", "pnOutPref"})
+        if (auto* frame = top.findChild<QFrame*>(QString::fromLatin1(box))) frames.push_back(frame);
+    for (QFrame* frame : frames) {
+        if (!frame->isVisibleTo(&top) || frame->frameShape() == QFrame::NoFrame) continue; // flat buttons
+        const std::string name = frame->objectName().toStdString();
+        if (frame->frameRect() != frame->rect()) hidden.push_back(name + ": the frame lies outside the panel");
+        for (const QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isVisibleTo(frame) && !frame->contentsRect().contains(child->geometry()))
+                hidden.push_back(name + ": " + child->objectName().toStdString() + " covers the frame");
+        const QImage own = frame->grab().toImage();
+        const QRgb fill = frame->palette().color(frame->backgroundRole()).rgb();
+        const int w = frame->width(), h = frame->height();
+        const struct {
+            const char* edge;
+            QPoint a, b;
+        } edges[] = {{"top", {0, 0}, {w - 1, 0}}, {"bottom", {0, h - 1}, {w - 1, h - 1}},
+                     {"left", {0, 0}, {0, h - 1}}, {"right", {w - 1, 0}, {w - 1, h - 1}}};
+        for (const auto& edge : edges) {
+            for (const double at : {0.25, 0.5, 0.75}) {
+                const QPoint p = edge.a + (edge.b - edge.a) * at;
+                const QPoint inWindow = frame->mapTo(&top, p);
+                const QRgb drawn = own.pixel(p);
+                if (drawn == fill || window.pixel(inWindow) != drawn) {
+                    hidden.push_back(name + ": " + edge.edge + " edge");
+                    break;
+                }
+            }
+        }
+    }
+    return hidden;
+}
+
+TEST_F(LayoutTest, EveryFramedPanelShowsItsFourEdgesInEveryWindow) {
+    TEvaluator evaluator(window->calculator(), *store, window->errorHint());
+    TPreForm preferences(*store, *window);
+    evaluator.applyLook(EvaluatorLook{find("pnOut3")->font(), Qt::darkBlue, Qt::white, Qt::white});
+    type("1234567890123456");
+    type("^P"); // the memory line in use, an exponent on the display and in the memory line
+    evaluator.setExpression(QStringLiteral("2^70"));
+    evaluator.bpEvaluateClick();
+    EXPECT_EQ(hiddenEdges(*window), std::vector<std::string>{}) << "plain keypad";
+    for (const Qt::Key panel : {Qt::Key_F6, Qt::Key_F7, Qt::Key_F5}) {
+        press(panel);
+        EXPECT_EQ(hiddenEdges(*window), std::vector<std::string>{}) << "after key " << panel;
+    }
+    EXPECT_EQ(hiddenEdges(evaluator), std::vector<std::string>{}) << "Evaluator";
+    EXPECT_EQ(hiddenEdges(preferences), std::vector<std::string>{}) << "Preferences";
+}
+
 // --- Every text shows whole --------------------------------------------------------------------
 
 // The texts of a window's visible controls that do not fit the room they have, in their own
@@ -427,6 +491,11 @@ std::vector<std::string> clippedTexts(const QWidget& top) {
             const QFont painted = panel->paintedFont();
             check(w, panel->text().trimmed(), QFontMetricsF(painted).horizontalAdvance(panel->text().trimmed()),
                   panel->contentsRect().width());
+            // A caption on a key keeps a margin inside the bevel ("arcsin" once ran edge to edge).
+            if (qobject_cast<const TButtonPanel*>(w))
+                check(w, panel->text().trimmed(),
+                      QFontMetricsF(painted).horizontalAdvance(panel->text().trimmed()) + 2 * kCaptionMargin,
+                      panel->frameRect().width() - 2 * panel->frameWidth());
             if (painted.stretch() != 0 && painted.stretch() < 70)
                 clipped.push_back(w->objectName().toStdString() + " condensed to " + std::to_string(painted.stretch()) + " %");
         } else if (const auto* label = qobject_cast<const QLabel*>(w)) {
