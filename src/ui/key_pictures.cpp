@@ -43,12 +43,12 @@ void fillFitted(QPainter& painter, const QPainterPath& path, const QRectF& area,
     painter.restore();
 }
 
-QPainterPath rootSignPath(qreal w, qreal h, qreal stroke) {
+QPainterPath rootSignPath(qreal w, qreal h, qreal stroke, qreal tickTop = 0.50) {
     // A short rising tick, the long stroke down and up, the bar: drawn as an outline so the
     // picture can be filled like the text runs.
     QPainterPath line;
-    line.moveTo(0, h * 0.58);
-    line.lineTo(w * 0.14, h * 0.50);
+    line.moveTo(0, h * (tickTop + 0.08));
+    line.lineTo(w * 0.14, h * tickTop);
     line.lineTo(w * 0.34, h);
     line.lineTo(w * 0.58, 0);
     line.lineTo(w, 0);
@@ -85,14 +85,22 @@ KeyPicture formulaPicture(std::initializer_list<FormulaRun> runs) {
     };
 }
 
+CubeRootParts cubeRootParts() {
+    const qreal h = kDesignSize;
+    const qreal w = h * 1.25;
+    CubeRootParts parts;
+    // The tick starts low and the index stands well above it: scaled down to a key, a gap of a
+    // few design units closes and the 3 runs into the sign.
+    parts.sign = rootSignPath(w, h, h / 9, 0.66);
+    parts.index.addText(0, h * 0.42, pictureFont(h * 0.56), QStringLiteral("3"));
+    return parts;
+}
+
 KeyPicture cubeRootPicture() {
     return [](QPainter& painter, const QRectF& area) {
-        const qreal h = kDesignSize;
-        const qreal w = h * 1.25;
-        QPainterPath path = rootSignPath(w, h, h / 9);
-        // The index sits above the tick, left of the long stroke.
-        const QFont index = pictureFont(h * 0.5);
-        path.addText(w * 0.0, h * 0.42, index, QStringLiteral("3"));
+        const CubeRootParts parts = cubeRootParts();
+        QPainterPath path = parts.sign;
+        path.addPath(parts.index);
         fillFitted(painter, path, area, 0.8);
     };
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QPainterPath>
 #include <QRectF>
 #include <QString>
 
@@ -31,6 +32,12 @@ KeyPicture formulaPicture(std::initializer_list<FormulaRun> runs);
 
 // The root sign with a small 3 in its notch.
 KeyPicture cubeRootPicture();
+// Its two outlines at design size, which must not touch however small the key draws them.
+struct CubeRootParts {
+    QPainterPath sign;
+    QPainterPath index;
+};
+CubeRootParts cubeRootParts();
 
 // Two right-pointing chevrons (>>), the statistics entry key.
 KeyPicture chevronsPicture();

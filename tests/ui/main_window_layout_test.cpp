@@ -6,6 +6,7 @@
 #include "button_panel.h"
 #include "conversion_panel.h"
 #include "evaluator_window.h"
+#include "key_pictures.h"
 #include "preferences_window.h"
 #include "text_panel.h"
 #include "window_fixture.h"
@@ -15,6 +16,7 @@
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QImage>
+#include <QPainterPath>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTextDocument>
@@ -469,6 +471,20 @@ TEST_F(LayoutTest, EveryFramedPanelShowsItsFourEdgesInEveryWindow) {
     }
     EXPECT_EQ(hiddenEdges(evaluator), std::vector<std::string>{}) << "Evaluator";
     EXPECT_EQ(hiddenEdges(preferences), std::vector<std::string>{}) << "Preferences";
+}
+
+TEST_F(LayoutTest, TheCubeRootsIndexStandsClearOfTheSignAtTheKeysSize) {
+    press(Qt::Key_F6);
+    const TButtonPanel* key = find<TButtonPanel>("bp3Root");
+    const CubeRootParts parts = cubeRootParts();
+    QPainterPath whole = parts.sign;
+    whole.addPath(parts.index);
+    const QRectF bounds = whole.boundingRect();
+    const QRect area = key->contentsRect();
+    const qreal scale = std::min(area.width() / bounds.width(), area.height() / bounds.height());
+    // One pixel of the key, at least, between the 3 and the tick.
+    const qreal pixel = 1 / scale;
+    EXPECT_FALSE(parts.sign.intersects(parts.index.boundingRect().adjusted(-pixel, -pixel, pixel, pixel)));
 }
 
 // --- Every text shows whole --------------------------------------------------------------------
