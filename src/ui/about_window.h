@@ -70,8 +70,10 @@ class LinkLabel : public QLabel {
 class TAbout : public QDialog {
     Q_OBJECT
   public:
-    static constexpr int kWidth = 338;
-    static constexpr int kHeight = 203;
+    // The designed 338 x 203 is the outer size of a window with a caption and thin borders; the
+    // window manager draws those here, around this client area.
+    static constexpr int kWidth = 332;
+    static constexpr int kHeight = 178;
 
     explicit TAbout(const TCalculator& calculator, QWidget* parent = nullptr);
 

@@ -172,7 +172,9 @@ void TPreForm::buildControls() {
     cbIndFontName->addItems(installedFamilies());
     connect(cbIndFontName, &QComboBox::activated, this, &TPreForm::cbIndFontNameClick);
 
-    auto* gbSpecial = groupBox(this, "gbSpecial", {212, 0, 200, 90});
+    // Four pixels down from the window's edge, as the groups below keep from the one above: at
+    // the very edge its title would touch the frame.
+    auto* gbSpecial = groupBox(this, "gbSpecial", {212, 4, 200, 86});
     const auto checkBox = [gbSpecial](const char* name, int top) {
         auto* box = new QCheckBox(gbSpecial);
         box->setObjectName(QString::fromLatin1(name));

@@ -487,6 +487,26 @@ TEST_F(LayoutTest, TheCubeRootsIndexStandsClearOfTheSignAtTheKeysSize) {
     EXPECT_FALSE(parts.sign.intersects(parts.index.boundingRect().adjusted(-pixel, -pixel, pixel, pixel)));
 }
 
+// No dialog leaves a blank strip past its controls, and no group's title sits on its edge.
+TEST_F(LayoutTest, DialogsEndAtTheirControlsAndKeepGroupTitlesOffTheEdge) {
+    TPreForm preferences(*store, *window);
+    TAbout about(*window);
+    constexpr int kMostBlank = 8;
+    const struct {
+        const char* name;
+        QWidget* dialog;
+    } rows[] = {{"Preferences", &preferences}, {"About", &about}};
+    for (const auto& row : rows) {
+        QRect used;
+        for (const QWidget* child : row.dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isVisibleTo(row.dialog)) used |= child->geometry();
+        EXPECT_LE(row.dialog->height() - 1 - used.bottom(), kMostBlank) << row.name << ": blank at the bottom";
+        EXPECT_LE(row.dialog->width() - 1 - used.right(), kMostBlank) << row.name << ": blank at the right";
+        for (const QGroupBox* box : row.dialog->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
+            EXPECT_GE(box->y(), 4) << row.name << ": " << box->objectName().toStdString();
+    }
+}
+
 // --- Every text shows whole --------------------------------------------------------------------
 
 // The texts of a window's visible controls that do not fit the room they have, in their own
