@@ -4,127 +4,165 @@
 #include "compiled_summand.h"
 
 #include "angle.h"
+#include "arithmetic.h"
 #include "characters.h"
-#include "noise_free_sum.h"
 #include "number_literal.h"
 #include "parser.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace orv {
 namespace {
 
 bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
+// SUM's index variable: the one variable whose value changes from term to term.
+constexpr unsigned char kIndex = 'I' - 'A';
+
+// Whether any of the values is infinite or not a number (its exponent bits all set), read from
+// their bytes: a plain integer scan instead of a floating-point test per value.
+bool anyNonFinite(const Extended* values, int count) {
+    unsigned bad = 0;
+    for (int k = 0; k < count; ++k) {
+        std::uint16_t exponent;
+        std::memcpy(&exponent, reinterpret_cast<const unsigned char*>(values + k) + 8, sizeof exponent);
+        bad |= (exponent & 0x7FFFu) == 0x7FFFu;
+    }
+    return bad != 0;
+}
+
 // Deeper summands are rare; they are read from the text as before.
 constexpr int kDeepest = 200;
 
 } // namespace
 
-// Reads the summand as the parser would, building nodes instead of values; gives up at anything
-// outside plain arithmetic, where the parser would report something whatever the values.
+// Reads the summand as the parser would, writing the program in the order the parser computes;
+// gives up at anything outside plain arithmetic, where the parser would report something
+// whatever the values.
 class CompiledSummand::Reader {
 public:
     Reader(const ExpressionText& text, int start, CompiledSummand& out) : text_(text), cursor_(start), out_(out) {}
 
     bool read(int end) {
-        out_.root_ = sum();
-        return ok_ && cursor_ == end;
+        sum();
+        return ok_ && cursor_ == end && stack_ == 1;
     }
 
 private:
     char current() const { return text_.at(cursor_); }
 
-    int add(Node node) {
-        out_.nodes_.push_back(node);
-        return static_cast<int>(out_.nodes_.size()) - 1;
+    void emit(const Instruction& instruction) {
+        out_.code_.push_back(instruction);
+        if (instruction.op == Op::Push) grow(1);
+        else if (instruction.source == Source::Stack) --stack_;
+        if (instruction.op == Op::Negate) grow(1);
     }
 
-    int withSteps(Kind kind, int first, const std::vector<Step>& steps) {
-        if (steps.empty()) return first;
-        Node node{kind};
-        node.first = first;
-        node.steps = static_cast<int>(out_.steps_.size());
-        node.count = static_cast<int>(steps.size());
-        out_.steps_.insert(out_.steps_.end(), steps.begin(), steps.end());
-        return add(node);
+    void grow(int by) {
+        stack_ += by;
+        if (stack_ > out_.stackDepth_) out_.stackDepth_ = stack_;
+        if (stack_ > kStackLimit) ok_ = false;
     }
 
-    int sum() {
-        const int first = product();
-        std::vector<Step> steps;
+    // The operator after its right operand, whose code starts at `operandStart`: an operand that
+    // is a lone number or variable is taken by the operator itself instead of being pushed.
+    void emitOperator(Op op, std::size_t operandStart, int position) {
+        Instruction instruction;
+        instruction.op = op;
+        instruction.position = position;
+        instruction.after = cursor_;
+        auto& code = out_.code_;
+        if (code.size() == operandStart + 1 && code.back().op == Op::Push && code.back().source != Source::Stack) {
+            instruction.source = code.back().source;
+            instruction.value = code.back().value;
+            instruction.variable = code.back().variable;
+            code.pop_back();
+            --stack_;
+        }
+        if (op == Op::Divide) out_.mayFallBack_ = true;
+        emit(instruction);
+    }
+
+    void sum() {
+        product();
         for (char c = current(); ok_ && (c == '+' || c == '-'); c = current()) {
             const int position = cursor_++;
-            const int operand = product();
-            steps.push_back({c, position, cursor_, operand});
+            const std::size_t operandStart = out_.code_.size();
+            product();
+            emitOperator(c == '+' ? Op::Add : Op::Subtract, operandStart, position);
         }
-        return withSteps(Kind::Sum, first, steps);
     }
 
-    int product() {
-        const int first = factor();
-        std::vector<Step> steps;
+    void product() {
+        factor();
         for (char c = current(); ok_ && (c == '*' || c == '/'); c = current()) {
             const int position = cursor_++;
-            const int operand = factor();
-            steps.push_back({c, position, cursor_, operand});
+            const std::size_t operandStart = out_.code_.size();
+            factor();
+            emitOperator(c == '*' ? Op::Multiply : Op::Divide, operandStart, position);
         }
-        return withSteps(Kind::Product, first, steps);
     }
 
-    int factor() {
+    void factor() {
         if (!ok_ || ++depth_ > kDeepest) return refuse();
-        const int node = operand();
+        operand();
         --depth_;
-        return node;
     }
 
-    int operand() {
+    void push(Source source, Extended value, int letter = 0) {
+        Instruction instruction;
+        instruction.source = source;
+        instruction.value = value;
+        instruction.variable = static_cast<unsigned char>(letter);
+        emit(instruction);
+    }
+
+    void operand() {
         const char c = current();
         if (c == '(') {
             ++cursor_;
-            const int inner = sum();
+            sum();
             if (current() != ')') return refuse();
             ++cursor_;
-            return inner;
+            return;
         }
         if (c == '-') {
             ++cursor_;
-            Node node{Kind::Negate};
-            node.index = factor();
-            return add(node);
+            const std::size_t operandStart = out_.code_.size();
+            factor();
+            auto& code = out_.code_;
+            // The negation of a number is exact: it is made once, here.
+            if (ok_ && code.size() == operandStart + 1 && code.back().op == Op::Push &&
+                code.back().source == Source::Number) {
+                code.back().value = -code.back().value;
+                return;
+            }
+            Instruction negate;
+            negate.op = Op::Negate;
+            return emit(negate);
         }
         if (isDigit(c)) {
             const auto value = readNumber(text_, cursor_);
             if (!value) return refuse(); // beyond the range: a failure whatever the index
-            Node node{Kind::Number};
-            node.value = *value;
-            return add(node);
+            return push(Source::Number, *value);
         }
         if (!isLetter(c)) return refuse();
         const int start = cursor_;
         while (isLetter(current()) || isDigit(current())) ++cursor_;
         if (current() == '(') return refuse();
-        if (cursor_ == start + 1) {
-            Node node{Kind::Variable};
-            node.index = c - 'A';
-            return add(node);
-        }
+        if (cursor_ == start + 1) return push(Source::Variable, 0, c - 'A');
         if (cursor_ != start + 2 || c != 'P' || text_.at(start + 1) != 'I') return refuse();
-        Node node{Kind::Number};
-        node.value = kPi;
-        return add(node);
+        push(Source::Number, kPi);
     }
 
-    int refuse() {
-        ok_ = false;
-        return 0;
-    }
+    void refuse() { ok_ = false; }
 
     const ExpressionText& text_;
     int cursor_;
     CompiledSummand& out_;
     int depth_ = 0;
+    int stack_ = 0;
     bool ok_ = true;
 };
 
@@ -135,62 +173,155 @@ std::optional<CompiledSummand> CompiledSummand::compile(const ExpressionText& te
     return summand;
 }
 
-std::optional<Extended> CompiledSummand::evaluate(Parser& parser) const {
-    bool ok = true;
-    const Extended value = eval(parser, root_, ok);
-    if (!ok) return std::nullopt;
-    return value;
+// Each instruction does what the parser's routine does at that place: the same guards, the same
+// reports at the same positions, in the same order.
+Extended CompiledSummand::run(Parser& parser, bool& ok) const {
+    Extended stack[kStackLimit];
+    int top = 0; // entries on the stack
+    const ExpressionVariables& variables = parser.variables();
+    for (const Instruction& instruction : code_) {
+        Extended w;
+        switch (instruction.source) {
+        case Source::Stack: w = stack[--top]; break;
+        case Source::Variable: w = variables[instruction.variable]; break;
+        default: w = instruction.value; break; // Source::Number
+        }
+        if (instruction.op == Op::Push) {
+            stack[top++] = w;
+            continue;
+        }
+        if (instruction.op == Op::Negate) {
+            stack[top++] = -w;
+            continue;
+        }
+        Extended& v = stack[top - 1];
+        switch (instruction.op) {
+        case Op::Push:
+        case Op::Negate: break;
+        case Op::Add:
+        case Op::Subtract: {
+            const Extended b = instruction.op == Op::Add ? w : -w;
+            const Extended sum = v + b;
+            if (!std::isfinite(sum)) {
+                parser.report(ArithmeticFailure{FailureKind::Overflow, instruction.position}); // v stays
+                break;
+            }
+            const Extended magnitude = std::fabs(sum);
+            v = magnitude >= std::fabs(v) && magnitude >= std::fabs(b) ? sum : settleSum(v, b, sum);
+            break;
+        }
+        case Op::Multiply: {
+            const Extended product = v * w;
+            if (std::isfinite(product)) v = product;
+            else parser.report(ArithmeticFailure{FailureKind::Overflow, instruction.position});
+            break;
+        }
+        case Op::Divide: {
+            if (w == 0) {
+                parser.Cursor = instruction.after;
+                parser.report(parser.messages().DivideByZeroMessage);
+                break;
+            }
+            const Extended quotient = v / w;
+            // Beyond the range the reader leaves the rest of the text unread from here on.
+            if (!std::isfinite(quotient)) {
+                ok = false;
+                return 0;
+            }
+            v = quotient;
+            break;
+        }
+        }
+    }
+    return stack[0];
 }
 
-// Each step does what the parser's routine does at that place: the same guards, the same
-// reports at the same positions.
-Extended CompiledSummand::eval(Parser& parser, int index, bool& ok) const {
-    const Node& node = nodes_[static_cast<std::size_t>(index)];
-    switch (node.kind) {
-    case Kind::Number: return node.value;
-    case Kind::Variable: return parser.variables()[static_cast<std::size_t>(node.index)];
-    case Kind::Negate: return -eval(parser, node.index, ok);
-    case Kind::Sum: {
-        Extended value = eval(parser, node.first, ok);
-        for (int i = node.steps; ok && i < node.steps + node.count; ++i) {
-            const Step& step = steps_[static_cast<std::size_t>(i)];
-            const Extended w = eval(parser, step.operand, ok);
-            if (!ok) break;
-            try {
-                value = noiseFreeSum(value, step.op == '+' ? w : -w, step.position);
-            } catch (const ArithmeticFailure& failure) {
-                parser.report(failure); // the sum keeps its value
-            }
+namespace {
+
+// One instruction across a block: out[k] = left(k) op right(k) for each term k (Push and Negate
+// take right(k) alone). False when a term's step would report or leave the program.
+template <class Left, class Right>
+bool runColumn(unsigned char op, Extended* out, Left left, Right right, int count) {
+    switch (op) {
+    case 0: // Push
+        for (int k = 0; k < count; ++k) out[k] = right(k);
+        return true;
+    case 1: // Negate
+        for (int k = 0; k < count; ++k) out[k] = -right(k);
+        return true;
+    case 2: // Add
+    case 3: // Subtract
+        for (int k = 0; k < count; ++k) {
+            const Extended a = left(k);
+            const Extended b = op == 2 ? right(k) : -right(k);
+            const Extended sum = a + b;
+            const Extended magnitude = std::fabs(sum);
+            // A sum beyond the range keeps its magnitude and is caught by the scan below.
+            out[k] = magnitude >= std::fabs(a) && magnitude >= std::fabs(b) ? sum : settleSum(a, b, sum);
         }
-        return value;
+        return !anyNonFinite(out, count);
+    case 4: // Multiply
+        for (int k = 0; k < count; ++k) out[k] = left(k) * right(k);
+        return !anyNonFinite(out, count);
+    default: // Divide: a zero divisor gives an infinity or a NaN, caught as well
+        for (int k = 0; k < count; ++k) out[k] = left(k) / right(k);
+        return !anyNonFinite(out, count);
     }
-    case Kind::Product: {
-        Extended value = eval(parser, node.first, ok);
-        for (int i = node.steps; ok && i < node.steps + node.count; ++i) {
-            const Step& step = steps_[static_cast<std::size_t>(i)];
-            const Extended w = eval(parser, step.operand, ok);
-            if (!ok) break;
-            if (step.op == '*') {
-                const Extended product = value * w;
-                if (std::isfinite(product)) value = product;
-                else parser.report(ArithmeticFailure{FailureKind::Overflow, step.position});
-                continue;
-            }
-            if (w == 0) {
-                parser.Cursor = step.after;
-                parser.report(parser.messages().DivideByZeroMessage);
-                continue;
-            }
-            const Extended quotient = value / w;
-            // Beyond the range the reader leaves the rest of the text unread from here on.
-            if (!std::isfinite(quotient)) ok = false;
-            else value = quotient;
+}
+
+} // namespace
+
+// Calls `use` with the instruction's operand as a function of the term: a column of the stack,
+// the index, or one value for the whole block.
+template <class Use>
+bool CompiledSummand::withOperand(const Instruction& instruction, const ExpressionVariables& variables,
+                                  std::int64_t first, const Extended* column, Use use) {
+    if (instruction.source == Source::Stack) return use([column](int k) { return column[k]; });
+    // The index values are exact: a 64-bit integer fits the significand.
+    if (instruction.source == Source::Variable && instruction.variable == kIndex)
+        return use([first](int k) { return static_cast<Extended>(first + k); });
+    const Extended w =
+        instruction.source == Source::Number ? instruction.value : variables[instruction.variable];
+    return use([w](int) { return w; });
+}
+
+bool CompiledSummand::runBlock(const ExpressionVariables& variables, std::int64_t first, int count,
+                               Extended* terms) const {
+    static_assert(static_cast<int>(Op::Push) == 0 && static_cast<int>(Op::Negate) == 1 &&
+                  static_cast<int>(Op::Add) == 2 && static_cast<int>(Op::Subtract) == 3 &&
+                  static_cast<int>(Op::Multiply) == 4 && static_cast<int>(Op::Divide) == 5);
+    // The program's result lands in its first stack entry: that column is `terms` itself.
+    Extended columns[kBlockStack - 1][kBlock];
+    Extended* stack[kBlockStack] = {terms};
+    for (int j = 1; j < kBlockStack; ++j) stack[j] = columns[j - 1];
+    int top = 0;
+    for (std::size_t n = 0; n < code_.size(); ++n) {
+        const Instruction& instruction = code_[n];
+        const auto op = static_cast<unsigned char>(instruction.op);
+        bool fine = true;
+        const Instruction* next = n + 1 < code_.size() ? &code_[n + 1] : nullptr;
+        if (instruction.op == Op::Push && next && next->source != Source::Stack && next->op != Op::Push &&
+            next->op != Op::Negate) {
+            // A pushed operand that the next operator takes at once is never written: one column
+            // pass instead of two.
+            Extended* out = stack[top++];
+            const auto nextOp = static_cast<unsigned char>(next->op);
+            fine = withOperand(instruction, variables, first, nullptr, [&](auto left) {
+                return withOperand(*next, variables, first, nullptr,
+                                   [&](auto right) { return runColumn(nextOp, out, left, right, count); });
+            });
+            ++n;
+        } else {
+            const Extended* column = instruction.source == Source::Stack ? stack[--top] : nullptr;
+            const bool pushes = instruction.op == Op::Push || instruction.op == Op::Negate;
+            Extended* out = pushes ? stack[top++] : stack[top - 1];
+            fine = withOperand(instruction, variables, first, column, [&](auto right) {
+                return runColumn(op, out, [out](int k) { return out[k]; }, right, count);
+            });
         }
-        return value;
+        if (!fine) return false;
     }
-    }
-    ok = false;
-    return 0;
+    return true;
 }
 
 } // namespace orv

@@ -10,9 +10,11 @@
 #include "powers.h"
 #include "trigonometry.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 namespace orv {
@@ -96,6 +98,64 @@ private:
     Extended saved_;
 };
 
+// SUM's running total with Neumaier's compensation, and the largest term's magnitude.
+class Sums {
+public:
+    Extended sum = 0;
+    Extended compensation = 0;
+    Extended largest = 0;
+
+    void add(Extended term) {
+        addToSum(&term, 1);
+        const Extended magnitude = std::fabs(term);
+        if (magnitude > largest) largest = magnitude;
+    }
+
+    // Terms known to be finite: the largest magnitude is then found on the integer side, from the
+    // bits, whose order (exponent, then significand) is the order of the magnitudes.
+    void add(const Extended* terms, int count) {
+        addToSum(terms, count);
+        unsigned __int128 best = magnitudeKey(largest);
+        const unsigned __int128 before = best;
+        for (int k = 0; k < count; ++k) {
+            const unsigned __int128 key = magnitudeKey(terms[k]);
+            best = key > best ? key : best;
+        }
+        if (best == before) return;
+        const auto significand = static_cast<std::uint64_t>(best);
+        const auto exponent = static_cast<std::uint16_t>(best >> 64);
+        Extended magnitude = 0;
+        std::memcpy(&magnitude, &significand, sizeof significand);
+        std::memcpy(reinterpret_cast<unsigned char*>(&magnitude) + 8, &exponent, sizeof exponent);
+        largest = magnitude;
+    }
+
+private:
+    static unsigned __int128 magnitudeKey(const Extended& x) {
+        std::uint64_t significand;
+        std::uint16_t exponent;
+        std::memcpy(&significand, &x, sizeof significand);
+        std::memcpy(&exponent, reinterpret_cast<const unsigned char*>(&x) + 8, sizeof exponent);
+        return static_cast<unsigned __int128>(exponent & 0x7FFFu) << 64 | significand;
+    }
+
+    // A function of its own, with copies: the few x87 registers then hold the running values
+    // from term to term, where inside the summation's loop they would go to memory every time.
+    [[gnu::noinline]] void addToSum(const Extended* terms, int count) {
+        Extended s = sum, c = compensation;
+        for (int k = 0; k < count; ++k) {
+            const Extended term = terms[k];
+            // Knuth's two-sum: next + error == s + term exactly, without a branch.
+            const Extended next = s + term;
+            const Extended termPart = next - s;
+            c += (s - (next - termPart)) + (term - termPart);
+            s = next;
+        }
+        sum = s;
+        compensation = c;
+    }
+};
+
 // SUM re-reads its summand's text for every index value; the body runs at least once. The terms
 // are added with Neumaier's compensation, and the cancellation rule acts once, on the total
 // against the largest term, and only where it can reach the shown digits: a total that cancelled
@@ -110,24 +170,45 @@ Extended summation(Parser& p) {
     const IndexKeeper keeper(index);
     p.advance();
     const int start = p.Cursor;
-    Extended sum = 0;
-    Extended compensation = 0;
-    double largestTerm = 0; // only a scale for the rule: a double's precision is plenty
-    // The summand is read from the text once; plain arithmetic is then evaluated from its tree.
+    Sums sums;
+    // The summand is read from the text once; plain arithmetic is then run from its program,
+    // a block of terms at a time where no term of the block reports anything.
     std::optional<CompiledSummand> compiled;
     int end = start;
+    Extended block[CompiledSummand::kBlock];
+    int termByTerm = 1; // terms still to run one at a time: the first, and a block that reported
     for (std::int64_t i = low;; ++i) {
-        index = static_cast<Extended>(i);
-        std::optional<Extended> fast;
-        if (compiled) {
-            const Parser::DiagnosticMark mark = p.markDiagnostics();
-            fast = compiled->evaluate(p);
-            if (fast) p.Cursor = end;
-            else p.rollBack(mark);
+        if (termByTerm == 0 && compiled && compiled->runsInBlocks()) {
+            // i > low here, so the count of terms left fits.
+            const std::uint64_t left = static_cast<std::uint64_t>(high) - static_cast<std::uint64_t>(i) + 1;
+            const int count = static_cast<int>(
+                std::min<std::uint64_t>({left, p.termsToPoll(), std::uint64_t{CompiledSummand::kBlock}}));
+            if (compiled->runBlock(p.variables(), i, count, block)) {
+                sums.add(block, count);
+                p.countTerms(static_cast<std::uint64_t>(count));
+                i += count - 1;
+                if (i >= high) break;
+                continue;
+            }
+            termByTerm = count;
         }
-        Extended term;
-        if (fast) {
-            term = *fast;
+        index = static_cast<Extended>(i);
+        bool compiledOk = false;
+        Extended term = 0;
+        if (compiled) {
+            // Only a program that can give a term back to the text needs the mark.
+            if (compiled->mayFallBack()) {
+                const Parser::DiagnosticMark mark = p.markDiagnostics();
+                compiledOk = true;
+                term = compiled->run(p, compiledOk);
+                if (!compiledOk) p.rollBack(mark);
+            } else {
+                compiledOk = true;
+                term = compiled->run(p, compiledOk);
+            }
+        }
+        if (compiledOk) {
+            p.Cursor = end;
         } else {
             p.Cursor = start;
             term = p.ParseSum();
@@ -136,16 +217,15 @@ Extended summation(Parser& p) {
                 compiled = CompiledSummand::compile(p.text(), start, end);
             }
         }
-        // Knuth's two-sum: next + error == sum + term exactly, without a branch.
-        const Extended next = sum + term;
-        const Extended termPart = next - sum;
-        compensation += (sum - (next - termPart)) + (term - termPart);
-        sum = next;
-        const double magnitude = std::fabs(static_cast<double>(term));
-        if (magnitude > largestTerm) largestTerm = magnitude;
+        sums.add(term);
         p.countTerm();
+        if (termByTerm > 0) --termByTerm;
         if (i >= high) break;
     }
+    // A double's precision is plenty for the scale.
+    const double largestTerm = static_cast<double>(sums.largest);
+    const Extended sum = sums.sum;
+    const Extended compensation = sums.compensation;
     const Extended total = sum + compensation;
     // An overflowing partial sum stays infinite (or NaN) to the end.
     if (!std::isfinite(total) || !std::isfinite(sum)) fail(FailureKind::Overflow);

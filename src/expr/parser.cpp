@@ -121,9 +121,7 @@ int Parser::unreadPosition() const {
     return 0;
 }
 
-void Parser::countTerm() {
-    ++terms_;
-    if (!settings_.cancel || --termsToClockRead_ > 0) return;
+void Parser::pollCancel() {
     // A term takes from nanoseconds (I*I) to milliseconds (a summand of a megabyte): the number
     // of terms between two reads of the clock follows their cost, so that the poll comes by time.
     const auto now = std::chrono::steady_clock::now();

@@ -69,7 +69,14 @@ public:
     int unreadPosition() const;
 
     // Counts one summand term of SUM and polls the cancel callback every fraction of a millisecond.
-    void countTerm();
+    void countTerm() { countTerms(1); }
+    // Counts `count` terms at once, as many single counts would; `count` is at most termsToPoll().
+    void countTerms(std::uint64_t count) {
+        terms_ += count;
+        if (settings_.cancel && (termsToClockRead_ -= count) == 0) pollCancel();
+    }
+    // How many more terms may be counted before the next poll is due.
+    std::uint64_t termsToPoll() const { return settings_.cancel ? termsToClockRead_ : UINT64_MAX; }
 
     ExpressionVariables& variables() { return variables_; }
     const ExpressionText& text() const { return text_; }
@@ -90,6 +97,7 @@ private:
     Extended ParseBracket(char closing, bool integerPart);
     bool readVariable(Extended& value);
     Extended operand();
+    void pollCancel();
 
     const ExpressionText& text_;
     const char* characters_;

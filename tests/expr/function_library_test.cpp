@@ -176,9 +176,12 @@ TEST(Functions, ASummandReadOnceGivesWhatReadingItAgainGives) {
     const char* summands[] = {
         "I*I",           "1/(I*I+1.5)+2.25*I", "-I*PI-(-I)",        "1/(I-2)",          "I/0*3",
         "(1/(I*1E-4940))*2+3", "1E4000*I*1E4000", "9E4931+I*9E4931", "--I/((I))",       "A*I-A/I",
+        // Terms run a block at a time: one troubled term inside a block, cancelling sums, stacks.
+        "1/(I-70)",      "1E4900*1E4900/(I-99)", "I-100.5+0.1",   "-2.5*I+A",          "(I+1)*(I+2)*(I+3)-I*(I-1)",
+        "-(A-I)/(3-(I*(2-(A*(1+I)))))", "I*I*I*I*I*I*I*1E560", "(((I+1)/(I+2))-((I+3)/(I+4)))*(I-A)",
     };
     for (const char* summand : summands) {
-        for (const char* limits : {"-3,3,", "1,5000,"}) {
+        for (const char* limits : {"-3,3,", "1,5000,", "-70,130,"}) {
             ExpressionVariables once{}, again{};
             variable(once, 'A') = variable(again, 'A') = 2.5L;
             const std::string text = std::string("SUM(") + limits + summand;
