@@ -40,6 +40,9 @@ struct EvaluationSettings {
     // The texts of every diagnostic, in the language in use.
     const Messages* messages = &messagesFor(Language::English);
     CancelCallback cancel;
+    // SUM reads a plain-arithmetic summand once and runs it from then on; off, every term is
+    // read from the text again: the reference the read-once form is checked against.
+    bool readSummandOnce = true;
 };
 
 // Brackets and calls nested deeper than this end the evaluation with the nesting message

@@ -212,7 +212,7 @@ Extended summation(Parser& p) {
         } else {
             p.Cursor = start;
             term = p.ParseSum();
-            if (i == low) {
+            if (i == low && p.settings().readSummandOnce) {
                 end = p.Cursor;
                 compiled = CompiledSummand::compile(p.text(), start, end);
             }
