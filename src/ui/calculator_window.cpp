@@ -85,8 +85,10 @@ TCalculator::TCalculator(SettingsStore& store, Separators separators, QWidget* p
     buildSidePanels(area);
     buildMenus();
 
-    // Texts of the designed form are Russian; the chosen language replaces them.
-    SetLang(1);
+    // Texts of the designed form are Russian; the chosen language replaces them, every one, so
+    // they are only laid down where a stored value names neither language and changes nothing
+    // (for English that spares loading the toolkit's Russian texts only to drop them again).
+    if (!mainWindowTexts(settings_.Language)) SetLang(1);
     SetLang(settings_.Language);
     applyAppearance();
     calc_.setGroupThousands(settings_.GroupThousands);
