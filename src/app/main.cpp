@@ -64,6 +64,9 @@ void runAfterFirstExpose(QWidget& window, std::function<void()> action) {
 
 int main(int argc, char** argv) {
     // Command-line modes run before (and without) any GUI application object.
+    // The C++ streams serve those modes alone: unsynchronised with C's, they buffer on their own
+    // and a line of a batch costs no call into the C library for every character.
+    std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (const auto status = orv::cli::runCommandLine(args, std::cin, std::cout, std::cerr)) return *status;
 

@@ -91,19 +91,23 @@ std::optional<EvalOptions> parseArguments(const std::vector<std::string>& args, 
 }
 
 std::string valueText(Extended value, int digits) {
-    return generalText(value, dotSeparators(), digits);
+    static const Separators dot = dotSeparators();
+    return generalText(value, dot, digits);
 }
 
 // Evaluates one expression and prints its value, or, when anything went wrong, its diagnostics
-// on `err` and no value: a script must not take a substitute for a result. In a batch an empty
-// line stands for the value, so the output stays line for line with the input. True on failure.
-bool evaluateOne(const std::string& text, EvalOptions& options, bool batch, const std::string& prefix,
-                 std::ostream& out, std::ostream& err) {
+// on `err` and no value: a script must not take a substitute for a result. In a batch (`line`
+// from 1) an empty line stands for the value, so the output stays line for line with the input,
+// and each diagnostic starts with the line's number. True on failure.
+bool evaluateOne(const std::string& text, EvalOptions& options, long line, std::ostream& out, std::ostream& err) {
     const Evaluation e = EvaluateExpression(text, options.variables, options.settings);
     const std::size_t count = e.diagnostics.size();
     const bool failed = count > 0 || e.escapedFailure || e.unreadPosition != 0;
+    const bool batch = line > 0;
     if (!failed) out << valueText(e.value, options.digits);
     if (!failed || batch) out << '\n';
+    if (!failed) return false;
+    const std::string prefix = batch ? std::to_string(line) + ": " : std::string();
     for (std::size_t i = 0; i < count; ++i) {
         if (i + 1 == count && e.omittedDiagnostics > 0)
             err << prefix << "(" << e.omittedDiagnostics << " more diagnostics like the above)\n";
@@ -118,7 +122,7 @@ bool evaluateOne(const std::string& text, EvalOptions& options, bool batch, cons
     const bool toldAlready = count > 0 && e.diagnostics.back().position == e.unreadPosition;
     if (e.unreadPosition != 0 && !toldAlready)
         err << prefix << "Text after the expression in position " << e.unreadPosition << '\n';
-    return failed;
+    return true;
 }
 
 } // namespace
@@ -129,15 +133,25 @@ int runEval(const std::vector<std::string>& args, std::istream& in, std::ostream
         printEvalUsage(err);
         return 2;
     }
-    if (options->expression != "-") return evaluateOne(options->expression, *options, false, "", out, err) ? 1 : 0;
+    if (options->expression != "-") return evaluateOne(options->expression, *options, 0, out, err) ? 1 : 0;
 
+    // The input stream would flush the output before every line it reads: a write for each line.
+    // The output is flushed only where the input has nothing more at hand, that is, before
+    // waiting for someone typing, and the values still come out line by line to them.
+    std::ostream* const tied = in.tie(nullptr);
     bool any = false;
     std::string line;
     // Once the output fails nobody gets the rest: stop rather than evaluate it all for nothing.
-    for (long number = 1; out && std::getline(in, line); ++number) {
+    for (long number = 1; out; ++number) {
+        if (!in.rdbuf() || in.rdbuf()->in_avail() <= 0) {
+            out.flush();
+            if (tied) tied->flush();
+        }
+        if (!std::getline(in, line)) break;
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        any = evaluateOne(line, *options, true, std::to_string(number) + ": ", out, err) || any;
+        any = evaluateOne(line, *options, number, out, err) || any;
     }
+    in.tie(tied);
     return any ? 1 : 0;
 }
 
