@@ -4,6 +4,7 @@
 #include "arithmetic.h"
 
 #include <array>
+#include <cstdint>
 
 namespace orv {
 namespace {
@@ -36,10 +37,22 @@ Extended settleToScale(Extended sum, Extended scale) {
     return std::round(sum / unit) * unit;
 }
 
+namespace {
+
+// Whether x, below 2^64 in magnitude, is whole: through a 64-bit integer rather than the library's
+// rounding, which costs a change of the rounding mode. From 2^63 on every Extended is whole.
+bool isWholeBelowTwoToThe64(Extended x) {
+    return std::fabs(x) >= kTwoToThe63 || static_cast<Extended>(static_cast<std::int64_t>(x)) == x;
+}
+
+} // namespace
+
 Extended settleSum(Extended a, Extended b, Extended sum) {
-    const Extended larger = std::fmax(std::fabs(a), std::fabs(b));
+    const Extended magnitudeA = std::fabs(a), magnitudeB = std::fabs(b);
+    // The larger magnitude, as fmax gives it (a NaN gives way to the other).
+    const Extended larger = magnitudeA >= magnitudeB || std::isnan(magnitudeB) ? magnitudeA : magnitudeB;
     // Whole numbers below 2^64 cancel exactly: there is no noise to remove, only digits.
-    if (larger < kTwoToThe64 && std::trunc(a) == a && std::trunc(b) == b) return sum;
+    if (larger < kTwoToThe64 && isWholeBelowTwoToThe64(a) && isWholeBelowTwoToThe64(b)) return sum;
     return settleToScale(sum, larger);
 }
 

@@ -7,9 +7,11 @@
 #include "characters.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 
 namespace orv {
@@ -129,6 +131,24 @@ std::string generalText(Extended x, const Separators& separators, int precision)
     if (std::isnan(x)) return "NAN";
     if (std::isinf(x)) return x > 0 ? "INF" : "-INF";
     precision = std::clamp(precision, 1, kMaxGeneralDigits);
+    // A whole number of no more digits than asked for is shown as it is: its digits are exact, so
+    // the decimal expansion and its rounding would give them back unchanged (the batch mode spends
+    // most of its time there otherwise).
+    if (precision <= kExpandedDigits) {
+        std::uint64_t limit = 1;
+        for (int i = 0; i < precision; ++i) limit *= 10;
+        // Below 10^18, so the integer conversion is exact for a whole x and tells one from a part.
+        const auto magnitude = std::fabs(x) < static_cast<Extended>(limit)
+                                   ? static_cast<std::uint64_t>(std::fabs(x))
+                                   : std::uint64_t{0};
+        if (magnitude != 0 && static_cast<Extended>(magnitude) == std::fabs(x)) {
+            char digits[24];
+            const auto end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+            std::string out = x < 0 ? "-" : "";
+            out.append(digits, end);
+            return out;
+        }
+    }
     // Beyond the common 18 digits the value is expanded straight to the precision asked for.
     DecimalDigits d = precision <= kExpandedDigits ? roundedDigits(x, precision) : expand(x, precision);
     if (d.digits.empty()) return "0";

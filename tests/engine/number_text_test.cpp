@@ -87,6 +87,9 @@ TEST_P(BothLocales, GeneralTextForm) {
         {0.00001L, "1E-5"},
         {0.000099999999999999999L, "0.0001"},
         {999999999999999.0L, "999999999999999"},
+        {-999999999999999.0L, "-999999999999999"},
+        {-625, "-625"},
+        {999999999999999.5L, "1E15"},
         {1e15L, "1E15"},
         {9999999999999999.0L, "1E16"},
         {-1.5e20L, "-1.5E20"},
@@ -121,6 +124,10 @@ TEST(GeneralText, RoundsHalfUpOnTheMagnitudeFrom18Digits) {
 TEST(GeneralText, PrecisionParameter) {
     EXPECT_EQ(generalText(123456.0L, kDot, 4), "1.235E5");
     EXPECT_EQ(generalText(1.0L / 3, kDot, 18), "0.333333333333333333");
+    EXPECT_EQ(generalText(999999999999999999.0L, kDot, 18), "999999999999999999");
+    EXPECT_EQ(generalText(-99.0L, kDot, 2), "-99");
+    EXPECT_EQ(generalText(-100.0L, kDot, 2), "-1E2");
+    EXPECT_EQ(generalText(12345678901234567890.0L, kDot, 21), "12345678901234567890");
 }
 
 struct FixedRow {
