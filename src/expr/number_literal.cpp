@@ -22,11 +22,9 @@ struct Scan {
     int decimals = 0;          // digits after the point held in `mantissa`
     long exponent = 0;
     bool exponentSmall = true;
-    std::string plain; // the text for strtold when the fast way cannot be exact
 };
 
 void addDigit(Scan& s, char c, bool fraction) {
-    s.plain.push_back(c);
     const auto digit = static_cast<std::uint64_t>(c - '0');
     if (!s.mantissaExact) return;
     if (s.mantissa > (UINT64_MAX - 9) / 10) {
@@ -40,28 +38,29 @@ void addDigit(Scan& s, char c, bool fraction) {
 } // namespace
 
 std::optional<Extended> readNumber(const ExpressionText& text, int& cursor) {
+    const int start = cursor;
     Scan s;
     while (isDigit(text.at(cursor))) addDigit(s, text.at(cursor++), false);
     if (text.at(cursor) == '.') {
-        s.plain.push_back('.');
         ++cursor;
         while (isDigit(text.at(cursor))) addDigit(s, text.at(cursor++), true);
     }
+    // The number's text for strtold: up to here, or to the end of an exponent that has digits (an
+    // "E" or "E-" without them is passed over but is no part of the number).
+    int end = cursor;
     if (text.at(cursor) == 'E') {
-        std::string exponentText = "e";
         ++cursor;
-        if (text.at(cursor) == '+' || text.at(cursor) == '-') exponentText.push_back(text.at(cursor++));
-        bool negative = exponentText.back() == '-';
+        bool negative = false;
+        if (text.at(cursor) == '+' || text.at(cursor) == '-') negative = text.at(cursor++) == '-';
         bool any = false;
         while (isDigit(text.at(cursor))) {
             const char c = text.at(cursor++);
-            exponentText.push_back(c);
             any = true;
             if (s.exponent < 100000) s.exponent = s.exponent * 10 + (c - '0');
             else s.exponentSmall = false;
         }
         if (negative) s.exponent = -s.exponent;
-        if (any) s.plain += exponentText;
+        if (any) end = cursor;
         else s.exponent = 0;
     }
     // An exact 64-bit mantissa scaled by an exact power of ten is one correctly rounded operation.
@@ -71,7 +70,9 @@ std::optional<Extended> readNumber(const ExpressionText& text, int& cursor) {
         const Extended scale = exactPowerOfTen(power < 0 ? -power : power);
         return power < 0 ? m / scale : m * scale;
     }
-    const Extended value = strtold_l(s.plain.c_str(), nullptr, cLocale());
+    // Digits, ".", "E", a sign: the characters are those of the typed text.
+    const std::string plain(text.data() + start, text.data() + end);
+    const Extended value = strtold_l(plain.c_str(), nullptr, cLocale());
     if (!std::isfinite(value)) return std::nullopt;
     return value;
 }
