@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <atomic>
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -52,6 +53,20 @@ void BM_SumOfSquares(benchmark::State& state) {
         benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
 }
 BENCHMARK(BM_SumOfSquares)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
+
+// The floor beside it: the same sum as a plain loop over long double.
+void BM_SumOfSquaresCLoop(benchmark::State& state) {
+    const auto n = state.range(0);
+    for (auto _ : state) {
+        long double sum = 0;
+        for (std::int64_t i = 1; i <= n; ++i) sum += static_cast<long double>(i) * i;
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["ns_per_term"] = benchmark::Counter(
+        static_cast<double>(state.iterations()) * static_cast<double>(n),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
+}
+BENCHMARK(BM_SumOfSquaresCLoop)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
