@@ -5,6 +5,7 @@
 
 #include "calculator_window.h"
 #include "colour.h"
+#include "focus_link.h"
 #include "help_viewer.h"
 #include "program_picture.h"
 #include "text_panel.h"
@@ -260,6 +261,7 @@ TAbout::TAbout(const TCalculator& calculator, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       calculator_(calculator) {
     setObjectName(QStringLiteral("TAbout"));
+    keepOneFocusLink(*this);
     setWindowTitle(QString::fromUtf8(kEnglish.caption));
     setFixedSize(kWidth, kHeight);
 

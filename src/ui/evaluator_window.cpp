@@ -10,6 +10,7 @@
 #include "evaluation_runner.h"
 #include "evaluator_texts.h"
 #include "expression_edit.h"
+#include "focus_link.h"
 #include "help_viewer.h"
 #include "locale_separators.h"
 #include "settings_store.h"
@@ -79,6 +80,7 @@ TEvaluator::TEvaluator(Calculator& calculator, SettingsStore& settings, TErrorHi
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       calculator_(calculator), settings_(settings), hint_(hint) {
     setObjectName(QStringLiteral("TEvaluator"));
+    keepOneFocusLink(*this);
     buildControls();
     buildMenus();
     for (const char* name : kWaitingActions)

@@ -5,6 +5,7 @@
 
 #include "calculator_window.h"
 #include "colour.h"
+#include "focus_link.h"
 #include "preferences_texts.h"
 #include "settings_store.h"
 #include "settings_values.h"
@@ -134,6 +135,7 @@ TPreForm::TPreForm(SettingsStore& store, const TCalculator& calculator, QWidget*
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       store_(store), calculator_(calculator) {
     setObjectName(QStringLiteral("TPreForm"));
+    keepOneFocusLink(*this);
     setFixedSize(kWidth, kHeight);
     buildControls();
     SetLang(0); // designed in English

@@ -5,6 +5,7 @@
 #include "window_fixture.h"
 
 #include "about_window.h"
+#include "evaluator_link.h"
 #include "evaluator_window.h"
 #include "help_viewer.h"
 #include "main_window_panel_texts.h"
@@ -42,7 +43,10 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
+
+#include <malloc.h>
 
 #include <functional>
 #include <memory>
@@ -879,6 +883,56 @@ TEST_F(ShellTest, QtsOwnTextsFollowTheAppliedLanguage) {
 TEST_F(ShellTest, TheShellCommandsAreEnabledOnceTheirWindowsExist) {
     for (const char* name : {"miPrefer", "miContens", "miPage", "miAbout"})
         EXPECT_TRUE(window->findChild<QAction*>(QString::fromLatin1(name))->isEnabled()) << name;
+}
+
+// Each opening of a dialog through its command, closed as soon as it is up.
+struct OpeningRow {
+    const char* name;
+    QDialog* (*dialog)(ShellTest&);
+    void (*open)(ShellTest&);
+};
+
+TEST_F(ShellTest, OpeningADialogAgainAndAgainKeepsNothing) {
+    attachEvaluator(*window, *evaluator);
+    const OpeningRow rows[] = {
+        {"Evaluator", [](ShellTest& t) -> QDialog* { return t.evaluator.get(); },
+         [](ShellTest& t) { t.window->Evaluator1Click(); }},
+        {"Preferences", [](ShellTest& t) -> QDialog* { return t.prefs.get(); },
+         [](ShellTest& t) { t.window->findChild<QAction*>(QStringLiteral("miPrefer"))->trigger(); }},
+        {"About", [](ShellTest& t) -> QDialog* { return t.about.get(); },
+         [](ShellTest& t) { t.window->findChild<QAction*>(QStringLiteral("miAbout"))->trigger(); }},
+    };
+    constexpr int kOpenings = 400;
+    // Each opening used to keep about 90 bytes; the heap's own noise over the run is far below.
+    constexpr double kBytesPerOpening = 16;
+    for (const OpeningRow& row : rows) {
+        QDialog* dialog = row.dialog(*this);
+        // One timer for every opening: a single-shot call per opening would itself keep memory.
+        QTimer closer;
+        closer.setSingleShot(true);
+        int shown = 0;
+        QObject::connect(&closer, &QTimer::timeout, dialog, [&shown, dialog] {
+            shown += dialog->isVisible() ? 1 : 0;
+            dialog->reject();
+        });
+        dialog->setProperty("closedByTest", true);
+        const auto unmark = qScopeGuard([dialog] { dialog->setProperty("closedByTest", QVariant()); });
+        const auto openOnce = [&] {
+            closer.start(0);
+            row.open(*this);
+        };
+        const auto objects = [&] { return window->findChildren<QObject*>().size() + QApplication::allWidgets().size(); };
+        for (int i = 0; i < 20; ++i) openOnce(); // caches fill at the first openings
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const qsizetype before = objects();
+        const std::size_t heapBefore = mallinfo2().uordblks;
+        for (int i = 0; i < kOpenings; ++i) openOnce();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const double perOpening = (double(mallinfo2().uordblks) - double(heapBefore)) / kOpenings;
+        EXPECT_EQ(shown, 20 + kOpenings) << row.name << ": opened and closed each time";
+        EXPECT_EQ(objects(), before) << row.name;
+        EXPECT_LT(perOpening, kBytesPerOpening) << row.name;
+    }
 }
 
 } // namespace
