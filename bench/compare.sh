@@ -45,14 +45,15 @@ display=99
 while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
 Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+for _ in $(seq 150); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
 export DISPLAY=":$display"
 unset QT_QPA_PLATFORM
 probe() { # output file, command...: milliseconds to map and peak RSS in KiB, from a fresh HOME
     local out="$1" home
     shift
     home="$(mktemp -d "$work/home.XXXX")"
-    HOME="$home" XDG_CONFIG_HOME="$home/.config" "$work/map_probe" "$@" 2>/dev/null >>"$out"
+    HOME="$home" XDG_CONFIG_HOME="$home/.config" "$work/map_probe" "$@" 2>/dev/null >>"$out" ||
+        { echo "compare.sh: no first map measured for $*; is Xvfb running?" >&2; exit 2; }
 }
 probe /dev/null "$work/empty_window" # warm the file cache
 probe /dev/null "$program"
