@@ -42,6 +42,7 @@ namespace {
 // Whether x, below 2^64 in magnitude, is whole: through a 64-bit integer rather than the library's
 // rounding, which costs a change of the rounding mode. From 2^63 on every Extended is whole.
 bool isWholeBelowTwoToThe64(Extended x) {
+    if (std::isnan(x)) return false;
     return std::fabs(x) >= kTwoToThe63 || static_cast<Extended>(static_cast<std::int64_t>(x)) == x;
 }
 

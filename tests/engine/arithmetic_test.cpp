@@ -62,6 +62,7 @@ TEST(SettleSum, CancellationNoiseDoesNotReachTheShownDigits) {
         {"whole numbers cancel exactly", 123456789012345678.0L, 123456789012345677.0L, true, "1"},
         {"twenty digits cancel exactly", 10000000000000000001.0L, 1e19L, true, "1"},
         {"whole and negative", -18000000000000000000.0L, -17999999999999999999.0L, true, "-1"},
+        {"a half above 2^62 is no whole number", 4611686018427387904.5L, 4611686018427387904.0L, true, "0"},
     };
     for (const auto& row : rows) {
         const auto r = row.subtract ? guardedSubtract(row.a, row.b) : guardedAdd(row.a, row.b);
