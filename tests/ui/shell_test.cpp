@@ -903,8 +903,9 @@ TEST_F(ShellTest, OpeningADialogAgainAndAgainKeepsNothing) {
          [](ShellTest& t) { t.window->findChild<QAction*>(QStringLiteral("miAbout"))->trigger(); }},
     };
     constexpr int kOpenings = 400;
-    // Each opening used to keep about 90 bytes; the heap's own noise over the run is far below.
-    constexpr double kBytesPerOpening = 16;
+    // Each opening used to keep about 90 bytes. Half that is the bound: the heap's own noise under
+    // a loaded, parallel test run has reached 17 bytes an opening.
+    constexpr double kBytesPerOpening = 45;
     for (const OpeningRow& row : rows) {
         QDialog* dialog = row.dialog(*this);
         // One timer for every opening: a single-shot call per opening would itself keep memory.
