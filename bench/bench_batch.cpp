@@ -5,6 +5,7 @@
 // --eval - mode into a stream that drops what it gets, beside the bare work in C terms (strtold,
 // long double arithmetic by recursive descent, snprintf "%.15Lg"), as bench/batch_loop.c does
 // it over standard input. The counter gives lines a second.
+#include "bare_arithmetic.h"
 #include "command_line.h"
 
 #include <benchmark/benchmark.h>
@@ -56,52 +57,14 @@ void BM_BatchLines(benchmark::State& state) {
 BENCHMARK(BM_BatchLines)->Unit(benchmark::kMillisecond);
 
 // The C terms: what the same lines cost without positions, diagnostics or the noise rule.
-struct Bare {
-    const char* cursor;
-    long double factor() {
-        if (*cursor == '-') {
-            ++cursor;
-            return -factor();
-        }
-        if (*cursor == '(') {
-            ++cursor;
-            const long double v = sum();
-            if (*cursor == ')') ++cursor;
-            return v;
-        }
-        char* end;
-        const long double v = std::strtold(cursor, &end);
-        cursor = end;
-        return v;
-    }
-    long double product() {
-        long double v = factor();
-        while (*cursor == '*' || *cursor == '/') {
-            const char op = *cursor++;
-            const long double w = factor();
-            v = op == '*' ? v * w : v / w;
-        }
-        return v;
-    }
-    long double sum() {
-        long double v = product();
-        while (*cursor == '+' || *cursor == '-') {
-            const char op = *cursor++;
-            const long double w = product();
-            v = op == '+' ? v + w : v - w;
-        }
-        return v;
-    }
-};
-
 void BM_BatchLinesInC(benchmark::State& state) {
     for (auto _ : state) {
         std::istringstream in(lines());
         std::string line;
         char text[64];
         while (std::getline(in, line)) {
-            Bare bare{line.c_str()};
-            benchmark::DoNotOptimize(std::snprintf(text, sizeof text, "%.15Lg\n", bare.sum()));
+            const char* cursor = line.c_str();
+            benchmark::DoNotOptimize(std::snprintf(text, sizeof text, "%.15Lg\n", bare_sum(&cursor)));
         }
     }
     countLines(state);
