@@ -41,13 +41,8 @@ for _ in $(seq "$runs"); do
     wall "$work/batch_loop" <"$work/lines" >>"$work/batch_c"
 done
 
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 150); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-export DISPLAY=":$display"
-unset QT_QPA_PLATFORM
+. "$here/startup/private_x.sh"
+start_private_x
 probe() { # output file, command...: milliseconds to map and peak RSS in KiB, from a fresh HOME
     local out="$1" home
     shift

@@ -14,13 +14,8 @@ trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 cc -O2 -o "$work/map_probe" "$here/map_probe.c" $(pkg-config --cflags --libs xcb)
 c++ -O2 -std=c++20 -fPIC -o "$work/empty_window" "$here/empty_window.cpp" $(pkg-config --cflags --libs Qt6Widgets)
 
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-export DISPLAY=":$display"
-unset QT_QPA_PLATFORM
+. "$here/private_x.sh"
+start_private_x
 
 measure() { # name, command...
     local name="$1"; shift
