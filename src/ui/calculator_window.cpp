@@ -175,6 +175,7 @@ void TCalculator::buildMemoryRow(QWidget* area) {
     labelFont.setBold(true);
     Panel15->setFont(labelFont);
     Panel15->setTextColour(colorFromColorRef(kKeyRed));
+    Panel15->lower(); // first among the line's parts, as it is read: "M1=" before the number
 
     // The register keys sit beside the scientific or statistics panel, out of view until then.
     pnMemory = new RegisterRow(area);
