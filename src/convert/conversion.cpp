@@ -4,30 +4,30 @@
 #include "conversion.h"
 
 #include "arithmetic.h"
+#include "decimal_sum.h"
 #include "number_text.h"
 #include "unit_catalogue.h"
 
+#include <numeric>
 #include <optional>
 
 namespace orv {
 namespace {
 
-enum class Scale { Celsius = 0, Kelvin = 1, Fahrenheit = 2, Reaumur = 3, Rankine = 4 };
-
-constexpr Extended kZeroCelsiusInKelvin = 273.15L;
-constexpr Extended kZeroRankineInFahrenheit = 459.67L;
-
-struct ScaleBound {
-    Extended lowest; // accepted; anything below is refused
-    std::string Messages::*message;
+// Each scale against the Kelvin scale: kelvins = (x + offset) * numerator / denominator, so that
+// -offset is absolute zero, the lowest reading accepted.
+struct Scale {
+    Extended offset;
+    int numerator, denominator;
+    std::string Messages::*belowAbsoluteZero;
 };
 
-constexpr ScaleBound kBounds[] = {
-    {-kZeroCelsiusInKelvin, &Messages::CelsiusLimitMessage},
-    {0, &Messages::KelvinLimitMessage},
-    {-kZeroRankineInFahrenheit, &Messages::FahrenheitLimitMessage},
-    {-218.52L, &Messages::ReaumurLimitMessage},
-    {0, &Messages::RankineLimitMessage},
+const Scale kScales[] = {
+    {273.15L, 1, 1, &Messages::CelsiusLimitMessage},
+    {0, 1, 1, &Messages::KelvinLimitMessage},
+    {459.67L, 5, 9, &Messages::FahrenheitLimitMessage},
+    {218.52L, 5, 4, &Messages::ReaumurLimitMessage},
+    {0, 5, 9, &Messages::RankineLimitMessage},
 };
 
 std::optional<Extended> multiply(Extended a, Extended b) {
@@ -37,54 +37,18 @@ std::optional<Extended> divide(Extended a, Extended b) {
     return guarded([=] { return a / b; });
 }
 
-// Each formula runs in the order written; the sums go through the engine's settled addition so a
-// cancellation (491.67 °Ra to 0 °C) shows 0 and not binary noise.
-std::optional<Extended> toCelsius(Extended x, Scale scale) {
-    switch (scale) {
-    case Scale::Celsius:
-        return x;
-    case Scale::Kelvin:
-        return guardedSubtract(x, kZeroCelsiusInKelvin);
-    case Scale::Fahrenheit: {
-        const auto above = guardedSubtract(x, 32);
-        const auto times = above ? multiply(*above, 5) : std::nullopt;
-        return times ? divide(*times, 9) : std::nullopt;
-    }
-    case Scale::Reaumur: {
-        const auto times = multiply(x, 5);
-        return times ? divide(*times, 4) : std::nullopt;
-    }
-    case Scale::Rankine: {
-        const auto times = multiply(x, 5);
-        const auto fahrenheitAbsolute = times ? divide(*times, 9) : std::nullopt;
-        return fahrenheitAbsolute ? guardedSubtract(*fahrenheitAbsolute, kZeroCelsiusInKelvin) : std::nullopt;
-    }
-    }
-    return std::nullopt;
-}
-
-std::optional<Extended> fromCelsius(Extended c, Scale scale) {
-    switch (scale) {
-    case Scale::Celsius:
-        return c;
-    case Scale::Kelvin:
-        return guardedAdd(c, kZeroCelsiusInKelvin);
-    case Scale::Fahrenheit: {
-        const auto times = multiply(c, 9);
-        const auto fifths = times ? divide(*times, 5) : std::nullopt;
-        return fifths ? guardedAdd(*fifths, 32) : std::nullopt;
-    }
-    case Scale::Reaumur: {
-        const auto times = multiply(c, 4);
-        return times ? divide(*times, 5) : std::nullopt;
-    }
-    case Scale::Rankine: {
-        const auto absolute = guardedAdd(c, kZeroCelsiusInKelvin);
-        const auto times = absolute ? multiply(*absolute, 9) : std::nullopt;
-        return times ? divide(*times, 5) : std::nullopt;
-    }
-    }
-    return std::nullopt;
+// y = (x + offset of x) * ratio - offset of y, on the decimals where x is one, so that freezing and
+// boiling points and absolute zero land exactly on each other (491.67 °Ra is 0 °C, 0 K is 0 °Ra).
+std::optional<Extended> convertTemperature(Extended x, const Scale& from, const Scale& to) {
+    int numerator = from.numerator * to.denominator, denominator = from.denominator * to.numerator;
+    const int common = std::gcd(numerator, denominator);
+    numerator /= common;
+    denominator /= common;
+    if (const auto exact = decimalAffine(x, from.offset, numerator, denominator, -to.offset)) return exact;
+    const auto shifted = guardedAdd(x, from.offset);
+    const auto times = shifted ? multiply(*shifted, numerator) : std::nullopt;
+    const auto ratio = times ? divide(*times, denominator) : std::nullopt;
+    return ratio ? guardedSubtract(*ratio, to.offset) : std::nullopt;
 }
 
 ConversionResult converted(Extended r, const Separators& separators) {
@@ -109,10 +73,9 @@ ConversionResult convertValue(Extended x, int group, int from, int to, const Mes
                               const Separators& separators) {
     if (!isUnit(group, from) || !isUnit(group, to)) return converted(x, separators);
     if (group == kTemperatureGroup) {
-        const ScaleBound& bound = kBounds[from];
-        if (x < bound.lowest) return failed(ConversionOutcome::Refused, messages.*bound.message);
-        const auto celsius = toCelsius(x, static_cast<Scale>(from));
-        const auto result = celsius ? fromCelsius(*celsius, static_cast<Scale>(to)) : std::nullopt;
+        const Scale& scale = kScales[from];
+        if (x < -scale.offset) return failed(ConversionOutcome::Refused, messages.*scale.belowAbsoluteZero);
+        const auto result = from == to ? std::optional<Extended>{x} : convertTemperature(x, scale, kScales[to]);
         if (!result) return failed(ConversionOutcome::Overflowed, messages.OverflowMessage);
         return converted(*result, separators);
     }

@@ -41,16 +41,7 @@ inline constexpr int kExactPowersOfTen = 27;
 // 10^n for 0 <= n <= kExactPowersOfTen, exactly.
 Extended exactPowerOfTen(int n);
 
-// Removes the binary noise that a cancelling addition or subtraction lifts into the shown digits:
-// when |sum| is below the larger operand's magnitude, the sum is rounded to 17 significant digits
-// of that operand. `a` and `b` are the two addends (for a - b pass -b).
-Extended settleSum(Extended a, Extended b, Extended sum);
-
-// The rounding of that rule alone: a sum smaller than `scale` in magnitude is rounded to 17
-// significant digits of `scale` (a compensated total against its largest term).
-Extended settleToScale(Extended sum, Extended scale);
-
-// a + b and a - b with the rule above, under the guard.
+// a + b and a - b under the guard, short decimals added as decimals (decimal_sum.h).
 std::optional<Extended> guardedAdd(Extended a, Extended b);
 std::optional<Extended> guardedSubtract(Extended a, Extended b);
 

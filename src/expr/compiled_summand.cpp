@@ -6,6 +6,7 @@
 #include "angle.h"
 #include "arithmetic.h"
 #include "characters.h"
+#include "decimal_sum.h"
 #include "number_literal.h"
 #include "parser.h"
 
@@ -206,8 +207,7 @@ Extended CompiledSummand::run(Parser& parser, bool& ok) const {
                 parser.report(ArithmeticFailure{FailureKind::Overflow, instruction.position}); // v stays
                 break;
             }
-            const Extended magnitude = std::fabs(sum);
-            v = magnitude >= std::fabs(v) && magnitude >= std::fabs(b) ? sum : settleSum(v, b, sum);
+            v = decimalSum(v, b, sum);
             break;
         }
         case Op::Multiply: {
@@ -254,10 +254,8 @@ bool runColumn(unsigned char op, Extended* out, Left left, Right right, int coun
         for (int k = 0; k < count; ++k) {
             const Extended a = left(k);
             const Extended b = op == 2 ? right(k) : -right(k);
-            const Extended sum = a + b;
-            const Extended magnitude = std::fabs(sum);
-            // A sum beyond the range keeps its magnitude and is caught by the scan below.
-            out[k] = magnitude >= std::fabs(a) && magnitude >= std::fabs(b) ? sum : settleSum(a, b, sum);
+            // A sum beyond the range stays as it is and is caught by the scan below.
+            out[k] = decimalSum(a, b, a + b);
         }
         return !anyNonFinite(out, count);
     case 4: // Multiply

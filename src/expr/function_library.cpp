@@ -5,6 +5,7 @@
 
 #include "arithmetic.h"
 #include "compiled_summand.h"
+#include "decimal_sum.h"
 #include "hyperbolic.h"
 #include "parser.h"
 #include "powers.h"
@@ -98,28 +99,41 @@ private:
     Extended saved_;
 };
 
-// SUM's running total with Neumaier's compensation, and the largest term's magnitude.
+// SUM's running total with Neumaier's compensation, the largest term's magnitude, and what the
+// terms are as decimals.
 class Sums {
 public:
     Extended sum = 0;
     Extended compensation = 0;
     Extended largest = 0;
+    std::uint64_t count = 0;
+    DecimalTally decimals;
 
     void add(Extended term) {
         addToSum(&term, 1);
+        decimals.add(term);
+        ++count;
         const Extended magnitude = std::fabs(term);
         if (magnitude > largest) largest = magnitude;
     }
 
     // Terms known to be finite: the largest magnitude is then found on the integer side, from the
     // bits, whose order (exponent, then significand) is the order of the magnitudes.
-    void add(const Extended* terms, int count) {
-        addToSum(terms, count);
+    void add(const Extended* terms, int termCount) {
+        addToSum(terms, termCount);
+        count += static_cast<std::uint64_t>(termCount);
         unsigned __int128 best = magnitudeKey(largest);
         const unsigned __int128 before = best;
-        for (int k = 0; k < count; ++k) {
+        std::uint64_t fractions = 0; // nonzero once a term is no whole number below 2^63
+        for (int k = 0; k < termCount; ++k) {
             const unsigned __int128 key = magnitudeKey(terms[k]);
             best = key > best ? key : best;
+            fractions |= fractionBits(key);
+        }
+        if (fractions == 0) {
+            decimals.addSmallWholes();
+        } else {
+            for (int k = 0; k < termCount; ++k) decimals.add(terms[k]);
         }
         if (best == before) return;
         const auto significand = static_cast<std::uint64_t>(best);
@@ -139,11 +153,19 @@ private:
         return static_cast<unsigned __int128>(exponent & 0x7FFFu) << 64 | significand;
     }
 
+    // The significand's bits below the binary point, from a magnitude key; 1 from 2^63 on.
+    static std::uint64_t fractionBits(unsigned __int128 key) {
+        const auto significand = static_cast<std::uint64_t>(key);
+        const int exponent = static_cast<int>(key >> 64) - 16383;
+        if (exponent < 0) return significand;
+        return exponent < 63 ? significand << (exponent + 1) : 1;
+    }
+
     // A function of its own, with copies: the few x87 registers then hold the running values
     // from term to term, where inside the summation's loop they would go to memory every time.
-    [[gnu::noinline]] void addToSum(const Extended* terms, int count) {
+    [[gnu::noinline]] void addToSum(const Extended* terms, int termCount) {
         Extended s = sum, c = compensation;
-        for (int k = 0; k < count; ++k) {
+        for (int k = 0; k < termCount; ++k) {
             const Extended term = terms[k];
             // Knuth's two-sum: next + error == s + term exactly, without a branch.
             const Extended next = s + term;
@@ -157,9 +179,8 @@ private:
 };
 
 // SUM re-reads its summand's text for every index value; the body runs at least once. The terms
-// are added with Neumaier's compensation, and the cancellation rule acts once, on the total
-// against the largest term, and only where it can reach the shown digits: a total that cancelled
-// to below a thousandth of that term. Elsewhere (and for a whole total) it keeps every digit.
+// are added with Neumaier's compensation; where all of them are short decimals the total is the
+// decimal one they add up to, as for + and -.
 Extended summation(Parser& p) {
     const std::int64_t low = summationLimit(p.ParseSum());
     p.expectSeparator();
@@ -222,19 +243,10 @@ Extended summation(Parser& p) {
         if (termByTerm > 0) --termByTerm;
         if (i >= high) break;
     }
-    // A double's precision is plenty for the scale.
-    const double largestTerm = static_cast<double>(sums.largest);
-    const Extended sum = sums.sum;
-    const Extended compensation = sums.compensation;
-    const Extended total = sum + compensation;
+    const Extended total = sums.decimals.total(sums.sum, sums.compensation, sums.largest, sums.count);
     // An overflowing partial sum stays infinite (or NaN) to the end.
-    if (!std::isfinite(total) || !std::isfinite(sum)) fail(FailureKind::Overflow);
-    constexpr Extended kShownCancellation = 1000;
-    // Terms beyond a double's range have no scale here: their total stays as it is.
-    if (!(std::fabs(total) * kShownCancellation < largestTerm) || std::isinf(largestTerm)) return total;
-    // Whole terms below 2^64 cancel exactly: a whole total has no noise to remove.
-    if (largestTerm < 2 * kTwoToThe63 && std::trunc(total) == total) return total;
-    return settleToScale(total, largestTerm);
+    if (!std::isfinite(total) || !std::isfinite(sums.sum)) fail(FailureKind::Overflow);
+    return total;
 }
 
 template <bool Greatest> Extended extremum(Parser& p) {

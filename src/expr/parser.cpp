@@ -5,8 +5,8 @@
 
 #include "angle.h"
 #include "characters.h"
+#include "decimal_sum.h"
 #include "function_library.h"
-#include "noise_free_sum.h"
 #include "number_literal.h"
 
 #include <algorithm>
@@ -152,8 +152,8 @@ Extended Parser::ParseSum() {
         const int operatorPosition = Cursor;
         advance();
         try {
-            const Extended w = ParseProduct();
-            v = noiseFreeSum(v, c == '+' ? w : -w, operatorPosition);
+            const Extended w = c == '+' ? ParseProduct() : -ParseProduct();
+            v = decimalSum(v, w, checked(v + w, operatorPosition));
         } catch (const ArithmeticFailure& failure) {
             report(failure); // v keeps its value
         }

@@ -1,0 +1,346 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Orvantis developers
+
+#include "decimal_sum.h"
+
+#include "arithmetic.h"
+#include "c_locale.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace orv {
+namespace {
+
+using U128 = unsigned __int128;
+using I128 = __int128;
+
+constexpr std::uint64_t kTwoToThe63Bits = std::uint64_t{1} << 63;
+constexpr std::uint64_t kTenToThe17 = 100'000'000'000'000'000;
+
+// 5^n fits 64 bits up to n = 27, so m * 5^n fits 128 for any 64-bit significand m.
+constexpr int kFastScale = 27;
+
+constexpr std::array<std::uint64_t, kFastScale + 1> kPowersOfFive = [] {
+    std::array<std::uint64_t, kFastScale + 1> t{};
+    std::uint64_t p = 1;
+    for (auto& e : t) {
+        e = p;
+        p *= 5;
+    }
+    return t;
+}();
+
+// 10^n for 0 <= n <= 38, the powers that fit a signed 128-bit integer.
+constexpr int kLargestPowerOfTen128 = 38;
+constexpr std::array<U128, kLargestPowerOfTen128 + 1> kPowersOfTen128 = [] {
+    std::array<U128, kLargestPowerOfTen128 + 1> t{};
+    U128 p = 1;
+    for (auto& e : t) {
+        e = p;
+        p *= 10;
+    }
+    return t;
+}();
+
+// |x| = significand * 2^exponent, read from the x87 format (subnormals included).
+struct Bits {
+    std::uint64_t significand = 0;
+    int exponent = 0;
+    // x is a normal power of two: the Extended below it lies half as far as the one above.
+    bool narrowBelow = false;
+};
+
+Bits bitsOf(Extended x) {
+    std::uint64_t significand = 0;
+    std::uint16_t signAndExponent = 0;
+    std::memcpy(&significand, &x, sizeof significand);
+    std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&x) + 8, sizeof signAndExponent);
+    const int biased = signAndExponent & 0x7FFF;
+    constexpr int kBias = 16383, kFractionBits = 63;
+    return {significand, (biased == 0 ? 1 : biased) - kBias - kFractionBits,
+            significand == kTwoToThe63Bits && biased > 1};
+}
+
+// Whether the decimal lying `distance` units from x, on the side `below` or above it, rounds to
+// x, where `gap` units separate x from its neighbour (ties go to the even significand).
+bool roundsToX(U128 distance, U128 gap, bool below, const Bits& x) {
+    const U128 scaled = distance * (below && x.narrowBelow ? 4 : 2);
+    return scaled < gap || (scaled == gap && x.significand % 2 == 0);
+}
+
+struct Rounded {
+    std::uint64_t digits = 0; // |x| * 10^scale rounded to a whole number
+    bool nearest = false;     // digits * 10^-scale rounds back to x
+    bool exact = false;       // ... and is x itself
+};
+
+// |x| * 10^scale rounded half up, in integers, for |scale| <= kFastScale; the result must fit 64
+// bits (the caller picks the scale so that it has 17 or 18 digits).
+Rounded roundAtScale(const Bits& x, int scale) {
+    const std::uint64_t m = x.significand;
+    if (scale >= 0) {
+        // |x| * 10^scale = m * 5^scale * 2^(exponent + scale)
+        const U128 scaled = static_cast<U128>(m) * kPowersOfFive[static_cast<std::size_t>(scale)];
+        const int shift = -(x.exponent + scale);
+        if (shift <= 0) return {static_cast<std::uint64_t>(scaled << -shift), true, true};
+        const U128 half = U128{1} << (shift - 1);
+        const U128 digits = (scaled + half) >> shift;
+        const U128 back = digits << shift;
+        const bool below = back < scaled; // the decimal lies below x
+        const U128 distance = below ? scaled - back : back - scaled;
+        // One unit of x's last place is 5^scale units here.
+        return {static_cast<std::uint64_t>(digits),
+                roundsToX(distance, kPowersOfFive[static_cast<std::size_t>(scale)], below, x), distance == 0};
+    }
+    const int down = -scale;
+    const U128 five = kPowersOfFive[static_cast<std::size_t>(down)];
+    const int shift = x.exponent - down;
+    if (shift >= 0) {
+        // |x| / 10^down = (m * 2^shift) / 5^down; a unit of x's last place is 2^shift units.
+        const U128 numerator = static_cast<U128>(m) << shift;
+        U128 digits = numerator / five;
+        const U128 remainder = numerator % five;
+        bool below = true;
+        U128 distance = remainder;
+        if (2 * remainder >= five) {
+            ++digits;
+            below = false;
+            distance = five - remainder;
+        }
+        return {static_cast<std::uint64_t>(digits), roundsToX(distance, U128{1} << shift, below, x),
+                distance == 0};
+    }
+    // |x| / 10^down = m / (5^down * 2^-shift): the decimal is x itself or not x's decimal at all.
+    const U128 denominator = five << -shift;
+    U128 digits = m / denominator;
+    const U128 remainder = m % denominator;
+    if (2 * remainder >= denominator) ++digits;
+    const bool exact = remainder == 0;
+    return {static_cast<std::uint64_t>(digits), exact, exact};
+}
+
+int stripTrailingZeros(std::uint64_t& digits) {
+    if (digits == 0) return 0;
+    int stripped = 0;
+    if (digits % 100'000'000 == 0) {
+        digits /= 100'000'000;
+        stripped += 8;
+    }
+    if (digits % 10'000 == 0) {
+        digits /= 10'000;
+        stripped += 4;
+    }
+    if (digits % 100 == 0) {
+        digits /= 100;
+        stripped += 2;
+    }
+    if (digits % 10 == 0) {
+        digits /= 10;
+        stripped += 1;
+    }
+    return stripped;
+}
+
+ShortDecimal signedDecimal(std::uint64_t digits, int exponent, bool exact, bool negative) {
+    exponent += stripTrailingZeros(digits);
+    const auto magnitude = static_cast<std::int64_t>(digits);
+    return {negative ? -magnitude : magnitude, exponent, exact};
+}
+
+// Far from 1 the scale leaves the 128-bit range: the C library's correctly rounding conversions
+// decide there, at some microseconds a number.
+std::optional<ShortDecimal> shortDecimalByText(Extended x) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*Le", kShortDecimalDigits - 1, std::fabs(x));
+    std::uint64_t digits = 0;
+    const char* p = buffer;
+    for (; *p && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9') digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    if (*p != 'e') return std::nullopt;
+    const int exponent = std::atoi(p + 1) - (kShortDecimalDigits - 1);
+    // The digits again in C syntax, so that the reading does not depend on the user's locale.
+    std::snprintf(buffer, sizeof buffer, "%llue%d", static_cast<unsigned long long>(digits), exponent);
+    if (strtold_l(buffer, nullptr, cLocale()) != std::fabs(x)) return std::nullopt;
+    // No short decimal this far from 1 is a binary fraction: none is exact.
+    return signedDecimal(digits, exponent, false, x < 0);
+}
+
+// digits * 10^by, where it fits 128 bits.
+std::optional<I128> scaleUp(I128 digits, int by) {
+    if (by > kLargestPowerOfTen128) return digits == 0 ? std::optional<I128>{0} : std::nullopt;
+    I128 result = 0;
+    if (__builtin_mul_overflow(digits, static_cast<I128>(kPowersOfTen128[static_cast<std::size_t>(by)]),
+                               &result))
+        return std::nullopt;
+    return result;
+}
+
+std::string toText(I128 value) {
+    const bool negative = value < 0;
+    U128 magnitude = negative ? -static_cast<U128>(value) : static_cast<U128>(value);
+    std::string text;
+    do {
+        text.push_back(static_cast<char>('0' + static_cast<int>(magnitude % 10)));
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative) text.push_back('-');
+    std::reverse(text.begin(), text.end());
+    return text;
+}
+
+// digits * 10^exponent as a C number text.
+Extended readDecimal(const std::string& digits, int exponent) {
+    const std::string text = digits + "e" + std::to_string(exponent);
+    return strtold_l(text.c_str(), nullptr, cLocale());
+}
+
+// The exact sum of two decimals whose exponents lie too far apart for 128 bits, digit by digit:
+// the smaller one sits far below the larger one's last place, so only carries and borrows reach it.
+Extended nearestOfDistantSum(const ShortDecimal& high, const ShortDecimal& low) {
+    const int gap = high.exponent - low.exponent;
+    const bool subtract = (high.digits < 0) != (low.digits < 0);
+    const std::string lowText = std::to_string(low.digits < 0 ? -low.digits : low.digits);
+    // |high| * 10^gap, then |low| added to or taken from its last digits.
+    std::string digits = std::to_string(high.digits < 0 ? -high.digits : high.digits) + std::string(gap, '0');
+    int carry = 0;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        const std::size_t at = digits.size() - 1 - i;
+        const int add = i < lowText.size() ? lowText[lowText.size() - 1 - i] - '0' : 0;
+        if (add == 0 && carry == 0 && i >= lowText.size()) break;
+        int d = digits[at] - '0' + (subtract ? -(add + carry) : add + carry);
+        carry = 0;
+        if (d < 0) {
+            d += 10;
+            carry = 1;
+        } else if (d > 9) {
+            d -= 10;
+            carry = 1;
+        }
+        digits[at] = static_cast<char>('0' + d);
+    }
+    if (carry != 0) digits.insert(digits.begin(), '1'); // an addition can only carry out
+    // |high| > |low| here, so the sum has the sign of the high operand.
+    return readDecimal((high.digits < 0 ? "-" : "") + digits, low.exponent);
+}
+
+} // namespace
+
+std::optional<ShortDecimal> shortDecimalOf(Extended x) {
+    if (!std::isfinite(x)) return std::nullopt;
+    if (x == 0) return ShortDecimal{0, 0, true};
+    const Bits bits = bitsOf(x);
+    // |x| lies in [2^(length-1), 2^length), so its decimal exponent is this estimate or one more.
+    const int length = 64 - __builtin_clzll(bits.significand) + bits.exponent;
+    constexpr Extended kLog10Of2 = 0.301029995663981195214L;
+    const int decimalExponent = static_cast<int>(std::floor(static_cast<Extended>(length - 1) * kLog10Of2));
+    int scale = kShortDecimalDigits - 1 - decimalExponent;
+    if (scale < -kFastScale + 1 || scale > kFastScale) return shortDecimalByText(x);
+    Rounded r = roundAtScale(bits, scale);
+    if (r.digits >= kTenToThe17) r = roundAtScale(bits, --scale);
+    if (!r.nearest) return std::nullopt;
+    return signedDecimal(r.digits, -scale, r.exact, x < 0);
+}
+
+Extended nearestExtended(I128 digits, int exponent) {
+    if (digits == 0) return 0;
+    const U128 magnitude = digits < 0 ? -static_cast<U128>(digits) : static_cast<U128>(digits);
+    // Both factors exact, so one correctly rounded multiplication or division.
+    if (magnitude >> 64 == 0 && exponent >= -kExactPowersOfTen && exponent <= kExactPowersOfTen) {
+        const auto m = static_cast<Extended>(static_cast<std::uint64_t>(magnitude));
+        const Extended value = exponent >= 0 ? m * exactPowerOfTen(exponent) : m / exactPowerOfTen(-exponent);
+        return digits < 0 ? -value : value;
+    }
+    return readDecimal(toText(digits), exponent);
+}
+
+std::optional<Extended> nearestSum(const ShortDecimal& a, const ShortDecimal& b) {
+    const ShortDecimal& high = a.exponent >= b.exponent ? a : b;
+    const ShortDecimal& low = a.exponent >= b.exponent ? b : a;
+    Extended value = 0;
+    if (const auto aligned = scaleUp(high.digits, high.exponent - low.exponent)) {
+        value = nearestExtended(*aligned + low.digits, low.exponent);
+    } else {
+        value = nearestOfDistantSum(high, low);
+    }
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+std::optional<Extended> decimalAffine(Extended x, Extended before, int numerator, int denominator,
+                                      Extended after) {
+    const auto dx = shortDecimalOf(x), db = shortDecimalOf(before), da = shortDecimalOf(after);
+    if (!dx || !db || !da || denominator <= 0) return std::nullopt;
+    const int exponent = std::min({dx->exponent, db->exponent, da->exponent});
+    const auto at = [exponent](const ShortDecimal& d) { return scaleUp(d.digits, d.exponent - exponent); };
+    const auto xs = at(*dx), bs = at(*db), as = at(*da);
+    if (!xs || !bs || !as) return std::nullopt;
+    I128 shifted = 0, scaled = 0, afterScaled = 0, total = 0;
+    if (__builtin_add_overflow(*xs, *bs, &shifted) ||
+        __builtin_mul_overflow(shifted, I128{numerator}, &scaled) ||
+        __builtin_mul_overflow(*as, I128{denominator}, &afterScaled) ||
+        __builtin_add_overflow(scaled, afterScaled, &total))
+        return std::nullopt;
+    Extended value = 0;
+    I128 thousandths = 0; // a division by 2, 4, 5 or 8 ends in a decimal
+    if (total % denominator == 0) {
+        value = nearestExtended(total / denominator, exponent);
+    } else if (1000 % denominator == 0 &&
+               !__builtin_mul_overflow(total, I128{1000 / denominator}, &thousandths)) {
+        value = nearestExtended(thousandths, exponent - 3);
+    } else {
+        value = nearestExtended(total, exponent) / denominator;
+    }
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+namespace detail {
+
+Extended decimalSumOfFractions(Extended a, Extended b, Extended sum) {
+    // A sum beyond the range stays there, whatever the decimals would give.
+    if (a == 0 || b == 0 || !std::isfinite(sum)) return sum;
+    const auto da = shortDecimalOf(a);
+    if (!da) return sum;
+    const auto db = shortDecimalOf(b);
+    if (!db) return sum;
+    // Exact decimals are their own nearest values: the plain sum is already rounded once.
+    if (da->exact && db->exact) return sum;
+    return nearestSum(*da, *db).value_or(sum);
+}
+
+} // namespace detail
+
+void DecimalTally::addFraction(Extended term) {
+    const auto d = shortDecimalOf(term);
+    if (!d) {
+        decimal_ = false;
+        return;
+    }
+    finest_ = std::min(finest_, d->exponent);
+}
+
+Extended DecimalTally::total(Extended sum, Extended compensation, Extended largest,
+                             std::uint64_t count) const {
+    const Extended plain = sum + compensation;
+    if (!decimal_ || finest_ < -kExactPowersOfTen || finest_ > kExactPowersOfTen || !std::isfinite(plain))
+        return plain;
+    // In units of the finest place the decimal total is whole. The terms lie within half a unit
+    // of their last places of their decimals, so within count * largest * 2^-64 together; that
+    // and the roundings below (each at most 1/16 for a total below 2^60 units) stay under half a
+    // unit, and the nearest whole number is the decimal total exactly.
+    const bool up = finest_ < 0;
+    const Extended unit = exactPowerOfTen(up ? -finest_ : finest_);
+    const Extended scaledLargest = up ? largest * unit : largest / unit;
+    const Extended scaledTotal = up ? sum * unit + compensation * unit : plain / unit;
+    constexpr Extended kTwoToThe60 = kTwoToThe63 / 8, kTwoToTheMinus64 = 1 / (16 * kTwoToThe60);
+    const Extended drift = static_cast<Extended>(count) * scaledLargest * kTwoToTheMinus64;
+    if (!(std::fabs(scaledTotal) < kTwoToThe60) || !(drift < 0.125L)) return plain;
+    return nearestExtended(static_cast<std::int64_t>(std::nearbyint(scaledTotal)), finest_);
+}
+
+} // namespace orv
