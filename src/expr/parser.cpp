@@ -32,11 +32,11 @@ Extended checked(Extended value, int position) {
     return value;
 }
 
-// [x]: truncated toward zero, minus 1 for a negative x (so [-2] is -3); `position` is the "[".
+// [x]: the greatest whole number not above x ([2.7] is 2, [-2.5] is -3, [-2] is -2); `position`
+// is the "[".
 Extended integerPart(Extended x, int position) {
     if (!(std::fabs(x) < kIntegerLimit)) throw ArithmeticFailure{FailureKind::Overflow, position};
-    const Extended whole = std::trunc(x);
-    return x < 0 ? whole - 1 : whole;
+    return std::floor(x);
 }
 
 class DepthGuard {
