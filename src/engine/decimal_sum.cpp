@@ -127,6 +127,10 @@ Rounded roundAtScale(const Bits& x, int scale) {
 int stripTrailingZeros(std::uint64_t& digits) {
     if (digits == 0) return 0;
     int stripped = 0;
+    if (digits % 10'000'000'000'000'000 == 0) {
+        digits /= 10'000'000'000'000'000;
+        stripped += 16;
+    }
     if (digits % 100'000'000 == 0) {
         digits /= 100'000'000;
         stripped += 8;
@@ -199,35 +203,6 @@ Extended readDecimal(const std::string& digits, int exponent) {
     return strtold_l(text.c_str(), nullptr, cLocale());
 }
 
-// The exact sum of two decimals whose exponents lie too far apart for 128 bits, digit by digit:
-// the smaller one sits far below the larger one's last place, so only carries and borrows reach it.
-Extended nearestOfDistantSum(const ShortDecimal& high, const ShortDecimal& low) {
-    const int gap = high.exponent - low.exponent;
-    const bool subtract = (high.digits < 0) != (low.digits < 0);
-    const std::string lowText = std::to_string(low.digits < 0 ? -low.digits : low.digits);
-    // |high| * 10^gap, then |low| added to or taken from its last digits.
-    std::string digits = std::to_string(high.digits < 0 ? -high.digits : high.digits) + std::string(gap, '0');
-    int carry = 0;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        const std::size_t at = digits.size() - 1 - i;
-        const int add = i < lowText.size() ? lowText[lowText.size() - 1 - i] - '0' : 0;
-        if (add == 0 && carry == 0 && i >= lowText.size()) break;
-        int d = digits[at] - '0' + (subtract ? -(add + carry) : add + carry);
-        carry = 0;
-        if (d < 0) {
-            d += 10;
-            carry = 1;
-        } else if (d > 9) {
-            d -= 10;
-            carry = 1;
-        }
-        digits[at] = static_cast<char>('0' + d);
-    }
-    if (carry != 0) digits.insert(digits.begin(), '1'); // an addition can only carry out
-    // |high| > |low| here, so the sum has the sign of the high operand.
-    return readDecimal((high.digits < 0 ? "-" : "") + digits, low.exponent);
-}
-
 } // namespace
 
 std::optional<ShortDecimal> shortDecimalOf(Extended x) {
@@ -258,15 +233,23 @@ Extended nearestExtended(I128 digits, int exponent) {
     return readDecimal(toText(digits), exponent);
 }
 
-std::optional<Extended> nearestSum(const ShortDecimal& a, const ShortDecimal& b) {
+std::optional<Extended> shortSum(const ShortDecimal& a, const ShortDecimal& b) {
     const ShortDecimal& high = a.exponent >= b.exponent ? a : b;
     const ShortDecimal& low = a.exponent >= b.exponent ? b : a;
-    Extended value = 0;
-    if (const auto aligned = scaleUp(high.digits, high.exponent - low.exponent)) {
-        value = nearestExtended(*aligned + low.digits, low.exponent);
-    } else {
-        value = nearestOfDistantSum(high, low);
+    const auto aligned = scaleUp(high.digits, high.exponent - low.exponent);
+    I128 total = 0;
+    if (!aligned || __builtin_add_overflow(*aligned, I128{low.digits}, &total)) return std::nullopt;
+    int exponent = low.exponent;
+    constexpr I128 kShortLimit = kTenToThe17;
+    if (total >= kShortLimit || total <= -kShortLimit) {
+        // A carry may have left zeros behind (99999999999999999 + 1).
+        while (total != 0 && total % 10 == 0) {
+            total /= 10;
+            ++exponent;
+        }
+        if (total >= kShortLimit || total <= -kShortLimit) return std::nullopt;
     }
+    const Extended value = nearestExtended(total, exponent);
     if (!std::isfinite(value)) return std::nullopt;
     return value;
 }
@@ -310,7 +293,7 @@ Extended decimalSumOfFractions(Extended a, Extended b, Extended sum) {
     if (!db) return sum;
     // Exact decimals are their own nearest values: the plain sum is already rounded once.
     if (da->exact && db->exact) return sum;
-    return nearestSum(*da, *db).value_or(sum);
+    return shortSum(*da, *db).value_or(sum);
 }
 
 } // namespace detail
@@ -340,7 +323,11 @@ Extended DecimalTally::total(Extended sum, Extended compensation, Extended large
     constexpr Extended kTwoToThe60 = kTwoToThe63 / 8, kTwoToTheMinus64 = 1 / (16 * kTwoToThe60);
     const Extended drift = static_cast<Extended>(count) * scaledLargest * kTwoToTheMinus64;
     if (!(std::fabs(scaledTotal) < kTwoToThe60) || !(drift < 0.125L)) return plain;
-    return nearestExtended(static_cast<std::int64_t>(std::nearbyint(scaledTotal)), finest_);
+    // As for two operands, only a total that is a short decimal itself is taken from the decimals.
+    const auto digits = static_cast<std::int64_t>(std::nearbyint(scaledTotal));
+    if (digits >= static_cast<std::int64_t>(kTenToThe17) || digits <= -static_cast<std::int64_t>(kTenToThe17))
+        return plain;
+    return nearestExtended(digits, finest_);
 }
 
 } // namespace orv

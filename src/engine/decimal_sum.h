@@ -12,9 +12,11 @@
 namespace orv {
 
 // What users type, paste or read back from a 15-digit text is a decimal of a few digits, held
-// as the Extended nearest to it. Sums of such numbers are computed on the decimals themselves,
-// so that 0.1 + 0.2 - 0.3 is 0 and 86251.76 - 86250.82 is 0.94, while every other sum keeps the
-// full precision of plain Extended arithmetic.
+// as the Extended nearest to it. A sum of two such numbers that is itself such a number is
+// computed on the decimals, so that 0.1 + 0.2 - 0.3 is 0 and 86251.76 - 86250.82 is 0.94. Every
+// other sum is the plain Extended sum and keeps its full precision: a sum of more than 17 digits
+// is no number anyone reads back as a decimal, and its operands' binary values then cancel
+// consistently with their other uses in a chain (3e-9 - 99899665835.2 + 99899665835.2).
 
 // The most significant digits a number may have and still be taken for the decimal it stands for.
 inline constexpr int kShortDecimalDigits = 17;
@@ -34,9 +36,9 @@ std::optional<ShortDecimal> shortDecimalOf(Extended x);
 // The Extended nearest to digits * 10^exponent, correctly rounded (an infinity beyond the range).
 Extended nearestExtended(__int128 digits, int exponent);
 
-// The nearest Extended to the exact sum of the two decimals; nothing where that sum leaves the
-// Extended range.
-std::optional<Extended> nearestSum(const ShortDecimal& a, const ShortDecimal& b);
+// The nearest Extended to the exact sum of the two decimals where that sum is a short decimal too;
+// nothing otherwise, or where it leaves the Extended range.
+std::optional<Extended> shortSum(const ShortDecimal& a, const ShortDecimal& b);
 
 // (x + before) * numerator / denominator + after on the decimals, where x, before and after are
 // short decimals: the nearest Extended to the exact value where it ends in a decimal, and one
@@ -57,8 +59,8 @@ inline bool isSmallWhole(Extended x) {
     return magnitude < kTwoToThe63 && (magnitude + kTwoToThe63) - kTwoToThe63 == magnitude;
 }
 
-// a + b as the operands' decimals add, where both are short decimals; otherwise `sum`, the plain
-// Extended sum a + b, which the caller has computed and found finite.
+// a + b as the operands' decimals add, where both and their sum are short decimals; otherwise
+// `sum`, the plain Extended sum a + b, which the caller has computed.
 inline Extended decimalSum(Extended a, Extended b, Extended sum) {
     if (isSmallWhole(a) && isSmallWhole(b)) return sum;
     return detail::decimalSumOfFractions(a, b, sum);
