@@ -12,7 +12,7 @@ run_packages=(
     librsvg2-bin gzip
 )
 test_packages=(
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
     clang libclang-rt-dev
     xvfb xauth xdotool xclip imagemagick
     appstream desktop-file-utils man-db groff-base
