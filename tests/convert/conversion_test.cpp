@@ -75,7 +75,11 @@ const ConversionRow kConversions[] = {
     {"ZeroCelsiusToRankine", 0, 4, 0, 4, "491.67"},
     {"ReaumurEightyIsBoiling", 80, 4, 3, 0, "100"},
     {"BoilingIsReaumurEighty", 100, 4, 0, 3, "80"},
-    {"RankineFreezingSettlesToZero", 491.67L, 4, 4, 0, "0"},
+    {"RankineFreezingIsZeroCelsius", 491.67L, 4, 4, 0, "0"},
+    {"AbsoluteZeroFromRankineToKelvin", 0, 4, 4, 1, "0"},
+    {"AbsoluteZeroFromFahrenheitToKelvin", -459.67L, 4, 2, 1, "0"},
+    {"FahrenheitZeroFromRankine", 459.67L, 4, 4, 2, "0"},
+    {"OneRankineInKelvinKeepsEveryDigit", 1, 4, 4, 1, "0.555555555555556"},
     {"KelvinToFahrenheit", 373.15L, 4, 1, 2, "212"},
     {"FahrenheitToReaumur", 212, 4, 2, 3, "80"},
 };

@@ -146,6 +146,9 @@ TEST_P(CalculatorTest, KeyScripts) {
         {"grouped result", "2469 / 2 =", "1_234.5", "\u00F7"},
         {"cancellation noise removed", "86251,76 - 86250,82 =", "0.94", "-"},
         {"tenths cancel to zero", "0,1 + 0,2 - 0,3 =", "0", "-"},
+        {"a cancellation keeps the smaller operand's digits", "paste:11.12345678910737373 - 359000,5 + 359000,5 =",
+         "11.1234567891074", "+"},
+        {"repeated equals adds decimals", "1,1 + 2,2 = = - 5,5 =", "0", "-"},
         {"whole numbers cancel exactly", "123456789012345678 - 123456789012345677 =", "1", "-"},
         {"power key", "2 ^ 10 =", "1_024", ""},
         {"log to a base", "8 log 2 =", "3", ""},
@@ -162,6 +165,8 @@ TEST_P(CalculatorTest, KeyScripts) {
         {"recalled value equal to the left operand", "5 M+ C 5 + MR + 2 =", "7", "+"},
         {"M- subtracts", "5 M+ 2 M- MR", "3", "="},
         {"register cancellation noise removed", "86251,76 M+ 86250,82 M- MR", "0.94", "="},
+        {"register cancellation keeps every digit", "paste:11.12345678910737373 M+ 359000,5 M- 359000,5 M+ MR",
+         "11.1234567891074", "="},
         {"percent subtract settles noise", "0,3 - 100 %", "0", "="},
         {"percent add settles noise", "0,7 + 100 +/- %", "0", "="},
     };

@@ -153,8 +153,13 @@ TEST(Parser, AFailureOutsideEveryGuardGivesZero) {
     EXPECT_FALSE(EvaluateExpression("1E4000", variables).escapedFailure);
 }
 
-TEST(Parser, CancellationNoiseOfSumsIsRemoved) {
+TEST(Parser, SumsOfDecimalsAreDecimalAndEveryOtherSumKeepsItsDigits) {
     checkRows({
+        {"11.12345678910737373-359000.5+359000.5", "11.1234567891074"},
+        {"4611686018427387904.5-4611686018427387904", "0.5"},
+        {"1.1+2.2", "3.3"},
+        {"1.1+2.2-3.3", "0"},
+        {"0.3-0.1", "0.2"},
         {"86251.76-86250.82", "0.94"},
         {"0.1+0.2-0.3", "0"},
         {"123456789012345678-123456789012345677", "1"},
@@ -164,6 +169,17 @@ TEST(Parser, CancellationNoiseOfSumsIsRemoved) {
     });
     ExpressionVariables variables{};
     EXPECT_EQ(EvaluateExpression("0.1+0.2-0.3", variables).value, 0);
+    // Variables of 19 digits: every digit of plain Extended arithmetic reaches the result.
+    variable(variables, 'X') = 11.12345678910737373L;
+    variable(variables, 'Y') = 22.12345678910737373L;
+    variable(variables, 'Z') = 33.12345678910737373L;
+    variable(variables, 'W') = 44.12345678910737373L;
+    const test::ExpressionRow withVariables[] = {
+        {"X-Y*Z*W*X+Y*Z*W*X+Y*Z/W+X*Y/Z-W", "-8.96247459597824"},
+        {"((X/(Y+Z))*(X*(Y/Z)))*((X-(Y+Z))*(X+(Y-Z)))", "-8.14841918899407"},
+    };
+    for (const auto& row : withVariables)
+        EXPECT_EQ(generalText(EvaluateExpression(row.text, variables).value, dotSeparators()), row.value) << row.text;
 }
 
 TEST(Parser, DiagnosticPositionIsTheCursorWhenRaised) {
