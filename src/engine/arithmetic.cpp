@@ -4,21 +4,12 @@
 #include "arithmetic.h"
 
 #include "decimal_sum.h"
-
-#include <array>
+#include "powers_table.h"
 
 namespace orv {
 
 Extended exactPowerOfTen(int n) {
-    static const std::array<Extended, kExactPowersOfTen + 1> table = [] {
-        std::array<Extended, kExactPowersOfTen + 1> t{};
-        Extended p = 1;
-        for (auto& e : t) {
-            e = p;
-            p *= 10;
-        }
-        return t;
-    }();
+    static constexpr auto table = powersOf<Extended, kExactPowersOfTen + 1>(10);
     return table[static_cast<std::size_t>(n)];
 }
 

@@ -5,6 +5,7 @@
 
 #include "arithmetic.h"
 #include "c_locale.h"
+#include "powers_table.h"
 
 #include <algorithm>
 #include <array>
@@ -25,27 +26,11 @@ constexpr std::uint64_t kTenToThe17 = 100'000'000'000'000'000;
 // 5^n fits 64 bits up to n = 27, so m * 5^n fits 128 for any 64-bit significand m.
 constexpr int kFastScale = 27;
 
-constexpr std::array<std::uint64_t, kFastScale + 1> kPowersOfFive = [] {
-    std::array<std::uint64_t, kFastScale + 1> t{};
-    std::uint64_t p = 1;
-    for (auto& e : t) {
-        e = p;
-        p *= 5;
-    }
-    return t;
-}();
+constexpr auto kPowersOfFive = powersOf<std::uint64_t, kFastScale + 1>(5);
 
 // 10^n for 0 <= n <= 38, the powers that fit a signed 128-bit integer.
 constexpr int kLargestPowerOfTen128 = 38;
-constexpr std::array<U128, kLargestPowerOfTen128 + 1> kPowersOfTen128 = [] {
-    std::array<U128, kLargestPowerOfTen128 + 1> t{};
-    U128 p = 1;
-    for (auto& e : t) {
-        e = p;
-        p *= 10;
-    }
-    return t;
-}();
+constexpr auto kPowersOfTen128 = powersOf<U128, kLargestPowerOfTen128 + 1>(10);
 
 // |x| = significand * 2^exponent, read from the x87 format (subnormals included).
 struct Bits {
