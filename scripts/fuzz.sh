@@ -9,15 +9,15 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORV_WITH_UI=OFF \
     -DORV_FUZZ=ON -DORV_BUILD_TESTS=OFF -DORV_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz --target fuzz_number_text fuzz_expression fuzz_summand_paths
+cmake --build build-fuzz --target fuzz_number_text fuzz_expression fuzz_summand_paths fuzz_decimal_sum
 artifacts=build-fuzz/artifacts
 rm -rf "$artifacts" && mkdir -p "$artifacts"
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-for target in fuzz_number_text fuzz_expression fuzz_summand_paths; do
+for target in fuzz_number_text fuzz_expression fuzz_summand_paths fuzz_decimal_sum; do
     scratch=$(mktemp -d)
     cp fuzz/corpus/"$target"/* "$scratch"/
     dictionary=()
-    [ "$target" != fuzz_number_text ] && dictionary=(-dict=fuzz/expression.dict)
+    case "$target" in fuzz_expression | fuzz_summand_paths) dictionary=(-dict=fuzz/expression.dict) ;; esac
     echo "fuzzing $target for $seconds s"
     build-fuzz/fuzz/"$target" "${dictionary[@]}" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 \
         -print_final_stats=1 -artifact_prefix="$artifacts/$target-" "$scratch" 2>"build-fuzz/$target.log" ||
