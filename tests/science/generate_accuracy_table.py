@@ -11,7 +11,7 @@ Columns: function, measure, arguments (";" between two), the value in the 15-dig
 form (or "-" where the exact value is too near a rounding tie to decide), the nearest Extended
 value (21 digits), the exact value's distance from it in units in the last place, and 1 when the
 result is checked in units in the last place (0 for a subnormal result, which holds fewer digits
-and is checked to its own spacing).
+and must be the nearest subnormal: no row's exact value lies near a tie of that spacing).
 """
 import decimal
 import random
@@ -23,6 +23,7 @@ EXTENDED_BITS = 64
 WORK_BITS = 400
 LARGEST_EXTENDED = mpf(2) ** 16384
 SMALLEST_NORMAL = mpf(2) ** -16382
+SMALLEST_SUBNORMAL = mpf(2) ** -16445
 
 MEASURE_FACTORS = {"rad": None, "deg": 180, "grad": 200, "cycle": 0.5}
 
@@ -83,8 +84,10 @@ ARGUMENTS = {
     "ch": ["1e-10", "0.001", "0.5", "-1", "10", "100", "11000", "-5000"],
     "th": ["1e-10", "0.3", "-2", "20", "0.001", "-0.75"],
     "cth": ["1e-5", "0.5", "-3", "30", "0.001"],
-    "sech": ["0.1", "1", "-5", "100", "1e-8", "2000", "63.9", "64.1", "11356", "-11360", "11390.5"],
-    "cosech": ["0.1", "1", "-5", "100", "1e-8", "2000", "-64.1", "11356", "11370", "-11399"],
+    "sech": ["0.1", "1", "-5", "100", "1e-8", "2000", "63.9", "64.1", "11356", "-11360", "11390.5",
+             "11355.5", "11390", "11400", "11401"],
+    "cosech": ["0.1", "1", "-5", "100", "1e-8", "2000", "-64.1", "11356", "11370", "-11399", "11390",
+               "-11390", "11400", "-11400", "11401", "-11401"],
     "arsh": ["1e-10", "0.5", "-3", "1e5", "1e20", "1e-300", "-0.001"],
     "arch": ["1.0000001", "1.5", "10", "1e15", "1e300", "1.0000000000000000001"],
     "arth": ["1e-10", "0.5", "-0.9", "0.999999999", "-1e-5", "0.1"],
@@ -171,6 +174,9 @@ def row(function, measure, args):
         text = "-"
     if 0 < abs(exact) < SMALLEST_NORMAL:
         text, check_ulps = "-", 0  # a subnormal holds fewer digits: checked to its own spacing
+        steps = abs(exact) / SMALLEST_SUBNORMAL
+        if abs(steps - mp.floor(steps) - mpf(0.5)) < mpf(0.01):
+            sys.exit(f"{function} {args}: too near a tie of the subnormal spacing to be a reference")
     return [function, measure, args, text, mp.nstr(near, 21, min_fixed=1, max_fixed=0),
             mp.nstr(lo, 6, min_fixed=-10, max_fixed=10), str(check_ulps)]
 
