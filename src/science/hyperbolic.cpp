@@ -3,9 +3,11 @@
 
 #include "hyperbolic.h"
 
+#include "extended_pair.h"
 #include "math_result.h"
 
 #include <cmath>
+#include <limits>
 
 namespace orv {
 namespace {
@@ -39,13 +41,46 @@ std::optional<Extended> hyperbolicCotangent(Extended x) { return reciprocal(hype
 // that would lose the subnormal results up to |x| = 11400.
 constexpr Extended kReciprocalTail = 64;
 
+namespace {
+
+// ln 2 in two parts; the first has 49 bits, so k ln 2 of it is exact for every k below 2^15.
+constexpr Extended kLn2High = 0x1.62e42fefa39ep-1L;
+constexpr Extended kLn2Low = 1.6885250050761978068e-15L;
+
+// 2e^-a for a > 64, rounded once. 2 * exp(-a) lost a bit of every subnormal result to the
+// underflow before the doubling, and near a = 11400 the whole result; the C library's exp is also
+// up to 1.1 ulps off here. So a = k ln 2 + r, |r| <= ln 2 / 2, with r to about 100 bits; e^-r
+// comes from its Taylor series with the first terms in two parts, and 2^(1-k) scales it.
+Extended twiceExpOfMinus(Extended a) {
+    if (a > 11500) return 0; // far below half the smallest subnormal (from a = 11399.5)
+    const Extended k = std::nearbyint(a / kLn2High);
+    const ExtendedPair u = exactSum(k * kLn2High - a, k * kLn2Low); // -r; the difference is exact
+    const ExtendedPair square = exactProduct(u.hi, u.hi);
+    Extended series = 0; // 1/3! + u/4! + u^2/5! + ..., to u^20
+    for (int n = 20; n >= 3; --n)
+        series = kInverseFactorials[n] + u.hi * series;
+    const ExtendedPair linear = exactSum(1, u.hi);
+    const ExtendedPair quadratic = exactSum(linear.hi, square.hi / 2);
+    const Extended low = linear.lo + quadratic.lo + square.lo / 2 + u.lo * (1 + u.hi) +
+                         u.hi * square.hi * series;
+    const ExtendedPair e = quickSum(quadratic.hi, low);
+    const int scale = 1 - static_cast<int>(k);
+    const Extended scaled = std::ldexp(e.hi, scale);
+    if (scaled >= std::numeric_limits<Extended>::min()) return scaled; // scaled exactly
+    // A subnormal result rounds e.hi to the coarser spacing; what that dropped (exact), with e.lo,
+    // still decides a rounding that fell on a tie.
+    return scaled + std::ldexp((e.hi - std::ldexp(scaled, -scale)) + e.lo, scale);
+}
+
+} // namespace
+
 std::optional<Extended> hyperbolicSecant(Extended x) {
-    if (std::fabs(x) > kReciprocalTail) return 2 * std::exp(-std::fabs(x));
+    if (std::fabs(x) > kReciprocalTail) return twiceExpOfMinus(std::fabs(x));
     return reciprocal(hyperbolicCosine(x));
 }
 
 std::optional<Extended> hyperbolicCosecant(Extended x) {
-    if (std::fabs(x) > kReciprocalTail) return std::copysign(2 * std::exp(-std::fabs(x)), x);
+    if (std::fabs(x) > kReciprocalTail) return std::copysign(twiceExpOfMinus(std::fabs(x)), x);
     return reciprocal(hyperbolicSine(x));
 }
 

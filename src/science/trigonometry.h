@@ -11,7 +11,8 @@ namespace orv {
 
 // The trigonometric functions with the argument (or the result, for the inverses) in the given
 // measure. An empty result is an arithmetic failure. Degrees, grads and cycles are reduced by a
-// whole turn exactly, so quarter turns give exact zeros and ones.
+// whole turn exactly, so quarter turns give exact zeros and ones, and the other values are rounded
+// once, at the end.
 std::optional<Extended> sine(Extended x, AngleMeasure measure);
 std::optional<Extended> cosine(Extended x, AngleMeasure measure);
 std::optional<Extended> tangent(Extended x, AngleMeasure measure);

@@ -96,6 +96,8 @@ const std::map<std::string, std::string> kLanguageNames = {
     {"power", "POWER"},
 };
 
+const std::set<std::string> kTrigonometric = {"sin", "cos", "tan", "ctg", "sec", "cosec"};
+
 // Units in the last place between the result and the exact value.
 Extended ulpsFromExact(Extended result, const Reference& r) {
     int exponent = 0;
@@ -104,7 +106,7 @@ Extended ulpsFromExact(Extended result, const Reference& r) {
     return std::fabs((result - r.nearest) / ulp - r.distanceUlps);
 }
 
-TEST(Accuracy, EveryReferenceValueIsShownCorrectlyRoundedAndWithinTwoUlps) {
+TEST(Accuracy, EveryReferenceValueIsShownCorrectlyRoundedAndWithinOneOrTwoUlps) {
     const auto rows = readTable();
     ASSERT_GE(rows.size(), 300u);
     const auto table = computations();
@@ -125,11 +127,14 @@ TEST(Accuracy, EveryReferenceValueIsShownCorrectlyRoundedAndWithinTwoUlps) {
         if (r.nearest == 0) {
             EXPECT_EQ(*value, 0) << label;
         } else if (std::fabs(r.nearest) < std::numeric_limits<Extended>::min()) {
-            // A subnormal result: within one step of the subnormal spacing.
-            EXPECT_LE(std::fabs(*value - r.nearest), std::numeric_limits<Extended>::denorm_min()) << label;
+            // A subnormal result: the nearest one, as its spacing is far coarser than the digits
+            // the computation carries.
+            EXPECT_EQ(*value, r.nearest) << label;
         } else if (r.checkUlps) {
-            // Powers go through one correctly working library call: within one unit.
-            const Extended tolerance = r.function == "power" ? 1 : 2;
+            // Powers go through one correctly working library call, and angles in degrees, grads
+            // and cycles are reduced exactly and rounded once at the end: within one unit.
+            const bool roundedOnce = r.function == "power" || (kTrigonometric.count(r.function) > 0 && r.measure != "rad");
+            const Extended tolerance = roundedOnce ? 1 : 2;
             EXPECT_LE(ulpsFromExact(*value, r), tolerance) << label << ": " << shown(*value);
         }
 

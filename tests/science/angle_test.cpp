@@ -51,8 +51,9 @@ struct TrigRow {
     AngleFunction f;
     AngleMeasure measure;
     Extended x;
-    const char* expected; // "failure" for an arithmetic failure
-    bool exact = false;   // the value must be exactly the expected one
+    const char* expected;           // "failure" for an arithmetic failure
+    bool exact = false;             // the value must be exactly the expected one
+    const char* nearest = nullptr;  // or exactly the Extended nearest to this longer decimal
 };
 
 TEST(Trigonometry, QuarterTurnsAreExactAndOtherValuesRoundWell) {
@@ -60,6 +61,9 @@ TEST(Trigonometry, QuarterTurnsAreExactAndOtherValuesRoundWell) {
     const auto grad = AngleMeasure::Grads;
     const auto cyc = AngleMeasure::Cycles;
     const auto rad = AngleMeasure::Radians;
+    // sqrt(2)/2 to 40 digits: std::stold rounds it to the nearest Extended.
+    const char* kHalfRootTwo = "0.7071067811865475244008443621048490392848";
+    const char* kMinusHalfRootTwo = "-0.7071067811865475244008443621048490392848";
     const TrigRow rows[] = {
         {"cos 90 deg", cosine, deg, 90, "0", true},
         {"sin 180 deg", sine, deg, 180, "0", true},
@@ -74,14 +78,27 @@ TEST(Trigonometry, QuarterTurnsAreExactAndOtherValuesRoundWell) {
         {"sin 1e30 deg", sine, deg, 1e30L, "-0.743144825477394"},
         {"tan 90 deg", tangent, deg, 90, "failure"},
         {"tan -270 deg", tangent, deg, -270, "failure"},
-        {"tan 45 deg", tangent, deg, 45, "1"},
-        {"tan 135 deg", tangent, deg, 135, "-1"},
+        {"tan 45 deg", tangent, deg, 45, "1", true},
+        {"tan 135 deg", tangent, deg, 135, "-1", true},
+        {"tan 50 grad", tangent, grad, 50, "1", true},
+        {"tan 0.125 cycle", tangent, cyc, 0.125L, "1", true},
+        {"ctg 225 deg", cotangent, deg, 225, "1", true},
         {"ctg 90 deg", cotangent, deg, 90, "0", true},
         {"ctg 0", cotangent, rad, 0, "failure"},
         {"ctg 180 deg", cotangent, deg, 180, "failure"},
-        {"sin 30 deg", sine, deg, 30, "0.5"},
-        {"sin 150 deg", sine, deg, 150, "0.5"},
-        {"cos 60 deg", cosine, deg, 60, "0.5"},
+        {"sin 30 deg", sine, deg, 30, "0.5", true},
+        {"sin 150 deg", sine, deg, 150, "0.5", true},
+        {"sin -210 deg", sine, deg, -210, "0.5", true},
+        {"cos 60 deg", cosine, deg, 60, "0.5", true},
+        {"cos 300 deg", cosine, deg, 300, "0.5", true},
+        {"sec 60 deg", secant, deg, 60, "2", true},
+        {"cosec 30 deg", cosecant, deg, 30, "2", true},
+        {"sin 45 deg", sine, deg, 45, "0.707106781186548", false, kHalfRootTwo},
+        {"cos 45 deg", cosine, deg, 45, "0.707106781186548", false, kHalfRootTwo},
+        {"cos 135 deg", cosine, deg, 135, "-0.707106781186548", false, kMinusHalfRootTwo},
+        {"sin 50 grad", sine, grad, 50, "0.707106781186548", false, kHalfRootTwo},
+        {"cos 0.125 cycle", cosine, cyc, 0.125L, "0.707106781186548", false, kHalfRootTwo},
+        {"sin -0.125 cycle", sine, cyc, -0.125L, "-0.707106781186548", false, kMinusHalfRootTwo},
         {"sin pi/2", sine, rad, kPi / 2, "1"},
         {"sin 2^63", sine, rad, 9223372036854775808.0L, "0", true},
         {"cos -2^64", cosine, rad, -18446744073709551616.0L, "0", true},
@@ -109,6 +126,9 @@ TEST(Trigonometry, QuarterTurnsAreExactAndOtherValuesRoundWell) {
     for (const auto& row : rows) {
         const auto value = row.f(row.x, row.measure);
         EXPECT_EQ(shown(value), row.expected) << row.name;
+        if (row.nearest && value) {
+            EXPECT_EQ(*value, std::stold(row.nearest)) << row.name;
+        }
         if (row.exact && value) {
             EXPECT_EQ(*value, std::stold(row.expected)) << row.name;
             EXPECT_FALSE(*value == 0 && std::signbit(*value)) << row.name << " gives a negative zero";
