@@ -196,8 +196,9 @@ std::optional<ShortDecimal> shortDecimalOf(Extended x) {
     const Bits bits = bitsOf(x);
     // |x| lies in [2^(length-1), 2^length), so its decimal exponent is this estimate or one more.
     const int length = 64 - __builtin_clzll(bits.significand) + bits.exponent;
-    constexpr Extended kLog10Of2 = 0.301029995663981195214L;
-    const int decimalExponent = static_cast<int>(std::floor(static_cast<Extended>(length - 1) * kLog10Of2));
+    // floor((length - 1) * log10 2) in integers, exact for |length| up to 1650 and so wherever
+    // the integer path can take it; a floor of the x87 unit would cost two changes of its mode.
+    const int decimalExponent = ((length - 1) * 78913) >> 18;
     int scale = kShortDecimalDigits - 1 - decimalExponent;
     if (scale < -kFastScale + 1 || scale > kFastScale) return shortDecimalByText(x);
     Rounded r = roundAtScale(bits, scale);
