@@ -38,9 +38,13 @@ struct Bits {
     int exponent = 0;
     // x is a normal power of two: the Extended below it lies half as far as the one above.
     bool narrowBelow = false;
+    bool notFinite = false;
+    bool negative = false;
 };
 
-Bits bitsOf(Extended x) {
+// Read from memory, without loading the number into the x87 unit: long double arguments arrive
+// on the stack, and a load and compare there costs more than the integer work that follows.
+Bits bitsOf(const Extended& x) {
     std::uint64_t significand = 0;
     std::uint16_t signAndExponent = 0;
     std::memcpy(&significand, &x, sizeof significand);
@@ -48,7 +52,7 @@ Bits bitsOf(Extended x) {
     const int biased = signAndExponent & 0x7FFF;
     constexpr int kBias = 16383, kFractionBits = 63;
     return {significand, (biased == 0 ? 1 : biased) - kBias - kFractionBits,
-            significand == kTwoToThe63Bits && biased > 1};
+            significand == kTwoToThe63Bits && biased > 1, biased == 0x7FFF, (signAndExponent & 0x8000) != 0};
 }
 
 // Whether the decimal lying `distance` units from x, on the side `below` or above it, rounds to
@@ -191,9 +195,9 @@ Extended readDecimal(const std::string& digits, int exponent) {
 } // namespace
 
 std::optional<ShortDecimal> shortDecimalOf(Extended x) {
-    if (!std::isfinite(x)) return std::nullopt;
-    if (x == 0) return ShortDecimal{0, 0, true};
     const Bits bits = bitsOf(x);
+    if (bits.notFinite) return std::nullopt;
+    if (bits.significand == 0) return ShortDecimal{0, 0, true};
     // |x| lies in [2^(length-1), 2^length), so its decimal exponent is this estimate or one more.
     const int length = 64 - __builtin_clzll(bits.significand) + bits.exponent;
     // floor((length - 1) * log10 2) in integers, exact for |length| up to 1650 and so wherever
@@ -204,7 +208,7 @@ std::optional<ShortDecimal> shortDecimalOf(Extended x) {
     Rounded r = roundAtScale(bits, scale);
     if (r.digits >= kTenToThe17) r = roundAtScale(bits, --scale);
     if (!r.nearest) return std::nullopt;
-    return signedDecimal(r.digits, -scale, r.exact, x < 0);
+    return signedDecimal(r.digits, -scale, r.exact, bits.negative);
 }
 
 Extended nearestExtended(I128 digits, int exponent) {
