@@ -70,11 +70,13 @@ void Calculator::showResult(Extended value, std::string_view entryText) {
 }
 
 void Calculator::loadOperand(Extended value) {
+    const StepScope undoable(*this, UndoStep::Value);
     showResult(value);
     Obluzh();
 }
 
 void Calculator::loadOperand(Extended value, std::string_view entryText) {
+    const StepScope undoable(*this, UndoStep::Value);
     showResult(value, entryText);
     Obluzh();
 }
@@ -125,7 +127,7 @@ void Calculator::ShowErrorHint(std::string_view text) { view_.showErrorHint(Hint
 std::string Calculator::failArithmetic(Extended fallback, std::string_view message) {
     state_.ResultValue = fallback;
     view_.errorButUp();
-    view_.setDisplayRed(true, true);
+    setDisplayRed(true, true);
     // The red display keeps an operand, which must not be read as the result.
     const std::string text(message.empty() ? std::string_view(messages_.OverflowMessage) : message);
     ShowErrorHint(text);
@@ -163,7 +165,7 @@ void Calculator::Solving() {
     case Operation::opLogBase: result = functions_.logBase(first, second); break;
     case Operation::opDivide:
         if (isZero(second)) {
-            view_.setDisplayRed(true, false);
+            setDisplayRed(true, false);
             ShowErrorHint(messages_.DivideByZeroMessage);
             step.message = messages_.DivideByZeroMessage;
             s.ResultValue = 0;
@@ -193,8 +195,9 @@ void Calculator::Solving() {
 }
 
 void Calculator::pressOperation(Operation operation) {
+    const StepScope undoable(*this, UndoStep::Operation, operation == Operation::opLogBase ? "log" : tapeSign(operation));
     CalculatorState& s = state_;
-    view_.showSign(signOf(operation));
+    showSign(signOf(operation));
     if (!s.OperandStored) {
         s.FirstOperand = s.CurrentValue;
     } else if (chainHasNewOperand()) {
@@ -210,6 +213,7 @@ void Calculator::pressOperation(Operation operation) {
 }
 
 void Calculator::pressEquals() {
+    const StepScope undoable(*this, UndoStep::Equals);
     CalculatorState& s = state_;
     if (!s.EqualsEnabled) return;
     if (s.OperandStored) s.SecondOperand = s.CurrentValue;
@@ -223,6 +227,7 @@ void Calculator::pressEquals() {
 }
 
 void Calculator::pressPercent() {
+    const StepScope undoable(*this, UndoStep::Percent);
     CalculatorState& s = state_;
     if (!s.EqualsEnabled) return;
     if (s.OperandStored) {
@@ -244,7 +249,7 @@ void Calculator::pressPercent() {
         case Operation::opMultiply: result = share(); break;
         case Operation::opDivide:
             if (isZero(p)) {
-                view_.setDisplayRed(true, true);
+                setDisplayRed(true, true);
                 ShowErrorHint(messages_.DivideByZeroMessage);
                 step.message = messages_.DivideByZeroMessage;
                 result = 0.0L;
@@ -260,7 +265,7 @@ void Calculator::pressPercent() {
         } else {
             s.ResultValue = p;
             view_.releaseKey(KeypadKey::PerCent);
-            view_.setDisplayRed(true, true);
+            setDisplayRed(true, true);
             ShowErrorHint(messages_.OverflowMessage);
             step.message = messages_.OverflowMessage;
         }
@@ -274,7 +279,7 @@ void Calculator::pressPercent() {
     s.FirstOperand = s.CurrentValue;
     s.SecondOperand = s.CurrentValue;
     s.PendingOperation = Operation::opNone;
-    view_.showSign(signOf(Operation::opNone));
+    showSign(signOf(Operation::opNone));
     s.DecimalEntered = false;
     s.EqualsEnabled = false;
     s.Typing = false;
@@ -285,6 +290,7 @@ void Calculator::pressPercent() {
 // 1/x, the root and +/- work on the number being entered like every one-operand key: their
 // result is the right operand of a pending operation, or the left operand when none is pending.
 void Calculator::pressReciprocal() {
+    const StepScope undoable(*this, UndoStep::Reciprocal);
     state_.ResultValue = state_.CurrentValue;
     TapeStep step{TapeForm::Operation, "1", tapeNumber(state_.CurrentValue), {}, tapeSign(Operation::opDivide), {}, {}};
     if (isZero(state_.CurrentValue)) {
@@ -299,7 +305,7 @@ void Calculator::pressReciprocal() {
     } else {
         // The reciprocal of a tiny subnormal overflows: keep the value, as an overflow elsewhere does.
         view_.releaseKey(KeypadKey::Inv);
-        view_.setDisplayRed(true, true);
+        setDisplayRed(true, true);
         ShowErrorHint(messages_.OverflowMessage);
         step.message = messages_.OverflowMessage;
     }
@@ -307,6 +313,7 @@ void Calculator::pressReciprocal() {
 }
 
 void Calculator::pressSquareRoot() {
+    const StepScope undoable(*this, UndoStep::SquareRoot);
     const Extended x = state_.CurrentValue;
     state_.ResultValue = x;
     TapeStep step{TapeForm::Sign, tapeNumber(x), {}, "\u221A", {}, {}, {}};
@@ -327,6 +334,7 @@ void Calculator::pressSquareRoot() {
 }
 
 void Calculator::pressSignChange() {
+    const StepScope undoable(*this, UndoStep::SignChange);
     // While a number is typed its sign is part of the entry; on a result it is a step of its own.
     const bool step = !state_.Typing;
     const Extended x = state_.CurrentValue;
@@ -335,8 +343,9 @@ void Calculator::pressSignChange() {
 }
 
 void Calculator::pressClearEntry() {
+    const StepScope undoable(*this, UndoStep::ClearEntry);
     CalculatorState& s = state_;
-    view_.restoreDisplayColours(true);
+    restoreDisplayColours(true);
     s.DecimalEntered = false;
     s.CurrentValue = 0;
     s.EntryText = generalText(0, separators_);
@@ -348,10 +357,11 @@ void Calculator::pressClearEntry() {
 }
 
 void Calculator::pressClear() {
+    const StepScope undoable(*this, UndoStep::Clear);
     pressClearEntry();
     state_.PendingOperation = Operation::opNone;
     state_.OperandStored = false;
-    view_.showSign(signOf(Operation::opNone));
+    showSign(signOf(Operation::opNone));
 }
 
 void Calculator::Obluzh() {
@@ -366,6 +376,7 @@ void Calculator::Obluzh() {
 std::string Calculator::copyText() const { return state_.EntryText.empty() ? std::string(1, '0') : state_.EntryText; }
 
 bool Calculator::paste(std::string_view text) {
+    const StepScope undoable(*this, UndoStep::Paste);
     const std::string_view trimmed = trimWhiteSpace(text);
     const auto value = parseNumber(trimmed, separators_);
     if (!value) return false;
@@ -400,6 +411,7 @@ void Calculator::restoreWorkingState(std::string_view entryText, bool decimalEnt
     s.MemoryRegisters = registers;
     s.MemoryUsed = memoryUsed;
     selectRegister(1);
+    history_ = {}; // the saved state is where undo stops
 }
 
 } // namespace orv

@@ -8,6 +8,7 @@
 #include "messages.h"
 #include "separators.h"
 #include "tape.h"
+#include "undo_history.h"
 
 #include <optional>
 #include <string>
@@ -50,6 +51,15 @@ public:
     // Start-up: the saved entry text, its separator flag, the registers and the memory flag.
     void restoreWorkingState(std::string_view entryText, bool decimalEntered,
                              const std::array<Extended, kRegisterCount>& registers, bool memoryUsed);
+
+    // Undo and redo of whole keys (a digit, an operation, a memory key, a pasted or handed-in
+    // value): the display, the chain, the registers and what the window shows of them. False,
+    // and nothing changes, when there is no step to take. Each writes a line on the tape.
+    bool undo();
+    bool redo();
+    // The step undo or redo would take, in the language's words ("clear M1"); empty when none.
+    std::string undoName() const;
+    std::string redoName() const;
 
     // What a keypad key does, whether it came from the mouse, the keyboard or a test.
     void press(KeypadKey key);
@@ -106,6 +116,30 @@ public:
     static std::string registerLabel(int registerNumber);
 
 private:
+    // Records the calculator before a key and, if the key changed it, keeps that as a step.
+    class StepScope {
+    public:
+        StepScope(Calculator& calculator, UndoStep step, std::string detail = {});
+        ~StepScope();
+        StepScope(const StepScope&) = delete;
+        StepScope& operator=(const StepScope&) = delete;
+
+    private:
+        Calculator& calculator_;
+        bool outermost_;
+        UndoHistory::Entry entry_;
+    };
+    CalculatorSnapshot snapshot() const { return {state_, look_}; }
+    void restore(const CalculatorSnapshot& snapshot);
+    std::string stepName(const UndoHistory::Entry& entry) const;
+    std::string registerName() const { return "M" + std::to_string(state_.SelectedRegister); }
+    // The window's calls that undo must be able to repeat, with what they showed kept in look_.
+    void showSign(const char* sign);
+    void setDisplayRed(bool mantissa, bool exponent);
+    void restoreDisplayColours(bool frameToo);
+    void openMemoryLine();
+    void closeMemoryLine();
+
     // The steps the keys are made of.
     void Solving();
     void Obluzh();
@@ -141,6 +175,9 @@ private:
     TwoOperandFunctions functions_;
     TapeObserver* tape_ = nullptr;
     bool memoryLineForced_ = false;
+    CalculatorLook look_;
+    UndoHistory history_;
+    int stepDepth_ = 0; // keys that call keys make one step
 };
 
 } // namespace orv

@@ -21,13 +21,14 @@ bool hasExponent(std::string_view text) { return text.find_first_of("Ee") != std
 
 } // namespace
 
-void Calculator::restoreDigitColour() { view_.restoreDisplayColours(false); }
+void Calculator::restoreDigitColour() { restoreDisplayColours(false); }
 
 bool Calculator::hasSeparator(std::string_view text) const {
     return !separators_.decimal.empty() && text.find(separators_.decimal) != std::string_view::npos;
 }
 
 void Calculator::Special_Click(int digit) {
+    const StepScope undoable(*this, UndoStep::Typing);
     CalculatorState& s = state_;
     restoreDigitColour();
     const char character = static_cast<char>('0' + std::clamp(digit, 0, 9));
@@ -63,6 +64,7 @@ void Calculator::Special_Click(int digit) {
 }
 
 void Calculator::pressDecimalSeparator() {
+    const StepScope undoable(*this, UndoStep::Typing);
     CalculatorState& s = state_;
     // Whether the number being typed can take a separator is read from the number itself.
     if (s.Typing && (hasSeparator(s.EntryText) || hasExponent(s.EntryText))) return;
@@ -86,6 +88,7 @@ void Calculator::pressDecimalSeparator() {
 }
 
 void Calculator::pressBackspace() {
+    const StepScope undoable(*this, UndoStep::Backspace);
     CalculatorState& s = state_;
     if (!s.Typing) return;
     std::string shorter = withoutLastCharacter(s.EntryText);

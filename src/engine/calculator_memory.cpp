@@ -20,6 +20,7 @@ void Calculator::refreshMemoryLine() {
 
 void Calculator::selectRegister(int registerNumber) {
     registerNumber = std::clamp(registerNumber, 1, kRegisterCount);
+    const StepScope undoable(*this, UndoStep::SelectRegister, "M" + std::to_string(registerNumber));
     view_.showSelectedRegister(registerNumber, registerLabel(registerNumber));
     state_.SelectedRegister = registerNumber;
     MemUpdate();
@@ -80,20 +81,23 @@ void Calculator::completeChainBeforeMemory() {
 }
 
 void Calculator::pressMemoryPlus() {
+    const StepScope undoable(*this, UndoStep::MemoryPlus, registerName());
     completeChainBeforeMemory();
     writeMemoryStep(Operation::opAdd, MemPlus());
     endEntryAfterMemory();
-    view_.memIndOpen();
+    openMemoryLine();
 }
 
 void Calculator::pressMemoryMinus() {
+    const StepScope undoable(*this, UndoStep::MemoryMinus, registerName());
     completeChainBeforeMemory();
     writeMemoryStep(Operation::opSubtract, MemMinus());
     endEntryAfterMemory();
-    if (!memoryLineForced_) view_.memIndOpen();
+    if (!memoryLineForced_) openMemoryLine();
 }
 
 void Calculator::pressMemoryRecall() {
+    const StepScope undoable(*this, UndoStep::MemoryRecall, registerName());
     CalculatorState& s = state_;
     s.MemoryUsed = true;
     s.CurrentValue = 0;
@@ -112,10 +116,14 @@ void Calculator::endEntryAfterMemory() {
 // MC empties the selected register only; the calculation (operands, pending operation, entry)
 // goes on untouched.
 void Calculator::pressMemoryClear() {
+    const StepScope undoable(*this, UndoStep::MemoryClear, registerName());
+    const Extended held = state_.MemoryRegisters[static_cast<std::size_t>(state_.SelectedRegister - 1)];
     state_.MemoryUsed = false;
     MemDel();
-    writeTape({TapeForm::MemoryClear, {}, {}, "M" + std::to_string(state_.SelectedRegister), {}, "0", {}});
-    if (!memoryLineForced_) view_.memIndClose();
+    // The value it held stays on record, whatever key cleared it.
+    const std::string was = held == 0 ? std::string() : fillIn(messages_.TapeWas, tapeNumber(held));
+    writeTape({TapeForm::MemoryClear, {}, was, registerName(), {}, "0", {}});
+    if (!memoryLineForced_) closeMemoryLine();
 }
 
 } // namespace orv

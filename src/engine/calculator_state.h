@@ -52,6 +52,8 @@ struct CalculatorState {
     bool MemoryUsed = false;
 
     bool GroupThousands = true;
+
+    bool operator==(const CalculatorState&) const = default;
 };
 
 } // namespace orv

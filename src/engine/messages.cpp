@@ -39,6 +39,13 @@ const Messages& messagesFor(Language language) {
         "\u03C3n-1 of %1",
         "turn",
         Language::English,
+        {"typing", "backspace", "operation %1", "equals", "percent", "1/x", "square root", "sign change",
+         "clear entry", "clear", "add to %1", "subtract from %1", "recall %1", "clear %1", "choose %1", "paste",
+         "new value"},
+        "Undo: %1",
+        "Redo: %1",
+        " (was %1)",
+        "Ctrl+C clears the register; copy is Ctrl+Insert; Ctrl+Z undoes it",
     };
     static const Messages russian{
         "Нельзя делить на ноль!",
@@ -73,6 +80,13 @@ const Messages& messagesFor(Language language) {
         "\u03C3n-1 %1",
         "об.",
         Language::Russian,
+        {"набор числа", "стирание цифры", "действие %1", "равно", "процент", "1/x", "квадратный корень",
+         "смена знака", "сброс ввода", "сброс", "прибавление к %1", "вычитание из %1", "вызов %1", "очистка %1",
+         "выбор %1", "вставка", "новое значение"},
+        "Отмена: %1",
+        "Возврат: %1",
+        " (было %1)",
+        "Ctrl+C очищает ячейку памяти; копирование — Ctrl+Insert; Ctrl+Z отменяет очистку",
     };
     return language == Language::Russian ? russian : english;
 }

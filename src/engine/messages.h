@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include "undo_history.h"
+
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -53,6 +56,14 @@ struct Messages {
     std::string TapeSigmaNm1;
     std::string TapeTurn;
     Language language = Language::English;
+    // Undo and redo: the steps' names (%1 the register or the operation's sign), the tape's lines
+    // for a step taken back or forward (%1 its name), the value a cleared register held, and the
+    // hint for a Ctrl+C that cleared a register where the user may have meant to copy.
+    std::array<std::string, kUndoStepKinds> UndoStepNames;
+    std::string UndoneTape;
+    std::string RedoneTape;
+    std::string TapeWas;
+    std::string CtrlCClearsMessage;
 };
 
 // "1 value", "8 values"; in Russian the genitive after the statistic's name ("1 значения",

@@ -18,7 +18,7 @@ struct FormRow {
     std::string_view right;
 };
 
-constexpr std::array<FormRow, 12> kForms{{
+constexpr std::array<FormRow, 13> kForms{{
     {TapeForm::Operation, "{a} {op} {b}", "{result}"},
     {TapeForm::LogBase, "log{b} {a}", "{result}"},
     {TapeForm::Percent, "{a} {op} {b}%", "{result}"},
@@ -27,10 +27,11 @@ constexpr std::array<FormRow, 12> kForms{{
     {TapeForm::Postfix, "{a}{name}", "{result}"},
     {TapeForm::Negation, "\u2212({a})", "{result}"},
     {TapeForm::Memory, "{name} {op} {a}", "{result}"},
-    {TapeForm::MemoryClear, "{name}", "{result}"},
+    {TapeForm::MemoryClear, "{name}", "{result}{b}"}, // b: " (was 1918)" or nothing
     {TapeForm::Conversion, "{a} {name}", "{result} {b}"},
     {TapeForm::Statistic, "{name}", "{result}"},
     {TapeForm::Expression, "{a}", "{result}"},
+    {TapeForm::Note, "{name}", {}},
 }};
 
 // A power's base, a negative number or one in exponent form reads as one operand only in brackets.
@@ -78,6 +79,7 @@ std::string tapeLine(const TapeStep& step) {
         if (row.form != step.form) continue;
         const std::string left = filled(row.left, step);
         if (!step.message.empty()) return left + ": " + step.message;
+        if (row.right.empty()) return left;
         return left + " = " + filled(row.right, step);
     }
     return {};

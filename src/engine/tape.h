@@ -28,6 +28,7 @@ enum class TapeForm {
     Conversion, // a name = result b           1.5 Kilometer = 1500 Meter
     Statistic,  // name = result               Mean of 8 values = 5
     Expression, // a = result                  SUM(1,100,I*I) = 338350
+    Note,       // name, no result             Undo: clear M1
 };
 
 // One step for the tape. Numbers are already text, as Copy gives them (no grouping, the

@@ -55,6 +55,14 @@ struct KeyRow {
 TEST_P(CalculatorTest, KeyScripts) {
     const KeyRow rows[] = {
         {"plain sum", "2 + 3 =", "5", "+"},
+        {"undo takes equals back", "2 + 3 = undo", "3", "+"},
+        {"undo returns to typing", "2 + 3 = undo 4 =", "36", "+"},
+        {"redo takes it forward again", "2 + 3 = undo redo", "5", "+"},
+        {"undo of C keeps the chain", "2 + 3 C undo =", "5", "+"},
+        {"undo of a digit", "12 undo", "1", "="},
+        {"undo of an operation key", "2 + 3 * undo =", "5", "+"},
+        {"undo brings a cleared register back", "1918 M+ MC undo MR", "1_918", "="},
+        {"undo of a register choice", "7 M+ M2 undo MR", "7", "="},
         {"equals repeats", "2 + 3 = = =", "11", "+"},
         {"left to right", "2 + 3 * 4 =", "20", "\u00D7"},
         {"repeat product", "2 + 3 * 4 = =", "80", "\u00D7"},
@@ -245,6 +253,25 @@ TEST_P(CalculatorTest, OverflowKeepsTheLeftOperandInRedAndSaysSo) {
 }
 
 // Every completed step writes one line that reads right on its own; typing writes nothing.
+// 150 steps of a long chain, all taken back to the start, and forward again.
+TEST_P(CalculatorTest, UndoAndRedoReachOverAHundredSteps) {
+    RecordingView v;
+    Calculator c(v, GetParam(), scientificOperations());
+    c.setMessages(text);
+    for (int k = 0; k < 75; ++k) pressKeys(c, "7 +");
+    const std::string shownAtEnd = v.shown();
+    int undone = 0;
+    while (c.undo()) ++undone;
+    EXPECT_EQ(undone, 150);
+    EXPECT_EQ(v.shown(), "0");
+    EXPECT_TRUE(c.undoName().empty());
+    int redone = 0;
+    while (c.redo()) ++redone;
+    EXPECT_EQ(redone, 150);
+    EXPECT_EQ(v.shown(), shownAtEnd);
+    EXPECT_EQ(c.undoName(), "operation +");
+}
+
 TEST_P(CalculatorTest, TapeStatements) {
     const std::pair<const char*, std::vector<std::string>> rows[] = {
         {"12,5", {}},
@@ -273,8 +300,11 @@ TEST_P(CalculatorTest, TapeStatements) {
         {"deg 1 arcsin", {"arcsin 1 = 90\u00B0"}},
         {"9 x2 3 +/- x3 5 n! 27 cbrt", {"9\u00B2 = 81", "(-3)\u00B3 = -27", "5! = 120", "\u221B27 = 3"}},
         {"0 ln", {"ln 0: Invalid argument of ln!"}},
-        {"20 M+ 25 M+ 5 M- MC", {"M1 + 20 = 20", "M1 + 25 = 45", "M1 \u2212 5 = 40", "M1 = 0"}},
+        {"20 M+ 25 M+ 5 M- MC", {"M1 + 20 = 20", "M1 + 25 = 45", "M1 \u2212 5 = 40", "M1 = 0 (was 40)"}},
         {"M3 7 M+ MR", {"M3 + 7 = 7"}},
+        {"1918 M+ MC undo", {"M1 + 1918 = 1918", "M1 = 0 (was 1918)", "Undo: clear M1"}},
+        {"5 + 3 = undo redo", {"5 + 3 = 8", "Undo: equals", "Redo: equals"}},
+        {"2 * undo", {"Undo: operation ×"}},
         {"2 list 4 list 9 list N mean sigman-1",
          {"Number of values = 3", "Mean of 3 values = 5", "\u03C3n-1 of 3 values = 3.60555127546399"}},
         {"mean", {"Mean of 0 values: There are too few values in the list!"}},

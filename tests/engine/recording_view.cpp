@@ -68,6 +68,8 @@ void pressKeys(Calculator& c, std::string_view keys) {
             pressScientificKey(c, function->second, measure);
         } else if (auto m = kMeasures.find(word); m != kMeasures.end()) {
             measure = m->second;
+        } else if (word == "undo" || word == "redo") {
+            if (!(word == "undo" ? c.undo() : c.redo())) throw std::invalid_argument("nothing to " + word);
         } else if (word == "pi") {
             pressPi(c);
         } else if (word == "list") {

@@ -64,7 +64,8 @@ public:
 // (select a register), "^" and "log" (x^y, log-base), the scientific keys "sin" "x2"... in the
 // measure last named ("rad", "deg", "grad", "cycle"), "pi", "list" (the statistics Enter key)
 // and "N" "sum" "mean" "sigman" "sigman-1" over that list, "paste:TEXT" ("." is the locale's
-// separator) and "conv:FROM>TO" (unit names, "_" for a blank).
+// separator), "conv:FROM>TO" (unit names, "_" for a blank), and "undo" and "redo" (there must be
+// a step to take).
 void pressKeys(Calculator& calculator, std::string_view keys);
 
 } // namespace orv::testing
