@@ -198,6 +198,11 @@ QAction* TCalculator::addCommand(QMenu* menu, void (TCalculator::*handler)(), co
 void TCalculator::buildMenus() {
     miEdit = menuBar()->addMenu(QString());
     miEdit->setObjectName(QStringLiteral("miEdit"));
+    miUndo = addCommand(miEdit, &TCalculator::miUndoClick, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    miRedo = addCommand(miEdit, &TCalculator::miRedoClick, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    miRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(miEdit, &QMenu::aboutToShow, this, &TCalculator::nameUndoSteps);
+    miEdit->addSeparator();
     miCopy = addCommand(miEdit, &TCalculator::miCopyClick, QKeySequence(Qt::CTRL | Qt::Key_Insert));
     miPaste = addCommand(miEdit, &TCalculator::miPasteClick, QKeySequence(Qt::SHIFT | Qt::Key_Insert));
     miEdit->addSeparator();
@@ -239,6 +244,7 @@ void TCalculator::buildMenus() {
     miAbout = addCommand(miHelp, nullptr);
 
     const std::pair<QAction*, const char*> names[] = {
+        {miUndo, "miUndo"},         {miRedo, "miRedo"},
         {miCopy, "miCopy"},         {miPaste, "miPaste"},     {miPrefer, "miPrefer"},
         {miConvert, "miConvert"},   {miScience, "miScience"}, {miStatist, "miStatist"},
         {Evaluator1, "Evaluator1"}, {miTape, "miTape"},       {miMax, "miMax"},
@@ -282,6 +288,7 @@ void TCalculator::SetLang(int language) {
     pnSize->setToolTip(QString::fromUtf8(fullSize_ ? texts->sizeHintFull : texts->sizeHintReduced));
     applyMainWindowPanelTexts(this, language);
     calc_.setMessages(messagesFor(language == 1 ? Language::Russian : Language::English));
+    nameUndoSteps();
     applyToolkitLanguage(language); // Qt's own menus and buttons follow the language too
 }
 

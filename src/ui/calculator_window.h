@@ -80,6 +80,9 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void miCopyClick();
     void miPasteClick();
     void Evaluator1Click();
+    // Edit > Undo and Redo (main_window_undo.cpp): a beep when there is no step to take.
+    void miUndoClick();
+    void miRedoClick();
     // Ctrl+H: opens the tape beside the window, or takes the keyboard to it when it is open.
     void miTapeClick();
     TapeKeeper& tape() { return *tape_; }
@@ -163,6 +166,8 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void installKeyPreview();
     void hideCutPanels();
     void showTapeTrouble();
+    // The Edit menu's Undo and Redo name the step each would take.
+    void nameUndoSteps();
 
     SettingsStore& store_;
     Settings settings_;
@@ -172,6 +177,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     std::unique_ptr<TapeKeeper> tape_;
     TapeWindow* tapeWindow_ = nullptr; // made when first opened
     bool tapeTroubleShown_ = false;
+    bool ctrlCHintShown_ = false; // Ctrl+C clears a register; said once a run
     bool fullSize_ = true;
     QPointer<QWindow> keyPreviewWindow_;
     std::function<void(const QString&)> evaluatorOpener_;
@@ -186,6 +192,8 @@ class TCalculator : public QMainWindow, public CalculatorView {
     TextPanel* Panel15 = nullptr;
     RegisterRow* pnMemory = nullptr;
 
+    QAction* miUndo = nullptr;
+    QAction* miRedo = nullptr;
     QAction* miCopy = nullptr;
     QAction* miPaste = nullptr;
     QAction* miPrefer = nullptr;

@@ -55,7 +55,14 @@ bool TCalculator::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TCalculator::FormKeyDown(const QKeyEvent& event) {
-    if (const auto key = keyForKeyDown(event.key(), event.modifiers())) pressKeypadKey(*key);
+    const auto key = keyForKeyDown(event.key(), event.modifiers());
+    if (!key) return;
+    pressKeypadKey(*key);
+    // Ctrl+C is MC here, where every other program copies: the first time in a run, say so.
+    if (*key == KeypadKey::MC && event.key() == Qt::Key_C && !ctrlCHintShown_) {
+        ctrlCHintShown_ = true;
+        calc_.ShowErrorHint(calc_.messages().CtrlCClearsMessage);
+    }
 }
 
 void TCalculator::FormKeyPress(const QKeyEvent& event) {

@@ -31,6 +31,10 @@ const MainWindowTexts kEnglish{
     "Tape",
     "Max\tF4",
     "Min\tF4",
+    "&Undo",
+    "&Redo",
+    "&Undo: %1",
+    "&Redo: %1",
 };
 
 const MainWindowTexts kRussian{
@@ -47,6 +51,10 @@ const MainWindowTexts kRussian{
     "Лента",
     "Полный\tF4",
     "Сжатый\tF4",
+    "&Отменить",
+    "&Вернуть",
+    "&Отменить: %1",
+    "&Вернуть: %1",
 };
 
 } // namespace

@@ -31,6 +31,11 @@ struct MainWindowTexts {
     const char* miTape;
     const char* miMax; // the full and the reduced layout; both carry F4
     const char* miMin;
+    // Edit > Undo and Redo alone, and with the step they take (%1, "clear M1").
+    const char* miUndo;
+    const char* miRedo;
+    const char* miUndoStep;
+    const char* miRedoStep;
 };
 
 // 0 English, 1 Russian; any other language has no table (nullptr) and changes nothing.

@@ -415,6 +415,28 @@ TEST_F(WindowTest, MemoryKeysOpenAndCloseTheMemoryRow) {
     EXPECT_EQ(window->outerSize().height(), 244);
 }
 
+// Ctrl+C is MC; the first time it says so, and Ctrl+Z brings the register back. The Edit menu
+// names the steps it would take, in the language applied.
+TEST_F(WindowTest, CtrlZTakesBackARegisterCtrlCCleared) {
+    auto* undo = window->findChild<QAction*>(QStringLiteral("miUndo"));
+    auto* redo = window->findChild<QAction*>(QStringLiteral("miRedo"));
+    ASSERT_TRUE(undo && redo);
+    type("1918^P^C");
+    EXPECT_EQ(memoryLine(), "0 ");
+    EXPECT_EQ(window->errorHint().text(),
+              QString::fromStdString(messagesFor(Language::English).CtrlCClearsMessage));
+    window->findChild<QMenu*>(QStringLiteral("miEdit"))->aboutToShow();
+    EXPECT_EQ(undo->text(), "&Undo: clear M1");
+    type("^Z");
+    EXPECT_EQ(memoryLine(), "1" + QString::fromStdString(window->calculator().separators().thousands) + "918 ");
+    EXPECT_EQ(redo->text(), "&Redo: clear M1");
+    type("^C");
+    EXPECT_FALSE(window->errorHint().isVisible()) << "said once a run";
+    window->SetLang(1);
+    EXPECT_EQ(undo->text(), "&Отменить: очистка M1");
+    EXPECT_EQ(redo->text(), "&Вернуть");
+}
+
 TEST_F(WindowTest, TheReducedLayoutKeepsItsHeightThroughMemoryKeys) {
     window->MaxMinClick();
     EXPECT_EQ(window->outerSize().height(), 75);

@@ -851,8 +851,10 @@ TEST_F(ShellTest, QtsOwnTextsFollowTheAppliedLanguage) {
         QLineEdit edit;
         const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
         std::vector<std::string> texts;
+        // Without the key after the tab: Qt shows it only while no window's own action has the
+        // key, and the main window's Undo and Redo take Ctrl+Z and Ctrl+Y.
         for (QAction* action : menu->actions())
-            if (!action->isSeparator()) texts.push_back(action->text().toStdString());
+            if (!action->isSeparator()) texts.push_back(action->text().section(QLatin1Char('\t'), 0, 0).toStdString());
         QDialogButtonBox box(QDialogButtonBox::Cancel);
         texts.push_back(box.button(QDialogButtonBox::Cancel)->text().toStdString());
         return texts;
