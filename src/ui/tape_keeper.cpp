@@ -86,9 +86,20 @@ void TapeKeeper::setKeep(bool keep) {
 }
 
 void TapeKeeper::clear() {
+    cleared_.push_back(lines());
     lines_.clear();
     loaded_ = true;
     if (keep_ && !path_.isEmpty() && QFileInfo::exists(path_)) replaceFile({});
+}
+
+void TapeKeeper::restoreCleared() {
+    if (cleared_.empty()) return;
+    QStringList restored = std::move(cleared_.back());
+    cleared_.pop_back();
+    restored.append(lines_);
+    keepLast(restored, kKeptLines);
+    lines_ = std::move(restored);
+    if (usingFile()) replaceFile(lines_);
 }
 
 void TapeKeeper::report(Trouble trouble, const QString& detail) {

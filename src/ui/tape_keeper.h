@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace orv {
 
@@ -40,7 +41,11 @@ class TapeKeeper final : public TapeObserver {
     // Off: the file goes and the tape lives in memory. On: the lines so far become the file.
     void setKeep(bool keep);
     bool keep() const { return keep_; }
+    // Clearing keeps the lines aside until the program ends, so that it can be taken back: the
+    // last clearing's lines return before those written since, in the window and in the file.
     void clear();
+    bool canRestoreCleared() const { return !cleared_.empty(); }
+    void restoreCleared();
 
     const QString& filePath() const { return path_; }
     Trouble trouble() const { return trouble_; }
@@ -64,6 +69,7 @@ class TapeKeeper final : public TapeObserver {
     bool loaded_ = false;
     // Before loading: the lines the file does not hold. After: the whole tape.
     QStringList lines_;
+    std::vector<QStringList> cleared_; // each clearing's lines, the latest last
     // How many lines the file holds, once counted; counting waits for the first append or load.
     std::optional<qsizetype> fileLines_;
     Trouble trouble_ = Trouble::None;

@@ -25,6 +25,7 @@ const LanguageText kTexts[] = {
     {"miTapeSelectAll", kCaption, "Select all", "Выделить всё"},
     {"miTapeSaveAs", kCaption, "Save as...", "Сохранить как..."},
     {"miTapeClear", kCaption, "Clear tape", "Очистить ленту"},
+    {"miTapeUndoClear", kCaption, "Undo clearing", "Отменить очистку"},
 };
 
 struct TroubleText {

@@ -105,6 +105,10 @@ void TapeWindow::buildMenu() {
     addAction(miTapeSaveAs);
     pmTape->addSeparator();
     miTapeClear = menuItem(pmTape, "miTapeClear");
+    miTapeUndoClear = menuItem(pmTape, "miTapeUndoClear", QKeySequence::Undo);
+    // The text field is read-only, so the key is the window's.
+    miTapeUndoClear->setShortcutContext(Qt::WindowShortcut);
+    addAction(miTapeUndoClear);
 
     connect(miTapeCopy, &QAction::triggered, memTape, &QPlainTextEdit::copy);
     connect(miTapeCopyResult, &QAction::triggered, this, &TapeWindow::copyResult);
@@ -112,6 +116,7 @@ void TapeWindow::buildMenu() {
     connect(miTapeSelectAll, &QAction::triggered, memTape, &QPlainTextEdit::selectAll);
     connect(miTapeSaveAs, &QAction::triggered, this, &TapeWindow::saveAs);
     connect(miTapeClear, &QAction::triggered, this, &TapeWindow::clearTape);
+    connect(miTapeUndoClear, &QAction::triggered, this, &TapeWindow::restoreClearedTape);
 }
 
 void TapeWindow::open() {
@@ -281,8 +286,10 @@ void TapeWindow::showMenu(const QPoint& position) {
     const bool result = tapeLineResult(currentLine().toStdString(), calculator_.separators()).has_value();
     miTapeCopy->setEnabled(memTape->textCursor().hasSelection());
     miTapeCopyResult->setEnabled(result);
+    miTapeUndoClear->setEnabled(keeper_.canRestoreCleared());
     miTapeUseResult->setEnabled(result);
     pmTape->exec(memTape->viewport()->mapToGlobal(position));
+    miTapeUndoClear->setEnabled(true); // its key beeps when there is nothing to bring back
 }
 
 void TapeWindow::saveAs() {
@@ -305,6 +312,16 @@ bool TapeWindow::saveTo(const QString& path) {
 void TapeWindow::clearTape() {
     keeper_.clear();
     memTape->clear();
+}
+
+void TapeWindow::restoreClearedTape() {
+    if (!keeper_.canRestoreCleared()) {
+        QApplication::beep();
+        return;
+    }
+    keeper_.restoreCleared();
+    memTape->setPlainText(keeper_.lines().join(QLatin1Char('\n')));
+    moveToLastLine();
 }
 
 } // namespace orv

@@ -61,6 +61,7 @@ class TapeWindow : public QWidget {
     void copyResult();
     void saveAs();
     void clearTape();
+    void restoreClearedTape();
     void showMessage(const QString& text);
 
     TapeKeeper& keeper_;
@@ -79,6 +80,7 @@ class TapeWindow : public QWidget {
     QAction* miTapeSelectAll = nullptr;
     QAction* miTapeSaveAs = nullptr;
     QAction* miTapeClear = nullptr;
+    QAction* miTapeUndoClear = nullptr;
 };
 
 } // namespace orv

@@ -281,6 +281,22 @@ TEST_F(TapeTest, KeepingTurnedOffRemovesTheFileAndTheTapeGoesOnInMemory) {
     EXPECT_EQ(fileLines(), shownLines());
 }
 
+TEST_F(TapeTest, ClearingCanBeTakenBackUntilTheProgramEnds) {
+    write("2 + 3 = 5");
+    write("4 × 5 = 20");
+    TapeWindow* tape = openTape();
+    ASSERT_NE(tape, nullptr);
+    tape->findChild<QAction*>(QStringLiteral("miTapeClear"))->trigger();
+    EXPECT_TRUE(fileLines().isEmpty());
+    write("1 + 1 = 2");
+    QTest::keyClick(text(), Qt::Key_Z, Qt::ControlModifier);
+    const QStringList all{"2 + 3 = 5", "4 × 5 = 20", "1 + 1 = 2"};
+    EXPECT_EQ(shownLines(), all);
+    EXPECT_EQ(fileLines(), all);
+    restart();
+    EXPECT_EQ(fileLines(), all);
+}
+
 TEST_F(TapeTest, TheEvaluatorWritesWhatItEvaluatedButNotWhatWasCancelled) {
     TEvaluator evaluator(window->calculator(), *store, window->errorHint(), window.get());
     evaluator.setExpression(QStringLiteral("2+3*4"));
