@@ -131,6 +131,7 @@ private:
     };
     CalculatorSnapshot snapshot() const { return {state_, look_}; }
     void restore(const CalculatorSnapshot& snapshot);
+    bool takeStep(bool back); // undo (back) or redo
     std::string stepName(const UndoHistory::Entry& entry) const;
     std::string registerName() const { return "M" + std::to_string(state_.SelectedRegister); }
     // The window's calls that undo must be able to repeat, with what they showed kept in look_.

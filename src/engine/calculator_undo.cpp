@@ -73,19 +73,16 @@ std::string Calculator::redoName() const {
     return next ? stepName(*next) : std::string();
 }
 
-bool Calculator::undo() {
-    const auto entry = history_.takeUndo(snapshot());
-    if (!entry) return false;
-    restore(entry->before);
-    writeTape({TapeForm::Note, {}, {}, fillIn(messages_.UndoneTape, stepName(*entry)), {}, {}, {}});
-    return true;
-}
+bool Calculator::undo() { return takeStep(true); }
 
-bool Calculator::redo() {
-    const auto entry = history_.takeRedo(snapshot());
+bool Calculator::redo() { return takeStep(false); }
+
+bool Calculator::takeStep(bool back) {
+    const auto entry = back ? history_.takeUndo(snapshot()) : history_.takeRedo(snapshot());
     if (!entry) return false;
     restore(entry->before);
-    writeTape({TapeForm::Note, {}, {}, fillIn(messages_.RedoneTape, stepName(*entry)), {}, {}, {}});
+    const std::string& line = back ? messages_.UndoneTape : messages_.RedoneTape;
+    writeTape({TapeForm::Note, {}, {}, fillIn(line, stepName(*entry)), {}, {}, {}});
     return true;
 }
 
