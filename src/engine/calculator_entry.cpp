@@ -65,7 +65,13 @@ void Calculator::Special_Click(int digit) {
 void Calculator::pressDecimalSeparator() {
     CalculatorState& s = state_;
     // Whether the number being typed can take a separator is read from the number itself.
-    if (s.Typing && (hasSeparator(s.EntryText) || hasExponent(s.EntryText))) return;
+    if (s.Typing && hasSeparator(s.EntryText)) {
+        // Refused aloud: dropped in silence, "1,250.50" would be read as 1.25050 unnoticed.
+        view_.beep();
+        ShowErrorHint(messages_.SecondDecimalMarkMessage);
+        return;
+    }
+    if (s.Typing && hasExponent(s.EntryText)) return;
     s.DecimalEntered = true;
     if (s.Typing) {
         s.EntryText += separators_.decimal;

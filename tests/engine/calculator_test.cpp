@@ -108,7 +108,7 @@ TEST_P(CalculatorTest, KeyScripts) {
         {"typed zero with decimals", "0,00", "0.00", "="},
         {"leading zeros collapse", "000", "0", "="},
         {"separator first", ",", "0.", "="},
-        {"second separator ignored", "1,,5", "1.5", "="},
+        {"second separator refused", "1,,5", "1.5", "="},
         {"backspace to the separator", "1,5 BS", "1.", "="},
         {"backspace over the separator", "1, BS", "1", "="},
         {"separator again after backspace", "1, BS ,5", "1.5", "="},
@@ -227,6 +227,13 @@ TEST_P(CalculatorTest, DivisionByZeroTurnsTheMantissaRedUntilADigit) {
     EXPECT_TRUE(view.mantissaRed) << "operation keys keep the red colour";
     pressKeys(calculator, "3");
     EXPECT_FALSE(view.mantissaRed);
+}
+
+TEST_P(CalculatorTest, ASecondSeparatorIsRefusedAloud) {
+    pressKeys(calculator, "1,5 + 2,5 = 1,2,5");
+    EXPECT_EQ(view.shown(), expected("1.25"));
+    EXPECT_EQ(view.beeps, 1) << "each number takes a separator of its own";
+    EXPECT_EQ(view.hints, std::vector<std::string>{text.SecondDecimalMarkMessage});
 }
 
 TEST_P(CalculatorTest, OverflowKeepsTheLeftOperandInRedAndSaysSo) {
