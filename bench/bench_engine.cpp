@@ -36,6 +36,7 @@ public:
     void restoreDisplayColours(bool) override {}
     void showErrorHint(orv::HintTarget, std::string_view) override {}
     void releaseKey(orv::KeypadKey) override {}
+    void beep() override {}
     void errorButUp() override {}
     void memIndOpen() override {}
     void memIndClose() override {}

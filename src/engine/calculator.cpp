@@ -377,11 +377,16 @@ std::string Calculator::copyText() const { return state_.EntryText.empty() ? std
 
 bool Calculator::paste(std::string_view text) {
     const StepScope undoable(*this, UndoStep::Paste);
-    const std::string_view trimmed = trimWhiteSpace(text);
-    const auto value = parseNumber(trimmed, separators_);
-    if (!value) return false;
+    // The grouped forms are read as documents and the display write them; the entry keeps the
+    // digits as Copy gives them back, ungrouped.
+    const std::optional<std::string> plain = withoutGroupSeparators(trimWhiteSpace(text), separators_);
+    const auto value = plain ? parseNumber(*plain, separators_) : std::nullopt;
+    if (!value) {
+        ShowErrorHint(messages_.NoNumberToPasteMessage);
+        return false;
+    }
     CalculatorState& s = state_;
-    s.EntryText = canonicalEntry(trimmed, *value);
+    s.EntryText = canonicalEntry(*plain, *value);
     s.CurrentValue = *value;
     s.DecimalEntered = hasSeparator(s.EntryText);
     if (s.OperandStored) s.OperandEntered = true;

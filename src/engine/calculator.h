@@ -104,7 +104,8 @@ public:
     void ShowErrorHint(std::string_view text);
 
     // Clipboard: the entry as typed or last computed ("0" for an emptied entry), and a pasted
-    // number (white space around it is dropped; false and no change when it is not a number).
+    // number (white space around it is dropped, and the locale's digit groups; when it is not a
+    // number, false, no change and a hint that says so).
     std::string copyText() const;
     bool paste(std::string_view text);
     // What the display would show for a computed value, without changing anything (the

@@ -67,7 +67,13 @@ void Calculator::pressDecimalSeparator() {
     const StepScope undoable(*this, UndoStep::Typing);
     CalculatorState& s = state_;
     // Whether the number being typed can take a separator is read from the number itself.
-    if (s.Typing && (hasSeparator(s.EntryText) || hasExponent(s.EntryText))) return;
+    if (s.Typing && hasSeparator(s.EntryText)) {
+        // Refused aloud: dropped in silence, "1,250.50" would be read as 1.25050 unnoticed.
+        view_.beep();
+        ShowErrorHint(messages_.SecondDecimalMarkMessage);
+        return;
+    }
+    if (s.Typing && hasExponent(s.EntryText)) return;
     s.DecimalEntered = true;
     if (s.Typing) {
         s.EntryText += separators_.decimal;

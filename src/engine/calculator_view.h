@@ -35,6 +35,8 @@ public:
     // Back to the digit colour; `frameToo` also re-reads the frame's colour from the settings.
     virtual void restoreDisplayColours(bool frameToo) = 0;
     virtual void showErrorHint(HintTarget target, std::string_view text) = 0;
+    // A key refused: the bell, so that a dropped keystroke never goes unnoticed.
+    virtual void beep() = 0;
     virtual void releaseKey(KeypadKey key) = 0;
     virtual void errorButUp() = 0; // releases =, -, +, *, /, M+, M-
     virtual void memIndOpen() = 0;

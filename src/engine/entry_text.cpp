@@ -5,6 +5,7 @@
 
 #include "utf8.h"
 
+#include <algorithm>
 #include <array>
 
 namespace orv {
@@ -24,6 +25,26 @@ bool isWhiteSpace(char32_t c) {
 
 bool isDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The blanks a document or a locale puts between digit groups: plain, no-break, narrow no-break,
+// thin and figure space.
+bool isGroupBlank(char32_t c) {
+    return c == ' ' || c == 0x00A0 || c == 0x202F || c == 0x2009 || c == 0x2007;
+}
+
+char32_t firstCharacter(std::string_view text) {
+    return text.empty() ? 0 : utf8Decode(text, 0, utf8Offset(text, 1));
+}
+
+// The length in bytes of a group separator at the start of text, 0 when none is there.
+std::size_t groupSeparatorLength(std::string_view text, std::string_view separator) {
+    if (separator.empty() || text.empty()) return 0;
+    if (isGroupBlank(firstCharacter(separator))) {
+        const std::size_t length = utf8Offset(text, 1);
+        return isGroupBlank(utf8Decode(text, 0, length)) ? length : 0;
+    }
+    return text.starts_with(separator) ? separator.size() : 0;
+}
+
 } // namespace
 
 std::string_view trimWhiteSpace(std::string_view text) {
@@ -38,6 +59,38 @@ std::string_view trimWhiteSpace(std::string_view text) {
         text.remove_suffix(text.size() - start);
     }
     return text;
+}
+
+std::optional<std::string> withoutGroupSeparators(std::string_view text, const Separators& separators) {
+    // Groups belong to the integer digits only: they end at the decimal separator or an exponent.
+    std::size_t end = separators.decimal.empty() ? text.npos : text.find(separators.decimal);
+    end = std::min(end, text.find_first_of("Ee"));
+    const std::string_view integer = text.substr(0, end);
+    std::string plain;
+    std::size_t i = 0;
+    if (!integer.empty() && (integer[0] == '+' || integer[0] == '-')) plain.push_back(integer[i++]);
+    const std::size_t firstDigit = plain.size();
+    std::size_t groups = 0;
+    std::size_t digits = 0; // in the group being read
+    while (i < integer.size()) {
+        if (isDecimalDigit(integer[i])) {
+            plain.push_back(integer[i++]);
+            ++digits;
+            continue;
+        }
+        const std::size_t length = groupSeparatorLength(integer.substr(i), separators.thousands);
+        if (length == 0) return std::nullopt;
+        // A leading zero is no group of a grouped number: "0,123" is rather a decimal comma.
+        const bool regular =
+            groups == 0 ? digits >= 1 && digits <= 3 && plain[firstDigit] != '0' : digits == 3;
+        if (!regular) return std::nullopt;
+        ++groups;
+        digits = 0;
+        i += length;
+    }
+    if (groups > 0 && digits != 3) return std::nullopt;
+    plain.append(text.substr(integer.size()));
+    return plain;
 }
 
 std::string canonicalEntry(std::string_view text, Extended value) {

@@ -29,6 +29,10 @@ struct Messages {
     std::string InvalidArgumentMessage;
     // A result beyond the Extended range, on the keypad or a conversion panel.
     std::string OverflowMessage;
+    // A second decimal separator typed into one number.
+    std::string SecondDecimalMarkMessage;
+    // A paste of a text that is not a number.
+    std::string NoNumberToPasteMessage;
     // The expression language's reports of a failure it caught: %1 the function, %2 the position.
     std::string InvalidArgumentAtMessage;
     std::string OverflowAtMessage; // %1 the position

@@ -108,7 +108,9 @@ std::optional<Extended> computeStatistic(Statistic statistic, const StatisticsLi
                                          const Separators& separators) {
     const int n = statisticsCount(lines);
     switch (statistic) {
-    case Statistic::Count: return n;
+    case Statistic::Count:
+        // N counts the lines the other keys read: a line that is no number stops it as it stops them.
+        return values(lines, separators) ? std::optional<Extended>(n) : std::nullopt;
     case Statistic::Sum: return SummaX(lines, separators);
     case Statistic::SumOfSquares: return SummaX2(lines, separators);
     case Statistic::Mean:

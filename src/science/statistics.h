@@ -33,7 +33,8 @@ std::optional<Extended> SummaX2(const StatisticsLines& lines, const Separators& 
 // bpStatSigmaNm1.
 enum class Statistic { Count, Sum, SumOfSquares, Mean, SigmaN, SigmaNm1 };
 
-// A result key's value, or empty when the key changes nothing (a failure; Count never fails).
+// A result key's value, or empty when the key changes nothing (a failure: Count fails only on a
+// line that is not a number).
 std::optional<Extended> computeStatistic(Statistic statistic, const StatisticsLines& lines,
                                          const Separators& separators);
 

@@ -353,10 +353,9 @@ void TCalculator::miCopyClick() {
 }
 
 void TCalculator::miPasteClick() {
+    // A clipboard without text holds no number either: the calculator says so.
     const QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard) return;
-    const QString text = clipboard->text();
-    if (!text.isNull()) calc_.paste(text.toStdString()); // a text that is not a number changes nothing
+    calc_.paste(clipboard ? clipboard->text().toStdString() : std::string());
 }
 
 void TCalculator::Evaluator1Click() {

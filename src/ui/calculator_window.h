@@ -122,6 +122,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void setDisplayRed(bool mantissa, bool exponent) override;
     void restoreDisplayColours(bool frameToo) override;
     void showErrorHint(HintTarget target, std::string_view text) override;
+    void beep() override;
     void releaseKey(KeypadKey key) override;
     void errorButUp() override;
     void memIndOpen() override;

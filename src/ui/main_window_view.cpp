@@ -2,12 +2,14 @@
 // Copyright (C) 2026 The Orvantis developers
 
 // What the engine shows through the main window: the display, the memory line and its register,
-// the operation sign, the red state and the error hint.
+// the operation sign, the red state, the error hint and the bell.
 #include "calculator_window.h"
 
 #include "colour.h"
 #include "qt_text.h"
 #include "register_row.h"
+
+#include <QApplication>
 
 namespace orv {
 
@@ -43,6 +45,10 @@ void TCalculator::restoreDisplayColours(bool frameToo) {
 
 void TCalculator::showErrorHint(HintTarget, std::string_view text) {
     errorHint_->showHint(pnOut, fromUtf8(text));
+}
+
+void TCalculator::beep() {
+    QApplication::beep();
 }
 
 } // namespace orv

@@ -27,6 +27,7 @@ class HintRecorder : public CalculatorView {
     void restoreDisplayColours(bool) override {}
     void showErrorHint(HintTarget, std::string_view text) override { hints.emplace_back(text); }
     void releaseKey(KeypadKey) override {}
+    void beep() override {}
     void errorButUp() override {}
     void memIndOpen() override {}
     void memIndClose() override {}

@@ -116,7 +116,7 @@ TEST_P(CalculatorTest, KeyScripts) {
         {"typed zero with decimals", "0,00", "0.00", "="},
         {"leading zeros collapse", "000", "0", "="},
         {"separator first", ",", "0.", "="},
-        {"second separator ignored", "1,,5", "1.5", "="},
+        {"second separator refused", "1,,5", "1.5", "="},
         {"backspace to the separator", "1,5 BS", "1.", "="},
         {"backspace over the separator", "1, BS", "1", "="},
         {"separator again after backspace", "1, BS ,5", "1.5", "="},
@@ -135,6 +135,9 @@ TEST_P(CalculatorTest, KeyScripts) {
         {"separator after a conversion", "1,5 conv:Kilometer>Meter ,5", "0.5", "=", "0.5"},
         {"pasted exponent refuses a separator", "3 paste:1e5 ,", "1*10^5", "=", "1e5"},
         {"pasted underflow copies as shown", "paste:1e-5000", "0", "=", "0"},
+        {"grouped paste copies ungrouped", "paste:1_234.50", "1_234.50", "=", "1234.50"},
+        {"grouped paste completes the chain", "2 + paste:1_000 =", "1_002", "+"},
+        {"irregular groups leave the entry", "7 paste:12_34", "7", "=", "7"},
         {"two thirds", "2 / 3 =", "0.666666666666667", "\u00F7"},
         {"small result in exponent form", "1 / 100000 =", "1*10^-5", "\u00F7"},
         {"tiny result", "1 / 100000 = = = =", "1.000000000000*10^-0020", "\u00F7"},
@@ -235,6 +238,13 @@ TEST_P(CalculatorTest, DivisionByZeroTurnsTheMantissaRedUntilADigit) {
     EXPECT_TRUE(view.mantissaRed) << "operation keys keep the red colour";
     pressKeys(calculator, "3");
     EXPECT_FALSE(view.mantissaRed);
+}
+
+TEST_P(CalculatorTest, ASecondSeparatorIsRefusedAloud) {
+    pressKeys(calculator, "1,5 + 2,5 = 1,2,5");
+    EXPECT_EQ(view.shown(), expected("1.25"));
+    EXPECT_EQ(view.beeps, 1) << "each number takes a separator of its own";
+    EXPECT_EQ(view.hints, std::vector<std::string>{text.SecondDecimalMarkMessage});
 }
 
 TEST_P(CalculatorTest, OverflowKeepsTheLeftOperandInRedAndSaysSo) {
@@ -411,6 +421,8 @@ TEST_P(CalculatorTest, PasteAndCopy) {
     EXPECT_TRUE(calculator.paste(expected("12.5")));
     EXPECT_EQ(view.shown(), expected("12.5"));
     EXPECT_FALSE(calculator.paste("twelve"));
+    EXPECT_EQ(view.shown(), expected("12.5"));
+    EXPECT_EQ(view.hints, std::vector<std::string>{text.NoNumberToPasteMessage});
     EXPECT_EQ(calculator.copyText(), expected("12.5"));
     // White space of any kind around a copied cell or terminal line is dropped; nothing else is.
     for (const char* around : {"12.5\n", "\t12.5\r\n", "\u00A012.5\u202F", " 12.5 "}) {
@@ -420,9 +432,15 @@ TEST_P(CalculatorTest, PasteAndCopy) {
         EXPECT_EQ(view.shown(), expected("12.5")) << around;
     }
     // A run of stray UTF-8 continuation bytes is one malformed character, never white space.
+    // Groups are three digits after a first of one to three, in the integer part only.
     for (const std::string& refused : std::initializer_list<std::string>{
-             "12.5x", "1\u00A0234", "\n", "\u00A0", std::string("'") + std::string(40, '\xB0')})
+             "12.5x", "\n", "\u00A0", std::string("'") + std::string(40, '\xB0'), "1_23", "12_34.5", "1_2345",
+             "1234_567", "-_123", "1__234", "1_234.5_67", "0_123"})
         EXPECT_FALSE(calculator.paste(expected(refused))) << refused;
+    // Blanks of any width group the digits where the locale groups with a blank, and only there.
+    const bool blankGroups = GetParam().thousands == " ";
+    for (const char* blanks : {"1\u00A0234.5", "1\u202F234.5", "1 234.5"})
+        EXPECT_EQ(calculator.paste(expected(blanks)), blankGroups) << blanks;
     pressKeys(calculator, "C 2 / 3 =");
     EXPECT_EQ(calculator.copyText(), expected("0.666666666666667"));
     pressKeys(calculator, "C 1234567");

@@ -26,6 +26,7 @@ public:
     std::vector<std::string> hints;
     std::vector<KeypadKey> released;
     int errorButUps = 0;
+    int beeps = 0;
     int height = 216; // the simple view's height, as memIndOpen/memIndClose set it
 
     void showDisplay(const DisplayLayout& layout) override { display = layout; }
@@ -46,6 +47,7 @@ public:
     void showErrorHint(HintTarget, std::string_view text) override { hints.emplace_back(text); }
     void releaseKey(KeypadKey key) override { released.push_back(key); }
     void errorButUp() override { ++errorButUps; }
+    void beep() override { ++beeps; }
     void memIndOpen() override { height = 244; }
     void memIndClose() override { height = 216; }
     void writeTapeLine(const std::string& line) override { tape.push_back(line); }

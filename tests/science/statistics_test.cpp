@@ -25,8 +25,10 @@ TEST(Statistics, SixResultsOverTheMemoLines) {
         {"empty memo", "", {"0", "0", "0", "few", "few", "few"}},
         {"one value", "3\n", {"1", "3", "9", "3", "0", "few"}},
         {"no final line break", "1\n3", {"2", "4", "10", "2", "1", "1.4142135623731"}},
-        {"blank line inside", "1\n\n3\n", {"3", "line 2", "line 2", "line 2", "line 2", "line 2"}},
-        {"not a number", "1\nx\n", {"2", "line 2", "line 2", "line 2", "line 2", "line 2"}},
+        {"blank line inside", "1\n\n3\n", {"line 2", "line 2", "line 2", "line 2", "line 2", "line 2"}},
+        {"not a number", "1\nx\n", {"line 2", "line 2", "line 2", "line 2", "line 2", "line 2"}},
+        {"a word among values", "2\n4\n4\n4\nabc\n5\n7\n",
+         {"line 5", "line 5", "line 5", "line 5", "line 5", "line 5"}},
         {"blanks around numbers", " 1 \n 3\n", {"2", "4", "10", "2", "1", "1.4142135623731"}},
         {"equal values", "1.1\n1.1\n1.1\n", {"3", "3.3", "3.63", "1.1", "0", "0"}},
         // The deviations need no squares of the values themselves.

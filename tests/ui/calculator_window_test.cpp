@@ -270,7 +270,7 @@ TEST_F(WindowTest, CtrlInsertCopiesTheUngroupedResultNotTheDisplay) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "1234567");
 }
 
-TEST_F(WindowTest, ShiftInsertPastesANumberAndIgnoresJunk) {
+TEST_F(WindowTest, ShiftInsertPastesANumberAndSaysWhenThereIsNone) {
     QGuiApplication::clipboard()->setText("12,5");
     QTest::keyClick(handle(), Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(display(), "12,5 ");
@@ -279,6 +279,8 @@ TEST_F(WindowTest, ShiftInsertPastesANumberAndIgnoresJunk) {
     QGuiApplication::clipboard()->setText("12 apples");
     QTest::keyClick(handle(), Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(display(), "7 ");
+    EXPECT_TRUE(window->errorHint().isVisible());
+    EXPECT_EQ(window->errorHint().text(), QStringLiteral("The clipboard holds no number"));
     window->miCopyClick();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "7");
 }
@@ -313,6 +315,7 @@ const CopyRow kCopyRows[] = {
     {"paste with a line break", {"v:12,5\n"}, "12,5"},
     {"paste with a tab and a no-break space", {"v:\t12,5\u00A0"}, "12,5"},
     {"pasted underflow", {"v:1e-5000"}, "0"},
+    {"paste grouped with no-break spaces", {"v:1\u00A0234,50\n"}, "1234,50"},
 };
 
 class CopyTest : public WindowTest, public ::testing::WithParamInterface<CopyRow> {};

@@ -266,5 +266,12 @@ TEST_F(RussianErrorHintTest, TheAlertSpeaksTheLanguage) {
     EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8("Нельзя делить на ноль!"));
 }
 
+TEST_F(RussianErrorHintTest, APasteWithoutANumberSaysSoInTheLanguage) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+    QTest::keyClick(handle(), Qt::Key_Insert, Qt::ShiftModifier);
+    ASSERT_TRUE(hint().isVisible());
+    EXPECT_EQ(hint().text(), QString::fromUtf8("В буфере обмена нет числа"));
+}
+
 } // namespace
 } // namespace orv::testing

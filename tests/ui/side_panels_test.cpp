@@ -253,12 +253,14 @@ TEST_F(StatisticsTest, EqualValuesDeviateByZeroDespiteRounding) {
     EXPECT_EQ(after("bpStatSigmaNm1"), "0 ");
 }
 
-TEST_F(StatisticsTest, ABlankLineCountsButStopsEveryOtherKey) {
+TEST_F(StatisticsTest, ABlankLineStopsEveryKeyWithOneMessage) {
     enter({"2", "4"});
     list()->setPlainText(QStringLiteral("2\n\n4\n"));
-    EXPECT_EQ(after("bpStatCount"), "3 ");
-    EXPECT_EQ(after("bpStatSumma"), "3 ");
-    EXPECT_EQ(after("bpStatSrednee"), "3 ");
+    for (const char* key : {"bpStatCount", "bpStatSumma", "bpStatSrednee"}) {
+        EXPECT_EQ(after(key), "4 ") << key;
+        EXPECT_TRUE(window->errorHint().isVisible()) << key;
+        EXPECT_EQ(window->errorHint().text(), QStringLiteral("Line 2 of the list is not a number!")) << key;
+    }
 }
 
 TEST_F(StatisticsTest, HandEditsCountAndAMissingLastBreakIsPutBack) {
