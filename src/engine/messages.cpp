@@ -26,7 +26,7 @@ const Messages& messagesFor(Language language) {
         " Expected '%1' in position %2 ",
         " Syntax error in position %1 ",
         " Unexpected end of expression ",
-        " Unknown function%1 ",
+        " Unknown function %1 ",
         "%1 is wrong name ",
         " Upper limit must be upwards of lower limit ",
         " Expression is too deeply nested ",
