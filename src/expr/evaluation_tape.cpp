@@ -28,7 +28,7 @@ TapeStep evaluationTapeStep(std::string_view text, const Evaluation& evaluation,
     if (evaluation.unreadPosition > 0 && evaluation.diagnostics.empty())
         text = text.substr(0, utf8Offset(text, static_cast<std::size_t>(evaluation.unreadPosition - 1)));
     step.a = trimmed(text);
-    if (!evaluation.diagnostics.empty()) step.message = message(evaluation.diagnostics.back());
+    if (!evaluation.diagnostics.empty()) step.message = message(evaluation.diagnostics.front());
     else step.result = generalText(evaluation.value, separators);
     return step;
 }

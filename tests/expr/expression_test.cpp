@@ -234,6 +234,7 @@ TEST(Parser, TheTapeLineOfAnEvaluation) {
         {"LN(0)+5", "LN(0)+5: Invalid argument of LN in position 1"},
         {"7/0", "7/0: It is impossible to divide into a zero!"},
         {"(1+2", "(1+2: Expected ')' in position 5"},
+        {"foo(2)", "foo(2): Unknown function FOO"}, // the cause, not the ")" it left missing
     };
     for (const auto& [text, line] : rows) {
         ExpressionVariables variables{};
