@@ -4,7 +4,6 @@
 #include "evaluation_tape.h"
 
 #include "number_text.h"
-#include "utf8.h"
 
 namespace orv {
 namespace {
@@ -24,12 +23,9 @@ std::string message(const Diagnostic& diagnostic) { return std::string(trimmed(d
 TapeStep evaluationTapeStep(std::string_view text, const Evaluation& evaluation, const Separators& separators) {
     TapeStep step;
     step.form = TapeForm::Expression;
-    // Only what the expression took is written: "2 3" gives 2, and "2 3 = 2" would not be true.
-    if (evaluation.unreadPosition > 0 && evaluation.diagnostics.empty())
-        text = text.substr(0, utf8Offset(text, static_cast<std::size_t>(evaluation.unreadPosition - 1)));
     step.a = trimmed(text);
-    if (!evaluation.diagnostics.empty()) step.message = message(evaluation.diagnostics.front());
-    else step.result = generalText(evaluation.value, separators);
+    if (evaluation.succeeded()) step.result = generalText(evaluation.value, separators);
+    else if (!evaluation.diagnostics.empty()) step.message = message(evaluation.diagnostics.front());
     return step;
 }
 

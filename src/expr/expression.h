@@ -62,8 +62,12 @@ struct Evaluation {
     // the value is then 0.
     bool escapedFailure = false;
     // Where text that the expression did not take begins ("2 3": 3), 0 when only white space
-    // follows. The window ignores such text; the command line reports it.
+    // follows; such text is reported as a diagnostic.
     int unreadPosition = 0;
+
+    // A result only when nothing was reported: beside a diagnostic the value is a substitute (the
+    // dividend of a division by zero, the sum so far), which must never pass for an answer.
+    bool succeeded() const { return diagnostics.empty() && !escapedFailure && !cancelled; }
 };
 
 // Parses and evaluates the text in one pass; the text is the Evaluator's lines joined, UTF-8.

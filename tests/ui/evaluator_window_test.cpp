@@ -123,7 +123,7 @@ TEST_F(EvaluatorTest, ResultsAndDiagnostics) {
         {"2+\n3", "5", ""},
         {"(1+2)*\n4", "12", ""},
         {"1/0", "1", "It is impossible to divide into a zero!"}, // the dividend stands
-        {"2 3", "2", ""},                                          // text after the expression is ignored
+        {"2 3", "2", "Text after the expression in position 3"},
         {"2\x1b*3", "2", "Syntax error in position 2"},            // a control character is not
     };
     for (const Row& row : rows) {
