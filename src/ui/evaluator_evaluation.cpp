@@ -84,13 +84,13 @@ void TEvaluator::bpEvaluateClick() {
     // field's last good value would give a result the fields on screen do not say.
     if (const QString invalid = variableFields_->firstError(); !invalid.isEmpty()) {
         lastDiagnostics_ = {Diagnostic{invalid.toStdString(), 0}};
-        resultText_ = generalText(Extended{0}, separators());
-        OutputEval(QString::fromStdString(calculator_.resultDisplayText(Extended{0})));
+        showNoResult(lastDiagnostics_.front().text);
         hint_.showHint(pnResult, invalid);
         return;
     }
     // Whatever ends this evaluation, the last one's result is no longer the one to send.
     resultText_.clear();
+    noResult_ = false;
     runner_->start(std::move(text), variableFields_->values(), angle_, calculator_.messages());
     if (runner_->waitFor(kQuickWaitMs)) return;
     setEvaluating(true);
@@ -116,13 +116,16 @@ void TEvaluator::evaluationFinished(const Evaluation& result, const std::string&
     setEvaluating(false);
     lastDiagnostics_ = result.diagnostics;
 
-    if (result.cancelled) {
-        // A stopped evaluation has no result to offer: the calculator keeps its entry.
-        OutputEval(QStringLiteral("0"));
-    } else {
+    if (result.succeeded()) {
         // The result waits here until it is sent: the calculator's entry and Copy stay as shown.
         resultText_ = generalText(result.value, separators());
         OutputEval(QString::fromStdString(calculator_.resultDisplayText(result.value)));
+    } else {
+        // Beside a diagnostic the value is a substitute: the cause stands in its place instead.
+        showNoResult(lastDiagnostics_.empty() ? std::string() : lastDiagnostics_.front().text);
+    }
+    // A stopped evaluation asked nothing that the tape could answer.
+    if (!result.cancelled) {
         TapeStep step = evaluationTapeStep(text, result, separators());
         shortenForTape(step.a);
         calculator_.writeTape(step);
@@ -135,8 +138,20 @@ void TEvaluator::OutputEval(const QString& text) {
     pnResult->showNumber(layoutDisplay(text.toStdString(), DisplayKind::Evaluator));
 }
 
+void TEvaluator::showNoResult(const std::string& why) {
+    resultText_.clear();
+    noResult_ = true;
+    pnResult->showText(QString::fromStdString(why).trimmed());
+}
+
 void TEvaluator::bpToCalcClick() {
     if (evaluating()) return; // the result on show is about to be replaced
+    if (noResult_) {
+        bpToCalc->setDown(false);
+        QApplication::beep();
+        hint_.showHint(bpToCalc, evaluatorPhrase(EvaluatorPhrase::NoResultToSend, language_));
+        return;
+    }
     // Before any evaluation the calculator's own entry goes back.
     const std::string text = resultText_.empty() ? calculator_.copyText() : resultText_;
     if (!calculator_.loadOperandText(text)) {

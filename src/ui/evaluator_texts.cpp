@@ -388,6 +388,8 @@ QString evaluatorPhrase(EvaluatorPhrase phrase, int language) {
         {"Evaluating...", "Вычисление..."},
         {"Evaluating", "Вычисление"},
         {"Result: %1", "Результат: %1"},
+        {"No result: %1", "Нет результата: %1"},
+        {"There is no result to send", "Нет результата для передачи"},
     };
     return QString::fromUtf8(kPhrases[static_cast<int>(phrase)][language == 1 ? 1 : 0]);
 }

@@ -72,6 +72,8 @@ public:
     bool evaluating() const;
     // Hiding, by whatever way of closing, cancels a running evaluation and waits for its end.
     void setVisible(bool visible) override;
+    // Sends the result and closes; after a failed or cancelled evaluation it refuses, with a
+    // beep and a hint, and the calculator keeps what it has.
     void bpToCalcClick();
     void SetVariable();
     void setAngleMeasure(AngleMeasure measure);
@@ -98,6 +100,8 @@ private:
     void buildMenus();
     void buildToolBar(QWidget* parent);
     void OutputEval(const QString& text);
+    // A failed or cancelled evaluation: `why` stands on the result line, and nothing can be sent.
+    void showNoResult(const std::string& why);
     void fitAngleCaptions();
     void SCopy(const QString& text);
     void insertItem(const InsertItem& item);
@@ -116,6 +120,7 @@ private:
     AngleMeasure angle_ = AngleMeasure::Radians;
     std::vector<Diagnostic> lastDiagnostics_;
     std::string resultText_; // the last result's general text, sent by bpToCalc
+    bool noResult_ = false;  // the last evaluation failed: bpToCalc has nothing to send
 
     VariableFields* variableFields_ = nullptr;
     std::array<QRadioButton*, 4> angleButtons_{};
