@@ -3,6 +3,7 @@
 
 #include "evaluation_tape.h"
 
+#include "diagnostic_list.h"
 #include "number_text.h"
 
 namespace orv {
@@ -15,9 +16,6 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-// The fixed texts keep their blanks at both ends for the hint; a line of the tape does not.
-std::string message(const Diagnostic& diagnostic) { return std::string(trimmed(diagnostic.text)); }
-
 } // namespace
 
 TapeStep evaluationTapeStep(std::string_view text, const Evaluation& evaluation, const Separators& separators) {
@@ -25,7 +23,7 @@ TapeStep evaluationTapeStep(std::string_view text, const Evaluation& evaluation,
     step.form = TapeForm::Expression;
     step.a = trimmed(text);
     if (evaluation.succeeded()) step.result = generalText(evaluation.value, separators);
-    else if (!evaluation.diagnostics.empty()) step.message = message(evaluation.diagnostics.front());
+    else if (!evaluation.diagnostics.empty()) step.message = diagnosticMessage(evaluation.diagnostics.front());
     return step;
 }
 

@@ -55,7 +55,7 @@ inline constexpr std::size_t kMaxDiagnostics = 1000;
 
 struct Evaluation {
     Extended value = 0;
-    std::vector<Diagnostic> diagnostics; // in the order raised; the window shows the last
+    std::vector<Diagnostic> diagnostics; // in the order raised: the first is nearly always the cause
     std::uint64_t omittedDiagnostics = 0;
     bool cancelled = false;
     // An arithmetic failure that no guard caught (a literal such as 1E5000 outside any bracket);

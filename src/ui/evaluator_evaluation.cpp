@@ -6,6 +6,7 @@
 #include "evaluator_window.h"
 
 #include "calculator.h"
+#include "diagnostic_list.h"
 #include "display_line.h"
 #include "error_hint_window.h"
 #include "evaluation_runner.h"
@@ -84,7 +85,8 @@ void TEvaluator::bpEvaluateClick() {
     // field's last good value would give a result the fields on screen do not say.
     if (const QString invalid = variableFields_->firstError(); !invalid.isEmpty()) {
         lastDiagnostics_ = {Diagnostic{invalid.toStdString(), 0}};
-        showNoResult(lastDiagnostics_.front().text);
+        lastOmitted_ = 0;
+        showNoResult(lastDiagnostics_.front());
         hint_.showHint(pnResult, invalid);
         return;
     }
@@ -115,6 +117,7 @@ void TEvaluator::evaluationFinished(const Evaluation& result, const std::string&
     progress_ = nullptr;
     setEvaluating(false);
     lastDiagnostics_ = result.diagnostics;
+    lastOmitted_ = result.omittedDiagnostics;
 
     if (result.succeeded()) {
         // The result waits here until it is sent: the calculator's entry and Copy stay as shown.
@@ -122,7 +125,7 @@ void TEvaluator::evaluationFinished(const Evaluation& result, const std::string&
         OutputEval(QString::fromStdString(calculator_.resultDisplayText(result.value)));
     } else {
         // Beside a diagnostic the value is a substitute: the cause stands in its place instead.
-        showNoResult(lastDiagnostics_.empty() ? std::string() : lastDiagnostics_.front().text);
+        showNoResult(lastDiagnostics_.empty() ? Diagnostic{} : lastDiagnostics_.front());
     }
     // A stopped evaluation asked nothing that the tape could answer.
     if (!result.cancelled) {
@@ -130,18 +133,21 @@ void TEvaluator::evaluationFinished(const Evaluation& result, const std::string&
         shortenForTape(step.a);
         calculator_.writeTape(step);
     }
-    if (!lastDiagnostics_.empty() && isVisible())
-        hint_.showHint(pnResult, QString::fromStdString(lastDiagnostics_.back().text));
+    if (!lastDiagnostics_.empty() && isVisible()) {
+        const std::string more = evaluatorPhrase(EvaluatorPhrase::MoreDiagnostics, language_).toStdString();
+        hint_.showHint(pnResult,
+                       QString::fromStdString(diagnosticList(lastDiagnostics_, lastOmitted_, more, kHintLines)));
+    }
 }
 
 void TEvaluator::OutputEval(const QString& text) {
     pnResult->showNumber(layoutDisplay(text.toStdString(), DisplayKind::Evaluator));
 }
 
-void TEvaluator::showNoResult(const std::string& why) {
+void TEvaluator::showNoResult(const Diagnostic& cause) {
     resultText_.clear();
     noResult_ = true;
-    pnResult->showText(QString::fromStdString(why).trimmed());
+    pnResult->showText(QString::fromUtf8(diagnosticMessage(cause)));
 }
 
 void TEvaluator::bpToCalcClick() {

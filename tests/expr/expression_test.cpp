@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orvantis developers
 
+#include "diagnostic_list.h"
 #include "evaluation_tape.h"
 #include "expression_rows.h"
 #include "variable_text.h"
@@ -240,6 +241,28 @@ TEST(Parser, TheTapeLineOfAnEvaluation) {
         ExpressionVariables variables{};
         const Evaluation e = EvaluateExpression(text, variables);
         EXPECT_EQ(tapeLine(evaluationTapeStep(text, e, Separators{",", " "})), line) << text;
+    }
+}
+
+TEST(Parser, TheDiagnosticListLeadsWithTheCause) {
+    struct ListRow {
+        const char* text;
+        std::size_t maxLines;
+        const char* list;
+    };
+    const ListRow rows[] = {
+        {"2+3", 8, ""},
+        {"foo(2)", 8, "Unknown function FOO\nExpected ')' in position 5"},
+        {"foo(2)", 2, "Unknown function FOO\nExpected ')' in position 5"},
+        {"IF(1", 3, "Unexpected end of expression\nSyntax error in position 5\n+6 more"},
+        // Those raised beyond the kept ones count too.
+        {"SUM(1,2000,ab)", 3, "AB is wrong name\nAB is wrong name\n+1998 more"},
+    };
+    for (const ListRow& row : rows) {
+        ExpressionVariables variables{};
+        const Evaluation e = EvaluateExpression(row.text, variables);
+        EXPECT_EQ(diagnosticList(e.diagnostics, e.omittedDiagnostics, "+%1 more", row.maxLines), row.list)
+            << row.text << " in " << row.maxLines;
     }
 }
 

@@ -119,7 +119,10 @@ TEST_F(EvaluatorTest, ResultsAndDiagnostics) {
         const char* expression;
         const char* value; // nullptr: no result, the cause stands in its place
         const char* cause; // the first diagnostic, without its blanks; empty: none
+        std::string hint = cause; // every diagnostic, the cause first
     };
+    std::string twenty; // a wrong name in each of twenty terms: the first seven, then a count
+    for (int i = 0; i < 7; ++i) twenty += "AB is wrong name\n";
     const Row rows[] = {
         {"", nullptr, "Syntax error in position 1"},
         {"2+\n3", "5", ""},
@@ -130,8 +133,10 @@ TEST_F(EvaluatorTest, ResultsAndDiagnostics) {
         {"2^10", nullptr, "Text after the expression in position 2"},
         {"2,5+1", nullptr, "Text after the expression in position 2"},
         {"2+3)", nullptr, "Text after the expression in position 4"},
-        {"3*2+IF(3>1;10;20)", nullptr, "Expected ',' in position 11"}, // not the second ";"
-        {"FOO(2)", nullptr, "Unknown function FOO"},
+        {"3*2+IF(3>1;10;20)", nullptr, "Expected ',' in position 11", // not the second ";"
+         "Expected ',' in position 11\nExpected ',' in position 14"},
+        {"FOO(2)", nullptr, "Unknown function FOO", "Unknown function FOO\nExpected ')' in position 5"},
+        {"SUM(1,20,ab)", nullptr, "AB is wrong name", twenty + "\u2026 and 13 more"},
     };
     typeInMainWindow("9");
     const CalculatorState before = window->calculator().state();
@@ -148,6 +153,9 @@ TEST_F(EvaluatorTest, ResultsAndDiagnostics) {
             EXPECT_EQ(shown, QString::fromLatin1(row.cause)) << row.expression;
             EXPECT_EQ(spoken, QStringLiteral("No result: ") + QString::fromLatin1(row.cause));
             EXPECT_TRUE(red) << row.expression;
+            EXPECT_EQ(hint().toStdString(), row.hint) << row.expression;
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(&window->errorHint())->text(QAccessible::Name),
+                      QString::fromLatin1(row.cause)) << "the alert leads with the cause";
             // The substitute value is not sent: the send refuses and the calculator keeps its state.
             evaluator->bpToCalcClick();
             EXPECT_TRUE(evaluator->isVisible()) << row.expression;
@@ -633,6 +641,8 @@ TEST_F(EvaluatorTest, RussianTexts) {
               QStringLiteral("Нет результата: It is impossible to divide into a zero!"));
     evaluator->bpToCalcClick();
     EXPECT_EQ(hint(), QStringLiteral("Нет результата для передачи"));
+    evaluate(QStringLiteral("SUM(1,20,ab)"));
+    EXPECT_TRUE(hint().endsWith(QStringLiteral("\nAB is wrong name\n… и ещё 13"))) << hint().toStdString();
 }
 
 // Presses Tab (or Shift+Tab) from the focused control until the focus is back at `start`, and
