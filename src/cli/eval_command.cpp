@@ -102,7 +102,7 @@ std::string valueText(Extended value, int digits) {
 bool evaluateOne(const std::string& text, EvalOptions& options, long line, std::ostream& out, std::ostream& err) {
     const Evaluation e = EvaluateExpression(text, options.variables, options.settings);
     const std::size_t count = e.diagnostics.size();
-    const bool failed = count > 0 || e.escapedFailure || e.unreadPosition != 0;
+    const bool failed = !e.succeeded();
     const bool batch = line > 0;
     if (!failed) out << valueText(e.value, options.digits);
     if (!failed || batch) out << '\n';
@@ -117,11 +117,6 @@ bool evaluateOne(const std::string& text, EvalOptions& options, long line, std::
     // could not place.
     if (e.escapedFailure && count == 0)
         err << prefix << "Arithmetic failure: the value is beyond the Extended range\n";
-    // The window ignores what follows a complete expression; here it is most likely a mistake
-    // ("2^0.5" is not a power), so it is not passed over in silence.
-    const bool toldAlready = count > 0 && e.diagnostics.back().position == e.unreadPosition;
-    if (e.unreadPosition != 0 && !toldAlready)
-        err << prefix << "Text after the expression in position " << e.unreadPosition << '\n';
     return true;
 }
 

@@ -50,6 +50,8 @@ struct Messages {
     std::string UpperLimitMessage;
     std::string TooDeeplyNestedMessage;
     std::string EvaluationCancelledMessage;
+    // Text left over after a complete expression ("2^10", "2,5"): %1 where it begins.
+    std::string TextAfterExpressionMessage;
     // The tape's words: the six statistics results over %1 values ("Mean of 8 values"), and the
     // full turn an angle in cycles is counted in.
     std::string TapeCount;

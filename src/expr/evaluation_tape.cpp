@@ -3,8 +3,8 @@
 
 #include "evaluation_tape.h"
 
+#include "diagnostic_list.h"
 #include "number_text.h"
-#include "utf8.h"
 
 namespace orv {
 namespace {
@@ -16,20 +16,14 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-// The fixed texts keep their blanks at both ends for the hint; a line of the tape does not.
-std::string message(const Diagnostic& diagnostic) { return std::string(trimmed(diagnostic.text)); }
-
 } // namespace
 
 TapeStep evaluationTapeStep(std::string_view text, const Evaluation& evaluation, const Separators& separators) {
     TapeStep step;
     step.form = TapeForm::Expression;
-    // Only what the expression took is written: "2 3" gives 2, and "2 3 = 2" would not be true.
-    if (evaluation.unreadPosition > 0 && evaluation.diagnostics.empty())
-        text = text.substr(0, utf8Offset(text, static_cast<std::size_t>(evaluation.unreadPosition - 1)));
     step.a = trimmed(text);
-    if (!evaluation.diagnostics.empty()) step.message = message(evaluation.diagnostics.back());
-    else step.result = generalText(evaluation.value, separators);
+    if (evaluation.succeeded()) step.result = generalText(evaluation.value, separators);
+    else if (!evaluation.diagnostics.empty()) step.message = diagnosticMessage(evaluation.diagnostics.front());
     return step;
 }
 

@@ -12,8 +12,8 @@
 namespace orv {
 
 // The tape's line for one evaluation: the expression as typed (its lines joined, blanks at the
-// ends and any text it did not take dropped) and its value, or, when anything was reported, the
-// last diagnostic instead of a value that is not a result.
+// ends dropped) and its value, or, when anything was reported, the first diagnostic (nearly
+// always the cause of the others) instead of a value that is not a result.
 TapeStep evaluationTapeStep(std::string_view text, const Evaluation& evaluation, const Separators& separators);
 
 } // namespace orv

@@ -15,8 +15,7 @@ Evaluation EvaluateExpression(std::string_view text, ExpressionVariables& variab
     Parser parser(characters, variables, settings, result);
     try {
         result.value = parser.ParseSum();
-        result.unreadPosition = parser.unreadPosition();
-        parser.reportControlCharacterAfterEnd();
+        parser.reportTextAfterEnd();
     } catch (const ArithmeticFailure& failure) {
         parser.report(failure);
         result.value = 0;

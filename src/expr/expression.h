@@ -55,15 +55,19 @@ inline constexpr std::size_t kMaxDiagnostics = 1000;
 
 struct Evaluation {
     Extended value = 0;
-    std::vector<Diagnostic> diagnostics; // in the order raised; the window shows the last
+    std::vector<Diagnostic> diagnostics; // in the order raised: the first is nearly always the cause
     std::uint64_t omittedDiagnostics = 0;
     bool cancelled = false;
     // An arithmetic failure that no guard caught (a literal such as 1E5000 outside any bracket);
     // the value is then 0.
     bool escapedFailure = false;
     // Where text that the expression did not take begins ("2 3": 3), 0 when only white space
-    // follows. The window ignores such text; the command line reports it.
+    // follows; such text is reported as a diagnostic.
     int unreadPosition = 0;
+
+    // A result only when nothing was reported: beside a diagnostic the value is a substitute (the
+    // dividend of a division by zero, the sum so far), which must never pass for an answer.
+    bool succeeded() const { return diagnostics.empty() && !escapedFailure && !cancelled; }
 };
 
 // Parses and evaluates the text in one pass; the text is the Evaluator's lines joined, UTF-8.

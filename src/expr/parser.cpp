@@ -104,11 +104,23 @@ std::string Parser::expected(char character) const {
     return fillIn(messages().ExpectedMessage, std::string(1, character), std::to_string(Cursor));
 }
 
-void Parser::reportControlCharacterAfterEnd() {
-    for (int i = Cursor; i < text_.length(); ++i) {
+bool Parser::reportedAt(int position) const {
+    return !result_.diagnostics.empty() && result_.diagnostics.back().position == position;
+}
+
+void Parser::reportTextAfterEnd() {
+    const int unread = unreadPosition();
+    result_.unreadPosition = unread;
+    if (unread == 0) return;
+    // "foo(2)": the ")" expected where the "2" stands has told of it already.
+    if (characterAt(unread) != ExpressionText::kControlCharacter && !reportedAt(unread)) {
+        Cursor = unread;
+        report(fillIn(messages().TextAfterExpressionMessage, std::to_string(unread)));
+    }
+    for (int i = unread; i < text_.length(); ++i) {
         if (characterAt(i) != ExpressionText::kControlCharacter) continue;
         // Where an operand had to start, the character has been reported already.
-        if (!result_.diagnostics.empty() && result_.diagnostics.back().position == i) return;
+        if (reportedAt(i)) return;
         Cursor = i;
         report(fillIn(messages().SyntaxErrorMessage, std::to_string(Cursor)));
         return;

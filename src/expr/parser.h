@@ -62,11 +62,11 @@ public:
     std::string expected(char character) const;
     const Messages& messages() const { return *settings_.messages; }
 
-    // After the outermost expression: a control character from the cursor on is a syntax error
-    // at its position (it would otherwise end the expression unseen, like a blank).
-    void reportControlCharacterAfterEnd();
-    // The first position from the cursor on that holds more than white space; 0 when none does.
-    int unreadPosition() const;
+    // After the outermost expression: text left from the cursor on is reported where it begins
+    // ("2^10" is no power, "2,5" no decimal), unless a diagnostic stands there already, and a
+    // control character in it is a syntax error at its own position (it is not seen). Records
+    // where that text begins in the evaluation.
+    void reportTextAfterEnd();
 
     // Counts one summand term of SUM and polls the cancel callback every fraction of a millisecond.
     void countTerm() { countTerms(1); }
@@ -98,6 +98,9 @@ private:
     bool readVariable(Extended& value);
     Extended operand();
     void pollCancel();
+    // The first position from the cursor on that holds more than white space; 0 when none does.
+    int unreadPosition() const;
+    bool reportedAt(int position) const;
 
     const ExpressionText& text_;
     const char* characters_;

@@ -29,6 +29,7 @@ DisplayLine::DisplayLine(QWidget* parent, const QString& mantissaName, const QSt
     if (rooms.exponent) exponent_->setGeometry(*rooms.exponent);
     exponent_->stackUnder(mantissa_);
     placeExponent();
+    digitColour_ = mantissa_->textColour();
 
     // A double click anywhere on the line is one on the line.
     for (TextPanel* part : {mantissa_, exponent_})
@@ -43,6 +44,7 @@ void DisplayLine::setRooms(const Rooms& rooms) {
 }
 
 void DisplayLine::showNumber(const DisplayLayout& layout) {
+    leaveText();
     mantissa_->setGeometry(rooms_.mantissa.left(), layout.mantissaTop, rooms_.mantissa.width(), layout.mantissaHeight);
     mantissa_->setText(fromUtf8(layout.mantissa));
     exponent_->setText(fromUtf8(layout.exponent));
@@ -55,17 +57,44 @@ void DisplayLine::showNumber(const DisplayLayout& layout) {
 }
 
 void DisplayLine::clear() {
+    leaveText();
     mantissa_->setText(QString());
     exponent_->setText(QString());
     announce();
 }
 
-void DisplayLine::setSpeech(const QString& pattern) {
+void DisplayLine::showText(const QString& text) {
+    textShown_ = true;
+    text_ = text;
+    mantissa_->setGeometry(rooms_.mantissa);
+    // A blank after it, as after a number, keeps it off the frame.
+    const QString blank = QStringLiteral(" ");
+    QFont narrowest = mantissa_->font();
+    narrowest.setStretch(50);
+    const QFontMetrics metrics(narrowest);
+    const int room = mantissa_->contentsRect().width() - metrics.horizontalAdvance(blank);
+    mantissa_->setText(metrics.elidedText(text, Qt::ElideRight, room) + blank);
+    mantissa_->setTextColour(colorFromColorRef(kKeyRed));
+    exponent_->setText(QString());
+    placeExponent();
+    announce();
+}
+
+void DisplayLine::leaveText() {
+    if (!textShown_) return;
+    textShown_ = false;
+    text_.clear();
+    mantissa_->setTextColour(digitColour_);
+}
+
+void DisplayLine::setSpeech(const QString& pattern, const QString& textPattern) {
     speech_ = pattern;
+    textSpeech_ = textPattern;
     announce();
 }
 
 QString DisplayLine::spokenNumber() const {
+    if (textShown_) return text_;
     QString mantissa = mantissa_->text().trimmed();
     const QString exponent = exponent_->text().trimmed();
     if (exponent.isEmpty()) return mantissa;
@@ -75,11 +104,13 @@ QString DisplayLine::spokenNumber() const {
 
 // Setting a new name tells screen readers of the change; the same name again tells nothing.
 void DisplayLine::announce() {
-    setAccessibleName(speech_.arg(spokenNumber()));
+    const QString& pattern = textShown_ && !textSpeech_.isEmpty() ? textSpeech_ : speech_;
+    setAccessibleName(pattern.arg(spokenNumber()));
 }
 
 void DisplayLine::setDigitColour(const QColor& colour) {
-    mantissa_->setTextColour(colour);
+    digitColour_ = colour;
+    if (!textShown_) mantissa_->setTextColour(colour);
     exponent_->setTextColour(colour);
 }
 

@@ -36,9 +36,14 @@ class DisplayLine : public TextPanel {
     void showNumber(const DisplayLayout& layout);
     // No number at all, while one is being worked out.
     void clear();
-    // The accessible name: `pattern` with the number where "%1" stands ("M3=%1", "Result: %1").
-    void setSpeech(const QString& pattern);
-    // The number as a screen reader says it: the mantissa without its "*10", "E", the exponent.
+    // Why there is no number, in its place: red, as a failed calculation is, and shortened with
+    // "…" where even condensed it would not fit. The next number takes the digit colour back.
+    void showText(const QString& text);
+    // The accessible name: `pattern` with the number where "%1" stands ("M3=%1", "Result: %1"),
+    // and `textPattern` with the text shown instead of one (the pattern itself when empty).
+    void setSpeech(const QString& pattern, const QString& textPattern = {});
+    // The number as a screen reader says it: the mantissa without its "*10", "E", the exponent;
+    // or the whole text shown in its place.
     QString spokenNumber() const;
 
     void setDigitColour(const QColor& colour);
@@ -56,11 +61,16 @@ class DisplayLine : public TextPanel {
     void placeExponent();
     void announce();
     void showFocusFrame(bool focused);
+    void leaveText();
 
     Rooms rooms_;
     TextPanel* mantissa_ = nullptr;
     TextPanel* exponent_ = nullptr;
     QString speech_ = QStringLiteral("%1");
+    QString textSpeech_;
+    QColor digitColour_;
+    bool textShown_ = false;
+    QString text_; // shown in place of a number
 };
 
 } // namespace orv

@@ -40,14 +40,18 @@ bool dismissesHint(const QObject* receiver, QEvent::Type type) {
     }
 }
 
-// Screen readers see the hint as an alert whose name is the message.
+// Screen readers see the hint as an alert whose name is the message. A hint of several lines
+// (an evaluation's diagnostics, the cause first) is named by its first and describes the rest.
 class ErrorHintAccessible : public QAccessibleWidget {
   public:
     explicit ErrorHintAccessible(TErrorHintWindow* hint)
         : QAccessibleWidget(hint, QAccessible::AlertMessage) {}
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return static_cast<TErrorHintWindow*>(widget())->text();
+        const QString message = static_cast<TErrorHintWindow*>(widget())->text();
+        const qsizetype lineEnd = message.indexOf(QLatin1Char('\n'));
+        if (t == QAccessible::Name) return lineEnd < 0 ? message : message.left(lineEnd);
+        if (t == QAccessible::Description) return lineEnd < 0 ? QString() : message.mid(lineEnd + 1);
         return QAccessibleWidget::text(t);
     }
 };

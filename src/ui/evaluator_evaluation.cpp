@@ -6,6 +6,7 @@
 #include "evaluator_window.h"
 
 #include "calculator.h"
+#include "diagnostic_list.h"
 #include "display_line.h"
 #include "error_hint_window.h"
 #include "evaluation_runner.h"
@@ -84,13 +85,14 @@ void TEvaluator::bpEvaluateClick() {
     // field's last good value would give a result the fields on screen do not say.
     if (const QString invalid = variableFields_->firstError(); !invalid.isEmpty()) {
         lastDiagnostics_ = {Diagnostic{invalid.toStdString(), 0}};
-        resultText_ = generalText(Extended{0}, separators());
-        OutputEval(QString::fromStdString(calculator_.resultDisplayText(Extended{0})));
+        lastOmitted_ = 0;
+        showNoResult(lastDiagnostics_.front());
         hint_.showHint(pnResult, invalid);
         return;
     }
     // Whatever ends this evaluation, the last one's result is no longer the one to send.
     resultText_.clear();
+    noResult_ = false;
     runner_->start(std::move(text), variableFields_->values(), angle_, calculator_.messages());
     if (runner_->waitFor(kQuickWaitMs)) return;
     setEvaluating(true);
@@ -115,28 +117,47 @@ void TEvaluator::evaluationFinished(const Evaluation& result, const std::string&
     progress_ = nullptr;
     setEvaluating(false);
     lastDiagnostics_ = result.diagnostics;
+    lastOmitted_ = result.omittedDiagnostics;
 
-    if (result.cancelled) {
-        // A stopped evaluation has no result to offer: the calculator keeps its entry.
-        OutputEval(QStringLiteral("0"));
-    } else {
+    if (result.succeeded()) {
         // The result waits here until it is sent: the calculator's entry and Copy stay as shown.
         resultText_ = generalText(result.value, separators());
         OutputEval(QString::fromStdString(calculator_.resultDisplayText(result.value)));
+    } else {
+        // Beside a diagnostic the value is a substitute: the cause stands in its place instead.
+        showNoResult(lastDiagnostics_.empty() ? Diagnostic{} : lastDiagnostics_.front());
+    }
+    // A stopped evaluation asked nothing that the tape could answer.
+    if (!result.cancelled) {
         TapeStep step = evaluationTapeStep(text, result, separators());
         shortenForTape(step.a);
         calculator_.writeTape(step);
     }
-    if (!lastDiagnostics_.empty() && isVisible())
-        hint_.showHint(pnResult, QString::fromStdString(lastDiagnostics_.back().text));
+    if (!lastDiagnostics_.empty() && isVisible()) {
+        const std::string more = evaluatorPhrase(EvaluatorPhrase::MoreDiagnostics, language_).toStdString();
+        hint_.showHint(pnResult,
+                       QString::fromStdString(diagnosticList(lastDiagnostics_, lastOmitted_, more, kHintLines)));
+    }
 }
 
 void TEvaluator::OutputEval(const QString& text) {
     pnResult->showNumber(layoutDisplay(text.toStdString(), DisplayKind::Evaluator));
 }
 
+void TEvaluator::showNoResult(const Diagnostic& cause) {
+    resultText_.clear();
+    noResult_ = true;
+    pnResult->showText(QString::fromUtf8(diagnosticMessage(cause)));
+}
+
 void TEvaluator::bpToCalcClick() {
     if (evaluating()) return; // the result on show is about to be replaced
+    if (noResult_) {
+        bpToCalc->setDown(false);
+        QApplication::beep();
+        hint_.showHint(bpToCalc, evaluatorPhrase(EvaluatorPhrase::NoResultToSend, language_));
+        return;
+    }
     // Before any evaluation the calculator's own entry goes back.
     const std::string text = resultText_.empty() ? calculator_.copyText() : resultText_;
     if (!calculator_.loadOperandText(text)) {

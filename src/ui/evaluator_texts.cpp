@@ -388,6 +388,9 @@ QString evaluatorPhrase(EvaluatorPhrase phrase, int language) {
         {"Evaluating...", "Вычисление..."},
         {"Evaluating", "Вычисление"},
         {"Result: %1", "Результат: %1"},
+        {"No result: %1", "Нет результата: %1"},
+        {"There is no result to send", "Нет результата для передачи"},
+        {"… and %1 more", "… и ещё %1"},
     };
     return QString::fromUtf8(kPhrases[static_cast<int>(phrase)][language == 1 ? 1 : 0]);
 }

@@ -17,8 +17,9 @@ std::span<const LanguageText> evaluatorTexts();
 
 // The fixed function reference shown in the reference pane, one memo line each.
 // Texts of the Evaluator that belong to no control of its own.
-enum class EvaluatorPhrase { Evaluating, ProgressTitle, ResultName };
-// The phrase in the language (0 English, 1 Russian); ResultName holds "%1" for the value.
+enum class EvaluatorPhrase { Evaluating, ProgressTitle, ResultName, NoResultName, NoResultToSend, MoreDiagnostics };
+// The phrase in the language (0 English, 1 Russian); ResultName holds "%1" for the value,
+// NoResultName for why there is none, MoreDiagnostics for how many diagnostics are not listed.
 QString evaluatorPhrase(EvaluatorPhrase phrase, int language);
 
 // The reference memo's lines in the language (0 English, 1 Russian).

@@ -350,7 +350,8 @@ void TEvaluator::SetLang(int language) {
         progress_->setWindowTitle(evaluatorPhrase(EvaluatorPhrase::ProgressTitle, language));
         progress_->setLabelText(evaluatorPhrase(EvaluatorPhrase::Evaluating, language));
     }
-    pnResult->setSpeech(evaluatorPhrase(EvaluatorPhrase::ResultName, language_));
+    pnResult->setSpeech(evaluatorPhrase(EvaluatorPhrase::ResultName, language_),
+                        evaluatorPhrase(EvaluatorPhrase::NoResultName, language_));
     fitAngleCaptions();
 }
 
@@ -405,6 +406,7 @@ void TEvaluator::setExpression(const QString& text) {
     // Typing goes on after the value taken over: "+2" after 0 gives "0+2".
     Memo1->moveCursor(QTextCursor::End);
     resultText_.clear();
+    noResult_ = false;
 }
 
 void TEvaluator::showEvent(QShowEvent* event) {

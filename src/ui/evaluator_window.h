@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -72,6 +73,8 @@ public:
     bool evaluating() const;
     // Hiding, by whatever way of closing, cancels a running evaluation and waits for its end.
     void setVisible(bool visible) override;
+    // Sends the result and closes; after a failed or cancelled evaluation it refuses, with a
+    // beep and a hint, and the calculator keeps what it has.
     void bpToCalcClick();
     void SetVariable();
     void setAngleMeasure(AngleMeasure measure);
@@ -79,8 +82,10 @@ public:
     void setReferenceShown(bool shown);
     bool referenceShown() const;
     const ExpressionVariables& variables() const;
-    // The last evaluation's diagnostics, in the order raised.
+    // The last evaluation's diagnostics, in the order raised. The hint lists them so, the cause
+    // first, up to kHintLines lines.
     const std::vector<Diagnostic>& lastDiagnostics() const { return lastDiagnostics_; }
+    static constexpr std::size_t kHintLines = 8;
 
 signals:
     void helpRequested(int topic);
@@ -98,6 +103,8 @@ private:
     void buildMenus();
     void buildToolBar(QWidget* parent);
     void OutputEval(const QString& text);
+    // A failed or cancelled evaluation: its cause stands on the result line, and nothing can be sent.
+    void showNoResult(const Diagnostic& cause);
     void fitAngleCaptions();
     void SCopy(const QString& text);
     void insertItem(const InsertItem& item);
@@ -115,7 +122,9 @@ private:
     TErrorHintWindow& hint_;
     AngleMeasure angle_ = AngleMeasure::Radians;
     std::vector<Diagnostic> lastDiagnostics_;
+    std::uint64_t lastOmitted_ = 0; // diagnostics raised beyond those kept
     std::string resultText_; // the last result's general text, sent by bpToCalc
+    bool noResult_ = false;  // the last evaluation failed: bpToCalc has nothing to send
 
     VariableFields* variableFields_ = nullptr;
     std::array<QRadioButton*, 4> angleButtons_{};

@@ -62,7 +62,7 @@ TEST(EvalCommand, ValuesDiagnosticsAndExitStatus) {
         {{"--eval", "2\x01*3"}, "", "", "Syntax error in position 2\n", 1},
         {{"--eval", "-"}, std::string("2\0*3\n7\n", 7), "\n7\n", "1: Syntax error in position 2\n", 1},
         {{"--eval", "-"}, "1+1\nfoo(2)\n\r\nSUM(1,10,I)\n", "2\n\n\n55\n",
-         "2:  Unknown functionFOO \n2:  Expected ')' in position 5 \n3: Syntax error in position 1\n", 1},
+         "2:  Unknown function FOO \n2:  Expected ')' in position 5 \n3: Syntax error in position 1\n", 1},
         {{"--eval", "-", "--var", "I=2"}, "I*3\n", "6\n", "", 0},
         {{"--eval"}, "", "", "orvantis: --eval needs", 2},
         {{"--eval", "1", "--angle", "turns"}, "", "", "orvantis: unknown angle", 2},

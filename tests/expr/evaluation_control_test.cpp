@@ -116,9 +116,9 @@ TEST(Diagnostics, ALongNameIsQuotedInItsFirst64Characters) {
     EXPECT_EQ(e.diagnostics.back().text, quoted + " is wrong name ");
     e = EvaluateExpression(name + "(1)", variables);
     ASSERT_FALSE(e.diagnostics.empty());
-    EXPECT_EQ(e.diagnostics.front().text, " Unknown function" + quoted + " ");
+    EXPECT_EQ(e.diagnostics.front().text, " Unknown function " + quoted + " ");
     e = EvaluateExpression(std::string(64, 'C') + "(1)", variables);
-    EXPECT_EQ(e.diagnostics.front().text, " Unknown function" + std::string(64, 'C') + " ");
+    EXPECT_EQ(e.diagnostics.front().text, " Unknown function " + std::string(64, 'C') + " ");
 }
 
 TEST(Messages, ComeFromTheChosenLanguage) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orvantis developers
 
+#include "diagnostic_list.h"
 #include "evaluation_tape.h"
 #include "expression_rows.h"
 #include "variable_text.h"
@@ -20,18 +21,18 @@ TEST(Parser, OperandsOperatorsAndWhereTheExpressionEnds) {
     checkRows({
         {"", "0", {"Syntax error in position 1"}},
         {"2+3", "5"},
-        {"2 + 3", "2"},
-        {"2 3", "2"},
-        {"2x", "2"},
-        {"2)+5", "2"},
-        {"2>1", "2"},
+        {"2 + 3", "2", {"Text after the expression in position 3"}},
+        {"2 3", "2", {"Text after the expression in position 3"}},
+        {"2x", "2", {"Text after the expression in position 2"}},
+        {"2)+5", "2", {"Text after the expression in position 2"}},
+        {"2>1", "2", {"Text after the expression in position 2"}},
         {"+2", "2", {"Syntax error in position 1"}},
         {".5", "0", {"Syntax error in position 1"}},
         {"5.", "5"},
-        {"1,5", "1"},
+        {"1,5", "1", {"Text after the expression in position 2"}},
         {"2e3", "2000"},
         {"2E-2", "0.02"},
-        {"1.5E)", "1.5"},
+        {"1.5E)", "1.5", {"Text after the expression in position 5"}},
         {"12345678901234567890123", "1.23456789012346E22"},
         {"0.000000000000000000000000000000123", "1.23E-31"},
         {"--3", "3"},
@@ -59,32 +60,31 @@ TEST(Parser, TheEndOfTheExpressionAndControlCharacters) {
     struct EndRow {
         std::string text;
         int unread; // where the text the expression did not take begins
-        const char* diagnostic; // the only one, or nullptr
+        std::vector<std::string> diagnostics;
     };
+    const std::string after = "Text after the expression in position ";
     const EndRow rows[] = {
-        {"2+3", 0, nullptr},
-        {"2+3  \t\r\n", 0, nullptr},
-        {"2 3", 3, nullptr},
-        {"2^0.5", 2, nullptr},
-        {"2)+5", 2, nullptr},
-        {"1+\x01", 3, "Syntax error in position 3"},
-        {std::string("2\0*3", 4), 2, "Syntax error in position 2"},
-        {"2 \x7f", 3, "Syntax error in position 3"},
-        {"2+3 \x1b[0m", 5, "Syntax error in position 5"},
-        {"1\xC2\x85", 2, "Syntax error in position 2"}, // C1 NEXT LINE
-        {"1ж\x01", 2, "Syntax error in position 3"},     // positions count characters
-        {"2\t*3", 3, nullptr},                          // tab, CR, LF end it as a blank does
+        {"2+3", 0, {}},
+        {"2+3  \t\r\n", 0, {}},
+        {"2 3", 3, {after + "3"}},
+        {"2^0.5", 2, {after + "2"}},
+        {"2)+5", 2, {after + "2"}},
+        {"1+\x01", 3, {"Syntax error in position 3"}},
+        {std::string("2\0*3", 4), 2, {"Syntax error in position 2"}},
+        {"2 \x7f", 3, {"Syntax error in position 3"}},
+        {"2+3 \x1b[0m", 5, {"Syntax error in position 5"}},
+        {"1\xC2\x85", 2, {"Syntax error in position 2"}}, // C1 NEXT LINE
+        {"1ж\x01", 2, {after + "2", "Syntax error in position 3"}}, // positions count characters
+        {"2\t*3", 3, {after + "3"}},                                // tab, CR, LF end it as a blank does
     };
     for (const EndRow& row : rows) {
         ExpressionVariables variables{};
         const Evaluation e = EvaluateExpression(row.text, variables);
         EXPECT_EQ(e.unreadPosition, row.unread) << row.text;
-        if (row.diagnostic) {
-            ASSERT_EQ(e.diagnostics.size(), 1u) << row.text;
-            EXPECT_EQ(e.diagnostics[0].text, row.diagnostic) << row.text;
-        } else {
-            EXPECT_TRUE(e.diagnostics.empty()) << row.text;
-        }
+        std::vector<std::string> got;
+        for (const Diagnostic& d : e.diagnostics) got.push_back(d.text);
+        EXPECT_EQ(got, row.diagnostics) << row.text;
+        EXPECT_EQ(e.succeeded(), row.diagnostics.empty()) << row.text;
     }
 }
 
@@ -95,7 +95,7 @@ TEST(Parser, DiagnosticsWithTheirPositionsAndCursorEffects) {
         {"[1", "1", {" Expected ']' in position 3 "}},
         {"ab+1", "1", {"AB is wrong name "}},
         {"A1", "0", {"A1 is wrong name "}},
-        {"foo(2)", "0", {" Unknown functionFOO ", " Expected ')' in position 5 "}},
+        {"foo(2)", "0", {" Unknown function FOO ", " Expected ')' in position 5 "}},
         {"(1+ab", "1", {"AB is wrong name ", " Expected ')' in position 6 "}},
         {"log(2",
          "0",
@@ -110,10 +110,10 @@ TEST(Parser, DiagnosticsWithTheirPositionsAndCursorEffects) {
          {" Unexpected end of expression ", " Syntax error in position 5 ", "Syntax error in position 6",
           " Expected ',' in position 6 ", "Syntax error in position 7", " Expected ',' in position 7 ",
           "Syntax error in position 8", " Expected ')' in position 8 "}},
-        {"SINUS(1)", "0", {" Unknown functionSINUS ", " Expected ')' in position 7 "}},
+        {"SINUS(1)", "0", {" Unknown function SINUS ", " Expected ')' in position 7 "}},
         {"SQR(3", "9", {" Expected ')' in position 6 "}},
-        {"PI(1)", "0", {" Unknown functionPI ", " Expected ')' in position 4 "}},
-        {"x(1)", "0", {" Unknown functionX ", " Expected ')' in position 3 "}},
+        {"PI(1)", "0", {" Unknown function PI ", " Expected ')' in position 4 "}},
+        {"x(1)", "0", {" Unknown function X ", " Expected ')' in position 3 "}},
         // Positions count characters: the Cyrillic letter is one, though two bytes.
         {"(ж", "0", {"Syntax error in position 2", " Expected ')' in position 2 "}},
         {"LOG(2ж3", "1.58496250072116", {" Expected ',' in position 6 ", " Expected ')' in position 8 "}},
@@ -196,6 +196,7 @@ TEST(Parser, DiagnosticsInRussian) {
     const std::pair<const char*, std::vector<std::string>> rows[] = {
         {"", {"Синтаксическая ошибка в позиции 1"}},
         {"(1+2", {" Ожидается ')' в позиции 5 "}},
+        {"2^10", {"Текст после выражения в позиции 2"}},
         {"[1", {" Ожидается ']' в позиции 3 "}},
         {"ab+foo(1", {"AB: неверное имя ", " Неизвестная функция FOO ", " Ожидается ')' в позиции 8 "}},
         {"IF(1", {" Неожиданный конец выражения ", " Синтаксическая ошибка в позиции 5 ",
@@ -230,15 +231,38 @@ TEST(Parser, TheTapeLineOfAnEvaluation) {
         {"SUM(1,100,I*I)", "SUM(1,100,I*I) = 338350"},
         {"1/3 \n", "1/3 = 0,333333333333333"},
         {" 1", "1: Syntax error in position 1"},
-        {"2 3", "2 = 2"}, // only what was read
+        {"2 3", "2 3: Text after the expression in position 3"},
         {"LN(0)+5", "LN(0)+5: Invalid argument of LN in position 1"},
         {"7/0", "7/0: It is impossible to divide into a zero!"},
         {"(1+2", "(1+2: Expected ')' in position 5"},
+        {"foo(2)", "foo(2): Unknown function FOO"}, // the cause, not the ")" it left missing
     };
     for (const auto& [text, line] : rows) {
         ExpressionVariables variables{};
         const Evaluation e = EvaluateExpression(text, variables);
         EXPECT_EQ(tapeLine(evaluationTapeStep(text, e, Separators{",", " "})), line) << text;
+    }
+}
+
+TEST(Parser, TheDiagnosticListLeadsWithTheCause) {
+    struct ListRow {
+        const char* text;
+        std::size_t maxLines;
+        const char* list;
+    };
+    const ListRow rows[] = {
+        {"2+3", 8, ""},
+        {"foo(2)", 8, "Unknown function FOO\nExpected ')' in position 5"},
+        {"foo(2)", 2, "Unknown function FOO\nExpected ')' in position 5"},
+        {"IF(1", 3, "Unexpected end of expression\nSyntax error in position 5\n+6 more"},
+        // Those raised beyond the kept ones count too.
+        {"SUM(1,2000,ab)", 3, "AB is wrong name\nAB is wrong name\n+1998 more"},
+    };
+    for (const ListRow& row : rows) {
+        ExpressionVariables variables{};
+        const Evaluation e = EvaluateExpression(row.text, variables);
+        EXPECT_EQ(diagnosticList(e.diagnostics, e.omittedDiagnostics, "+%1 more", row.maxLines), row.list)
+            << row.text << " in " << row.maxLines;
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orvantis developers
 
+#include "colour.h"
 #include "evaluation_runner.h"
 #include "evaluator_link.h"
 #include "evaluator_window.h"
@@ -109,31 +110,64 @@ TEST_F(EvaluatorTest, OpeningTakesTheValueInTheLocaleFormWhichTheLanguageReadsOn
                                                                 window->calculator().separators())));
     EXPECT_EQ(memo()->toPlainText(), QStringLiteral("1,5"));
     evaluator->bpEvaluateClick();
-    EXPECT_EQ(result().trimmed(), QStringLiteral("1"));
+    // Not 1 in silence: the comma is pointed at.
+    EXPECT_EQ(result().trimmed(), QStringLiteral("Text after the expression in position 2"));
 }
 
 TEST_F(EvaluatorTest, ResultsAndDiagnostics) {
     struct Row {
         const char* expression;
-        const char* shown;
-        const char* lastDiagnostic; // empty: none
+        const char* value; // nullptr: no result, the cause stands in its place
+        const char* cause; // the first diagnostic, without its blanks; empty: none
+        std::string hint = cause; // every diagnostic, the cause first
     };
+    std::string twenty; // a wrong name in each of twenty terms: the first seven, then a count
+    for (int i = 0; i < 7; ++i) twenty += "AB is wrong name\n";
     const Row rows[] = {
-        {"", "0", "Syntax error in position 1"},
+        {"", nullptr, "Syntax error in position 1"},
         {"2+\n3", "5", ""},
         {"(1+2)*\n4", "12", ""},
-        {"1/0", "1", "It is impossible to divide into a zero!"}, // the dividend stands
-        {"2 3", "2", ""},                                          // text after the expression is ignored
-        {"2\x1b*3", "2", "Syntax error in position 2"},            // a control character is not
+        {"1/0", nullptr, "It is impossible to divide into a zero!"}, // not the dividend
+        {"2 3", nullptr, "Text after the expression in position 3"},
+        {"2\x1b*3", nullptr, "Syntax error in position 2"}, // a control character
+        {"2^10", nullptr, "Text after the expression in position 2"},
+        {"2,5+1", nullptr, "Text after the expression in position 2"},
+        {"2+3)", nullptr, "Text after the expression in position 4"},
+        {"3*2+IF(3>1;10;20)", nullptr, "Expected ',' in position 11", // not the second ";"
+         "Expected ',' in position 11\nExpected ',' in position 14"},
+        {"FOO(2)", nullptr, "Unknown function FOO", "Unknown function FOO\nExpected ')' in position 5"},
+        {"SUM(1,20,ab)", nullptr, "AB is wrong name", twenty + "\u2026 and 13 more"},
     };
+    typeInMainWindow("9");
+    const CalculatorState before = window->calculator().state();
     for (const Row& row : rows) {
         window->errorHint().hideHint();
         const QString shown = evaluate(QString::fromUtf8(row.expression));
-        EXPECT_EQ(shown, QString::fromLatin1(row.shown)) << row.expression;
-        if (*row.lastDiagnostic) {
+        const QString spoken = child<QWidget>(QStringLiteral("pnResult"))->accessibleName();
+        const bool red = child<TextPanel>(QStringLiteral("pnEOut3"))->textColour() == colorFromColorRef(kKeyRed);
+        if (row.value) {
+            EXPECT_EQ(shown, QString::fromLatin1(row.value)) << row.expression;
+            EXPECT_EQ(spoken, QStringLiteral("Result: ") + QString::fromLatin1(row.value));
+            EXPECT_FALSE(red) << row.expression;
+        } else {
+            EXPECT_EQ(shown, QString::fromLatin1(row.cause)) << row.expression;
+            EXPECT_EQ(spoken, QStringLiteral("No result: ") + QString::fromLatin1(row.cause));
+            EXPECT_TRUE(red) << row.expression;
+            EXPECT_EQ(hint().toStdString(), row.hint) << row.expression;
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(&window->errorHint())->text(QAccessible::Name),
+                      QString::fromLatin1(row.cause)) << "the alert leads with the cause";
+            // The substitute value is not sent: the send refuses and the calculator keeps its state.
+            evaluator->bpToCalcClick();
+            EXPECT_TRUE(evaluator->isVisible()) << row.expression;
+            EXPECT_EQ(hint(), QStringLiteral("There is no result to send")) << row.expression;
+            EXPECT_EQ(display().trimmed(), QStringLiteral("9")) << row.expression;
+            EXPECT_EQ(window->calculator().state().EntryText, before.EntryText) << row.expression;
+            EXPECT_EQ(window->calculator().state().Typing, before.Typing) << row.expression;
+        }
+        if (*row.cause) {
             ASSERT_FALSE(evaluator->lastDiagnostics().empty()) << row.expression;
-            EXPECT_EQ(evaluator->lastDiagnostics().back().text, row.lastDiagnostic) << row.expression;
-            EXPECT_EQ(hint().toStdString(), evaluator->lastDiagnostics().back().text);
+            EXPECT_EQ(QString::fromStdString(evaluator->lastDiagnostics().front().text).trimmed(),
+                      QString::fromLatin1(row.cause));
         } else {
             EXPECT_TRUE(evaluator->lastDiagnostics().empty()) << row.expression;
         }
@@ -168,7 +202,7 @@ TEST_F(EvaluatorTest, VariableFieldsInEitherSeparatorAndInvalidText) {
     // Not the last good value, 7: the evaluation stops and says which field is wrong.
     for (const char* expression : {"c", "d", "c*2"}) {
         window->errorHint().hideHint();
-        EXPECT_EQ(evaluate(QString::fromLatin1(expression)), QStringLiteral("0")) << expression;
+        EXPECT_EQ(evaluate(QString::fromLatin1(expression)), message) << expression;
         ASSERT_FALSE(evaluator->lastDiagnostics().empty()) << expression;
         EXPECT_EQ(QString::fromStdString(evaluator->lastDiagnostics().back().text), message) << expression;
         EXPECT_EQ(hint(), message) << expression;
@@ -204,7 +238,7 @@ TEST_F(EvaluatorTest, InsertWrapsTheSelectionAndLeavesItOnTheClipboard) {
     memo()->selectAll();
     insertAction("Logarithmical1", "Log(x,y)")->trigger();
     EXPECT_EQ(memo()->toPlainText(), QStringLiteral("log( ,8)"));
-    EXPECT_EQ(evaluate(memo()->toPlainText()), QStringLiteral("0"));
+    EXPECT_EQ(evaluate(memo()->toPlainText()), QStringLiteral("Syntax error in position 5"));
     ASSERT_FALSE(evaluator->lastDiagnostics().empty());
     EXPECT_EQ(evaluator->lastDiagnostics().front().position, 5);
 
@@ -302,7 +336,7 @@ TEST_F(EvaluatorTest, ALongSumStopsWithinASecondOfCancelOrEsc) {
         EXPECT_LT(total.elapsed(), 5000);
         ASSERT_FALSE(evaluator->lastDiagnostics().empty());
         EXPECT_EQ(evaluator->lastDiagnostics().back().text, " Evaluation cancelled ");
-        EXPECT_EQ(result().trimmed(), QStringLiteral("0"));
+        EXPECT_EQ(result().trimmed(), QStringLiteral("Evaluation cancelled"));
         EXPECT_EQ(progressOf(*evaluator), nullptr) << "the progress goes with the evaluation";
         EXPECT_EQ(window->calculator().state().EntryText, entryBefore) << "a cancelled evaluation changes nothing";
     }
@@ -368,8 +402,8 @@ TEST_F(EvaluatorTest, WhileEvaluatingTheTextAndVariablesAreReadOnlyAndCommandsWa
     QTest::keyClicks(memo(), "+1");
     EXPECT_EQ(memo()->toPlainText(), text + QStringLiteral("+1"));
     evaluator->bpToCalcClick();
-    EXPECT_EQ(display().trimmed(), QStringLiteral("9"))
-        << "after a cancel, only the calculator's own value goes back";
+    EXPECT_TRUE(evaluator->isVisible()) << "after a cancel there is nothing to send";
+    EXPECT_EQ(display().trimmed(), QStringLiteral("9"));
 }
 
 TEST_F(EvaluatorTest, AResultAlwaysBelongsToTheTextShown) {
@@ -600,6 +634,15 @@ TEST_F(EvaluatorTest, RussianTexts) {
     // A raised exponent is read as the display's is, not run into the mantissa's "*10".
     evaluate(QStringLiteral("1.5E20*1"));
     EXPECT_EQ(child<QWidget>(QStringLiteral("pnResult"))->accessibleName(), QStringLiteral("Result: 1,500000000000E+0020"));
+    // No result: the line is named by what went wrong, and the send says why it refuses.
+    evaluator->SetLang(1);
+    evaluate(QStringLiteral("1/0"));
+    EXPECT_EQ(child<QWidget>(QStringLiteral("pnResult"))->accessibleName(),
+              QStringLiteral("Нет результата: It is impossible to divide into a zero!"));
+    evaluator->bpToCalcClick();
+    EXPECT_EQ(hint(), QStringLiteral("Нет результата для передачи"));
+    evaluate(QStringLiteral("SUM(1,20,ab)"));
+    EXPECT_TRUE(hint().endsWith(QStringLiteral("\nAB is wrong name\n… и ещё 13"))) << hint().toStdString();
 }
 
 // Presses Tab (or Shift+Tab) from the focused control until the focus is back at `start`, and

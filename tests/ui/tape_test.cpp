@@ -307,6 +307,13 @@ TEST_F(TapeTest, TheEvaluatorWritesWhatItEvaluatedButNotWhatWasCancelled) {
     evaluator.hide(); // cancels it
     ASSERT_FALSE(evaluator.evaluating());
     EXPECT_EQ(fileLines(), QStringList{"2+3*4 = 14"});
+    // A failure is written as the failure, by its cause, and not as a value.
+    for (const char* text : {"2^10", "3*2+IF(3>1;10;20)"}) {
+        evaluator.setExpression(QString::fromLatin1(text));
+        evaluator.bpEvaluateClick();
+    }
+    EXPECT_EQ(fileLines().mid(1), QStringList({"2^10: Text after the expression in position 2",
+                                               "3*2+IF(3>1;10;20): Expected ',' in position 11"}));
     // However long the expression, its line keeps to a readable length, and its result.
     evaluator.setExpression(QStringLiteral("1+").repeated(1000) + QLatin1Char('0'));
     evaluator.bpEvaluateClick();
