@@ -84,7 +84,9 @@ TEST(ShortDecimal, AgreesWithTheLibrarysConversions) {
             if (!d) continue;
             ++shortOnes;
             EXPECT_EQ(read(text(*d)), x) << text(*d);
-            if (d->digits != 0) EXPECT_NE(d->digits % 10, 0) << text(*d);
+            if (d->digits != 0) {
+                EXPECT_NE(d->digits % 10, 0) << text(*d);
+            }
         }
     }
     EXPECT_GT(shortOnes, 15000); // the typed ones of up to 17 digits at least
