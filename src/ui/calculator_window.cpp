@@ -360,7 +360,9 @@ void TCalculator::miPasteClick() {
 
 void TCalculator::Evaluator1Click() {
     if (!evaluatorOpener_) return;
-    evaluatorOpener_(QString::fromStdString(generalText(calc_.state().CurrentValue, calc_.separators())));
+    // With the expression language's point, whatever the locale's separator: "1,5" would read as 1
+    // and the text after it.
+    evaluatorOpener_(QString::fromStdString(generalText(calc_.state().CurrentValue, dotSeparators())));
 }
 
 void TCalculator::miTapeClick() {

@@ -104,14 +104,13 @@ protected:
     std::unique_ptr<TEvaluator> evaluator;
 };
 
-TEST_F(EvaluatorTest, OpeningTakesTheValueInTheLocaleFormWhichTheLanguageReadsOnlyUpToTheComma) {
+TEST_F(EvaluatorTest, OpeningTakesTheValueWithThePointTheLanguageReads) {
     typeInMainWindow("1,5");
-    evaluator->setExpression(QString::fromStdString(generalText(window->calculator().state().CurrentValue,
-                                                                window->calculator().separators())));
-    EXPECT_EQ(memo()->toPlainText(), QStringLiteral("1,5"));
+    window->setEvaluatorOpener([this](const QString& expression) { evaluator->setExpression(expression); });
+    window->Evaluator1Click();
+    EXPECT_EQ(memo()->toPlainText(), QStringLiteral("1.5"));
     evaluator->bpEvaluateClick();
-    // Not 1 in silence: the comma is pointed at.
-    EXPECT_EQ(result().trimmed(), QStringLiteral("Text after the expression in position 2"));
+    EXPECT_EQ(result().trimmed(), QStringLiteral("1,5"));
 }
 
 TEST_F(EvaluatorTest, ResultsAndDiagnostics) {
