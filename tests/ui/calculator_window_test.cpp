@@ -529,10 +529,10 @@ TEST_F(WindowTest, DoubleClickOnTheDisplayOpensTheEvaluatorOnceItExists) {
     window->setEvaluatorOpener([&](const QString& expression) { opened = expression; });
     type("1/3=");
     QTest::mouseDClick(find("pnOut3"), Qt::LeftButton);
-    EXPECT_EQ(opened, "0,333333333333333");
+    EXPECT_EQ(opened, "0.333333333333333"); // the point the language reads
     opened.clear();
     QTest::keyClick(handle(), Qt::Key_F8);
-    EXPECT_EQ(opened, "0,333333333333333");
+    EXPECT_EQ(opened, "0.333333333333333");
 }
 
 // --- Settings applied and saved ----------------------------------------------------------------
