@@ -5,13 +5,13 @@
 
 #include "arithmetic.h"
 #include "c_locale.h"
+#include "extended_bits.h"
 #include "powers_table.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace orv {
@@ -42,17 +42,14 @@ struct Bits {
     bool negative = false;
 };
 
-// Read from memory, without loading the number into the x87 unit: long double arguments arrive
-// on the stack, and a load and compare there costs more than the integer work that follows.
-Bits bitsOf(const Extended& x) {
-    std::uint64_t significand = 0;
-    std::uint16_t signAndExponent = 0;
-    std::memcpy(&significand, &x, sizeof significand);
-    std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&x) + 8, sizeof signAndExponent);
-    const int biased = signAndExponent & 0x7FFF;
+// From memory: long double arguments arrive on the stack, and loading one into the x87 unit to
+// test it costs more than the integer work that follows.
+Bits partsOf(const Extended& x) {
+    const ExtendedBits raw = orv::bitsOf(x);
+    const int biased = raw.biasedExponent();
     constexpr int kBias = 16383, kFractionBits = 63;
-    return {significand, (biased == 0 ? 1 : biased) - kBias - kFractionBits,
-            significand == kTwoToThe63Bits && biased > 1, biased == 0x7FFF, (signAndExponent & 0x8000) != 0};
+    return {raw.significand, (biased == 0 ? 1 : biased) - kBias - kFractionBits,
+            raw.significand == kTwoToThe63Bits && biased > 1, !raw.finite(), raw.negative()};
 }
 
 // Whether the decimal lying `distance` units from x, on the side `below` or above it, rounds to
@@ -195,7 +192,7 @@ Extended readDecimal(const std::string& digits, int exponent) {
 } // namespace
 
 std::optional<ShortDecimal> shortDecimalOf(Extended x) {
-    const Bits bits = bitsOf(x);
+    const Bits bits = partsOf(x);
     if (bits.notFinite) return std::nullopt;
     if (bits.significand == 0) return ShortDecimal{0, 0, true};
     // |x| lies in [2^(length-1), 2^length), so its decimal exponent is this estimate or one more.

@@ -7,11 +7,11 @@
 #include "arithmetic.h"
 #include "characters.h"
 #include "decimal_sum.h"
+#include "extended_bits.h"
 #include "number_literal.h"
 #include "parser.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace orv {
 namespace {
@@ -25,11 +25,7 @@ constexpr unsigned char kIndex = 'I' - 'A';
 // their bytes: a plain integer scan instead of a floating-point test per value.
 bool anyNonFinite(const Extended* values, int count) {
     unsigned bad = 0;
-    for (int k = 0; k < count; ++k) {
-        std::uint16_t exponent;
-        std::memcpy(&exponent, reinterpret_cast<const unsigned char*>(values + k) + 8, sizeof exponent);
-        bad |= (exponent & 0x7FFFu) == 0x7FFFu;
-    }
+    for (int k = 0; k < count; ++k) bad |= !bitsOf(values[k]).finite();
     return bad != 0;
 }
 

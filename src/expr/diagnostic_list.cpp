@@ -3,16 +3,12 @@
 
 #include "diagnostic_list.h"
 
+#include "entry_text.h"
 #include "messages.h"
 
 namespace orv {
 
-std::string_view diagnosticMessage(const Diagnostic& diagnostic) {
-    std::string_view text = diagnostic.text;
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
+std::string_view diagnosticMessage(const Diagnostic& diagnostic) { return trimWhiteSpace(diagnostic.text); }
 
 std::string diagnosticList(const std::vector<Diagnostic>& diagnostics, std::uint64_t omitted,
                            std::string_view more, std::size_t maxLines) {

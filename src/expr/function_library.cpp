@@ -6,6 +6,7 @@
 #include "arithmetic.h"
 #include "compiled_summand.h"
 #include "decimal_sum.h"
+#include "extended_bits.h"
 #include "hyperbolic.h"
 #include "parser.h"
 #include "powers.h"
@@ -15,7 +16,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 
 namespace orv {
@@ -136,21 +136,13 @@ public:
             for (int k = 0; k < termCount; ++k) decimals.add(terms[k]);
         }
         if (best == before) return;
-        const auto significand = static_cast<std::uint64_t>(best);
-        const auto exponent = static_cast<std::uint16_t>(best >> 64);
-        Extended magnitude = 0;
-        std::memcpy(&magnitude, &significand, sizeof significand);
-        std::memcpy(reinterpret_cast<unsigned char*>(&magnitude) + 8, &exponent, sizeof exponent);
-        largest = magnitude;
+        largest = fromBits({static_cast<std::uint64_t>(best), static_cast<std::uint16_t>(best >> 64)});
     }
 
 private:
     static unsigned __int128 magnitudeKey(const Extended& x) {
-        std::uint64_t significand;
-        std::uint16_t exponent;
-        std::memcpy(&significand, &x, sizeof significand);
-        std::memcpy(&exponent, reinterpret_cast<const unsigned char*>(&x) + 8, sizeof exponent);
-        return static_cast<unsigned __int128>(exponent & 0x7FFFu) << 64 | significand;
+        const ExtendedBits bits = bitsOf(x);
+        return static_cast<unsigned __int128>(bits.biasedExponent()) << 64 | bits.significand;
     }
 
     // The significand's bits below the binary point, from a magnitude key; 1 from 2^63 on.
