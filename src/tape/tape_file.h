@@ -47,23 +47,28 @@ class TapeFile {
     static std::size_t lineMargin(std::size_t maxLines) { return maxLines / 10; }
     static std::size_t byteMargin(std::size_t maxBytes) { return maxBytes / 8; }
 
+    // At least one line is kept, whatever `maxLines` says.
     explicit TapeFile(std::string path, std::size_t maxLines = kMaxLines, std::size_t maxBytes = kMaxBytes);
 
     // Appends `line` (no newline in it) with its newline in one write, after a newline of its own
     // when the file does not end with one. A write that fails part way is taken back, so the file
     // never holds a piece of a line. The folder is made when missing. When the file has run past
     // its limits by their margins, it is cut back to its last lines within the limits: the kept
-    // bytes copied as they are into a file beside it, synced and renamed over it.
+    // bytes copied as they are into a file beside it, synced and renamed over it. Refused, with
+    // the file untouched: a line with a newline in it (EINVAL), one too long to be kept (EFBIG),
+    // one that is not text, and a file whose last lines are not text or hold no line break.
     TapeFileError append(std::string_view line);
 
     // The last maxLines lines within the last maxBytes bytes, read from the end; a missing file is
     // an empty tape.
     TapeTail readTail() const;
 
-    // The file becomes these lines (written beside it, synced and renamed over it).
+    // The file becomes these lines (written beside it, synced and renamed over it; for a link,
+    // beside the file it names, so the link stays). Lines are checked as append checks them.
     TapeFileError replace(const std::vector<std::string>& lines);
 
-    // The file goes; a missing file is no error.
+    // The file goes (a link: the link); a missing file is no error, and what is not a regular file
+    // is refused and stays.
     TapeFileError remove();
 
     const std::string& path() const { return path_; }
