@@ -44,8 +44,8 @@ class TapeFile {
 
     // The file may run this far past its limits before it is cut back, so that cutting (a copy
     // of the kept tail) is rare and an append stays an append.
-    static std::size_t lineMargin(std::size_t maxLines) { return maxLines / 10; }
-    static std::size_t byteMargin(std::size_t maxBytes) { return maxBytes / 8; }
+    static constexpr std::size_t lineMargin(std::size_t maxLines) { return maxLines / 10; }
+    static constexpr std::size_t byteMargin(std::size_t maxBytes) { return maxBytes / 8; }
 
     // At least one line is kept, whatever `maxLines` says.
     explicit TapeFile(std::string path, std::size_t maxLines = kMaxLines, std::size_t maxBytes = kMaxBytes);
