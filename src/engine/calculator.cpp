@@ -117,7 +117,7 @@ const char* Calculator::tapeSign(Operation operation) {
 }
 
 void Calculator::writeTape(const TapeStep& step) const {
-    if (tape_) tape_->writeTapeLine(tapeLine(step));
+    if (tape_) tape_->writeTapeEntry(tapeEntry(step));
 }
 
 std::string Calculator::tapeNumber(Extended value) const { return generalText(value, separators_); }
@@ -184,7 +184,7 @@ void Calculator::Solving() {
         else step.message = failArithmetic(first, chainFailureMessage(first, second));
     }
     if (s.PendingOperation != Operation::opNone) {
-        step.result = tapeNumber(s.ResultValue);
+        step.setResult(s.ResultValue, tapeNumber(s.ResultValue));
         writeTape(step);
     }
     showResult(s.ResultValue);
@@ -271,7 +271,7 @@ void Calculator::pressPercent() {
         }
         // With x^y or the logarithm pending, % only shows the last result: nothing was worked out.
         if (!step.op.empty() && step.op != "^") {
-            step.result = tapeNumber(s.ResultValue);
+            step.setResult(s.ResultValue, tapeNumber(s.ResultValue));
             writeTape(step);
         }
     }
@@ -300,7 +300,7 @@ void Calculator::pressReciprocal() {
         loadOperand(0, "0");
     } else if (auto inverse = guarded([&] { return 1 / state_.CurrentValue; })) {
         state_.ResultValue = *inverse;
-        step.result = tapeNumber(*inverse);
+        step.setResult(*inverse, tapeNumber(*inverse));
         loadOperand(*inverse);
     } else {
         // The reciprocal of a tiny subnormal overflows: keep the value, as an overflow elsewhere does.
@@ -324,11 +324,11 @@ void Calculator::pressSquareRoot() {
         view_.releaseKey(KeypadKey::Sqrt);
     } else if (isZero(x)) {
         loadOperand(0);
-        step.result = "0";
+        step.setResult(0, "0");
     } else {
         state_.ResultValue = std::sqrt(x);
         loadOperand(state_.ResultValue);
-        step.result = tapeNumber(state_.ResultValue);
+        step.setResult(state_.ResultValue, tapeNumber(state_.ResultValue));
     }
     writeTape(step);
 }
@@ -339,7 +339,7 @@ void Calculator::pressSignChange() {
     const bool step = !state_.Typing;
     const Extended x = state_.CurrentValue;
     loadOperand(x * -1);
-    if (step) writeTape({TapeForm::Negation, tapeNumber(x), {}, {}, {}, tapeNumber(x * -1), {}});
+    if (step) writeTape({TapeForm::Negation, tapeNumber(x), {}, {}, {}, tapeNumber(x * -1), {}, x * -1});
 }
 
 void Calculator::pressClearEntry() {

@@ -55,7 +55,7 @@ void Calculator::writeMemoryStep(Operation operation, bool done) {
     const std::string name = "M" + std::to_string(state_.SelectedRegister);
     TapeStep step{TapeForm::Memory, tapeNumber(state_.CurrentValue), {}, name, tapeSign(operation), {}, {}};
     if (done) {
-        step.result = tapeNumber(state_.MemoryValue);
+        step.setResult(state_.MemoryValue, tapeNumber(state_.MemoryValue));
     } else {
         step.message = messages_.OverflowMessage;
         ShowErrorHint(step.message);
@@ -122,7 +122,7 @@ void Calculator::pressMemoryClear() {
     MemDel();
     // The value it held stays on record, whatever key cleared it.
     const std::string was = held == 0 ? std::string() : fillIn(messages_.TapeWas, tapeNumber(held));
-    writeTape({TapeForm::MemoryClear, {}, was, registerName(), {}, "0", {}});
+    writeTape({TapeForm::MemoryClear, {}, was, registerName(), {}, "0", {}, 0});
     if (!memoryLineForced_) closeMemoryLine();
 }
 

@@ -3,8 +3,6 @@
 
 #include "tape.h"
 
-#include "number_text.h"
-
 #include <array>
 
 namespace orv {
@@ -85,14 +83,8 @@ std::string tapeLine(const TapeStep& step) {
     return {};
 }
 
-std::optional<Extended> tapeLineResult(std::string_view line, const Separators& separators) {
-    const std::size_t equals = line.rfind(" = ");
-    if (equals == std::string_view::npos) return std::nullopt;
-    std::string_view result = line.substr(equals + 3);
-    result = result.substr(0, result.find(' '));
-    // An angle's sign may follow without a blank (arcsin 1 = 90°); a number ends in a digit.
-    while (!result.empty() && (result.back() < '0' || result.back() > '9')) result.remove_suffix(1);
-    return parseNumber(result, separators);
+TapeEntry tapeEntry(const TapeStep& step) {
+    return {tapeLine(step), step.message.empty() ? step.value : std::nullopt};
 }
 
 } // namespace orv

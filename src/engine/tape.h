@@ -4,7 +4,6 @@
 #pragma once
 
 #include "extended.h"
-#include "separators.h"
 
 #include <optional>
 #include <string>
@@ -41,20 +40,34 @@ struct TapeStep {
     std::string op;   // + − × ÷ ^
     std::string result;
     std::string message; // not empty: the step failed, and this says why
+    std::optional<Extended> value; // the result as a number: what the line gives back
+
+    void setResult(Extended number, std::string text) {
+        value = number;
+        result = std::move(text);
+    }
+};
+
+// A line of the tape with its result kept as a number beside it, never read back out of the
+// text: a failed step or a note has none.
+struct TapeEntry {
+    std::string text;
+    std::optional<Extended> result;
+
+    bool operator==(const TapeEntry&) const = default;
 };
 
 // The line the tape shows for a step.
 std::string tapeLine(const TapeStep& step);
 
-// The number a line states as its result: the text after its last " = ", up to a blank (a unit
-// name may follow), read with the display's separators. Empty for a failure or any other text.
-std::optional<Extended> tapeLineResult(std::string_view line, const Separators& separators);
+// The line and, unless the step failed, its result.
+TapeEntry tapeEntry(const TapeStep& step);
 
 // Told of every step the calculator completes, in order. The window keeps and shows the lines.
 class TapeObserver {
 public:
     virtual ~TapeObserver() = default;
-    virtual void writeTapeLine(const std::string& line) = 0;
+    virtual void writeTapeEntry(const TapeEntry& entry) = 0;
 };
 
 } // namespace orv

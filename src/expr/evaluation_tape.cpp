@@ -22,7 +22,7 @@ TapeStep evaluationTapeStep(std::string_view text, const Evaluation& evaluation,
     TapeStep step;
     step.form = TapeForm::Expression;
     step.a = trimmed(text);
-    if (evaluation.succeeded()) step.result = generalText(evaluation.value, separators);
+    if (evaluation.succeeded()) step.setResult(evaluation.value, generalText(evaluation.value, separators));
     else if (!evaluation.diagnostics.empty()) step.message = diagnosticMessage(evaluation.diagnostics.front());
     return step;
 }

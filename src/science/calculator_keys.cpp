@@ -31,7 +31,7 @@ bool pressStatisticKey(Calculator& calculator, Statistic statistic, std::string_
     const Messages& messages = calculator.messages();
     TapeStep step{TapeForm::Statistic, {}, {}, statisticTapeName(statistic, statisticsCount(lines), messages), {}, {}, {}};
     if (value) {
-        step.result = calculator.tapeNumber(*value);
+        step.setResult(*value, calculator.tapeNumber(*value));
         calculator.writeTape(step);
         calculator.loadOperand(*value);
     } else {

@@ -123,7 +123,7 @@ TapeStep scientificTapeStep(ScientificKey key, AngleMeasure measure, const std::
         step.message = failureMessage(key, result.outcome, messages);
         return step;
     }
-    step.result = resultText;
+    step.setResult(result.value, resultText);
     if (angleAt(row) == AngleAt::Result) step.result += measureSuffix(measure, messages);
     return step;
 }

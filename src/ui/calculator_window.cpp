@@ -26,6 +26,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
@@ -111,7 +112,11 @@ TCalculator::TCalculator(SettingsStore& store, Separators separators, QWidget* p
     SetTopMost();
 
     // Nothing is read here: the file is opened when a line is written or the tape is shown.
-    tape_ = std::make_unique<TapeKeeper>(tapeFilePath(store_), settings_.KeepTape);
+    // The file's work comes back to the event loop, never into the middle of a keystroke.
+    tape_ = std::make_unique<TapeKeeper>(QFile::encodeName(tapeFilePath(store_)).toStdString(), settings_.KeepTape,
+                                         [this](std::function<void()> job) {
+                                             QMetaObject::invokeMethod(this, std::move(job), Qt::QueuedConnection);
+                                         });
     tape_->onTrouble = [this](TapeKeeper::Trouble) { showTapeTrouble(); };
     calc_.setTape(tape_.get());
 }
@@ -380,8 +385,7 @@ void TCalculator::showTapeTrouble() {
     // Said once under the display as well, when the user is at work here.
     if (tapeTroubleShown_ || !isActiveWindow()) return;
     tapeTroubleShown_ = true;
-    errorHint_->showHint(pnOut, tapeTroubleText(tape_->trouble(), QDir::toNativeSeparators(tape_->filePath()),
-                                                tape_->troubleDetail(), settings_.Language));
+    errorHint_->showHint(pnOut, tapeTroubleText(*tape_, settings_.Language));
 }
 
 void TCalculator::pnMClick(int registerNumber) {

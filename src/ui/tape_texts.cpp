@@ -3,6 +3,11 @@
 
 #include "tape_texts.h"
 
+#include <QDir>
+#include <QFile>
+
+#include <cstring>
+
 namespace orv {
 namespace {
 
@@ -45,8 +50,25 @@ const TroubleText kTroubles[] = {
      "Сохранённую ленту не удаётся удалить: %1 (%2)."},
 };
 
+// What makes a file no tape, where the system has no words for it.
+const struct {
+    TapeFileError::Kind kind;
+    const char* english;
+    const char* russian;
+} kUnusableFiles[] = {
+    {TapeFileError::Kind::NotRegularFile, "not a regular file", "не обычный файл"},
+    {TapeFileError::Kind::NoLineBreaks, "no line breaks", "нет разрывов строк"},
+    {TapeFileError::Kind::NotText, "not a text file", "не текстовый файл"},
+};
+
 QString inLanguage(const char* english, const char* russian, int language) {
     return QString::fromUtf8(language == 1 ? russian : english);
+}
+
+QString tapeFileErrorText(const TapeFileError& error, int language) {
+    for (const auto& row : kUnusableFiles)
+        if (row.kind == error.kind) return inLanguage(row.english, row.russian, language);
+    return QString::fromLocal8Bit(std::strerror(error.systemError));
 }
 
 } // namespace
@@ -55,10 +77,11 @@ std::span<const LanguageText> tapeTexts() {
     return kTexts;
 }
 
-QString tapeTroubleText(TapeKeeper::Trouble trouble, const QString& path, const QString& detail,
-                        int language) {
+QString tapeTroubleText(const TapeKeeper& keeper, int language) {
+    const QString path = QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(keeper.filePath())));
+    const QString detail = tapeFileErrorText(keeper.troubleDetail(), language);
     for (const TroubleText& row : kTroubles)
-        if (row.trouble == trouble) return inLanguage(row.english, row.russian, language).arg(path, detail);
+        if (row.trouble == keeper.trouble()) return inLanguage(row.english, row.russian, language).arg(path, detail);
     return {};
 }
 

@@ -16,9 +16,8 @@ namespace orv {
 std::span<const LanguageText> tapeTexts();
 
 // What the tape window (and once, the hint under the display) says when the tape's file fails
-// it: `path` the file, `detail` the system's reason. Language 0 English, 1 Russian.
-QString tapeTroubleText(TapeKeeper::Trouble trouble, const QString& path, const QString& detail,
-                        int language);
+// it: the file and the reason. Language 0 English, 1 Russian.
+QString tapeTroubleText(const TapeKeeper& keeper, int language);
 QString tapeSaveFailedText(const QString& path, const QString& detail, int language);
 // The Save as dialog's title and its file type.
 QString tapeSaveTitle(int language);

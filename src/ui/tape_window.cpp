@@ -9,6 +9,7 @@
 #include "settings_store.h"
 #include "settings_values.h"
 #include "tape_keeper.h"
+#include "tape_model.h"
 #include "tape_texts.h"
 
 #include <QApplication>
@@ -18,11 +19,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
+#include <QListView>
 #include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
-#include <QTextBlock>
 #include <QVBoxLayout>
 
 namespace orv {
@@ -48,14 +48,18 @@ TapeWindow::TapeWindow(TapeKeeper& keeper, Calculator& calculator, SettingsStore
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    memTape = new QPlainTextEdit(this);
+    model_ = new TapeModel(keeper_, this);
+    memTape = new QListView(this);
     memTape->setObjectName(QStringLiteral("memTape"));
-    memTape->setReadOnly(true);
-    // Read-only, yet with a caret the arrow keys move (and a screen reader follows).
-    memTape->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    memTape->setUndoRedoEnabled(false);
-    memTape->setMaximumBlockCount(int(TapeKeeper::kKeptLines));
-    memTape->setTabChangesFocus(true);
+    memTape->setModel(model_);
+    // Every line is one row of the same height, so only the rows on screen are ever laid out.
+    memTape->setUniformItemSizes(true);
+    memTape->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    memTape->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    memTape->setTabKeyNavigation(false);
+    // A line wider than the window keeps its start and its result.
+    memTape->setTextElideMode(Qt::ElideMiddle);
+    memTape->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memTape->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(memTape, &QWidget::customContextMenuRequested, this, &TapeWindow::showMenu);
     memTape->installEventFilter(this);
@@ -82,14 +86,11 @@ TapeWindow::TapeWindow(TapeKeeper& keeper, Calculator& calculator, SettingsStore
     tapeKey->setObjectName(QStringLiteral("TapeKey"));
     connect(tapeKey, &QShortcut::activated, this, &QWidget::close);
 
-    memTape->setPlainText(keeper_.lines().join(QLatin1Char('\n')));
-    keeper_.onLine = [this](const QString& line) { appendLine(line); };
+    followNewLines();
     SetLang(0);
 }
 
-TapeWindow::~TapeWindow() {
-    keeper_.onLine = nullptr;
-}
+TapeWindow::~TapeWindow() = default;
 
 void TapeWindow::buildMenu() {
     pmTape = new QMenu(this);
@@ -110,10 +111,10 @@ void TapeWindow::buildMenu() {
     miTapeUndoClear->setShortcutContext(Qt::WindowShortcut);
     addAction(miTapeUndoClear);
 
-    connect(miTapeCopy, &QAction::triggered, memTape, &QPlainTextEdit::copy);
+    connect(miTapeCopy, &QAction::triggered, this, &TapeWindow::copyLines);
     connect(miTapeCopyResult, &QAction::triggered, this, &TapeWindow::copyResult);
-    connect(miTapeUseResult, &QAction::triggered, this, [this] { useLine(currentLine()); });
-    connect(miTapeSelectAll, &QAction::triggered, memTape, &QPlainTextEdit::selectAll);
+    connect(miTapeUseResult, &QAction::triggered, this, [this] { useRow(currentRow()); });
+    connect(miTapeSelectAll, &QAction::triggered, memTape, &QListView::selectAll);
     connect(miTapeSaveAs, &QAction::triggered, this, &TapeWindow::saveAs);
     connect(miTapeClear, &QAction::triggered, this, &TapeWindow::clearTape);
     connect(miTapeUndoClear, &QAction::triggered, this, &TapeWindow::restoreClearedTape);
@@ -209,8 +210,7 @@ void TapeWindow::showTrouble() {
         lbTapeMessage->hide();
         return;
     }
-    showMessage(tapeTroubleText(trouble, QDir::toNativeSeparators(keeper_.filePath()),
-                                keeper_.troubleDetail(), language_));
+    showMessage(tapeTroubleText(keeper_, language_));
 }
 
 void TapeWindow::showMessage(const QString& text) {
@@ -218,46 +218,77 @@ void TapeWindow::showMessage(const QString& text) {
     lbTapeMessage->show();
 }
 
-void TapeWindow::appendLine(const QString& line) {
+void TapeWindow::followNewLines() {
     // A caret left on the last line stays on the last line, so Enter takes the newest result.
-    const QTextCursor cursor = memTape->textCursor();
-    const bool following = !cursor.hasSelection() && cursor.block() == memTape->document()->lastBlock();
-    memTape->appendPlainText(line);
-    if (following) moveToLastLine();
+    connect(model_, &QAbstractItemModel::rowsAboutToBeInserted, this, [this](const QModelIndex&, int first) {
+        const int current = currentRow();
+        following_ = first == model_->rowCount() && (current < 0 || current == model_->rowCount() - 1) &&
+                     memTape->selectionModel()->selectedRows().size() <= 1;
+    });
+    connect(model_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int, int last) {
+        if (following_ && last == model_->rowCount() - 1) moveToLastLine();
+    });
+    connect(model_, &QAbstractItemModel::modelReset, this, &TapeWindow::moveToLastLine);
 }
 
 void TapeWindow::moveToLastLine() {
-    memTape->setTextCursor(QTextCursor(memTape->document()->lastBlock()));
-    memTape->ensureCursorVisible();
+    const QModelIndex last = model_->index(model_->rowCount() - 1);
+    if (!last.isValid()) return;
+    memTape->setCurrentIndex(last);
+    memTape->scrollTo(last);
 }
 
-QString TapeWindow::currentLine() const {
-    return memTape->textCursor().block().text();
+int TapeWindow::currentRow() const {
+    const QModelIndex current = memTape->currentIndex();
+    return current.isValid() ? current.row() : -1;
 }
 
-bool TapeWindow::useLine(const QString& line) {
-    const auto value = tapeLineResult(line.toStdString(), calculator_.separators());
-    if (!value) {
-        QApplication::beep(); // a failed step states no result
+const TapeEntry* TapeWindow::currentEntry() const {
+    return model_->entry(currentRow());
+}
+
+bool TapeWindow::useRow(int row) {
+    const TapeEntry* line = model_->entry(row);
+    if (!line || !line->result) {
+        QApplication::beep(); // a failed step or a note has no result
         return false;
     }
-    calculator_.loadOperand(*value);
+    calculator_.loadOperand(*line->result);
     returnToMainWindow(); // typing goes on in the calculator
     return true;
 }
 
+void TapeWindow::copyLines() {
+    // The whole lines, however long, in the tape's order whatever order they were picked in.
+    QModelIndexList picked = memTape->selectionModel()->selectedRows();
+    if (picked.isEmpty() && memTape->currentIndex().isValid()) picked.append(memTape->currentIndex());
+    std::sort(picked.begin(), picked.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::string text;
+    for (const QModelIndex& index : picked) {
+        if (const TapeEntry* line = model_->entry(index.row())) text += line->text + '\n';
+    }
+    if (picked.size() == 1 && !text.empty()) text.pop_back(); // one line pastes into a field
+    if (QClipboard* clipboard = QGuiApplication::clipboard(); clipboard && !text.empty())
+        clipboard->setText(QString::fromStdString(text));
+}
+
 void TapeWindow::copyResult() {
-    const auto value = tapeLineResult(currentLine().toStdString(), calculator_.separators());
-    if (!value) return;
+    const TapeEntry* line = currentEntry();
+    if (!line || !line->result) return;
     if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setText(QString::fromStdString(calculator_.tapeNumber(*value)));
+        clipboard->setText(QString::fromStdString(calculator_.tapeNumber(*line->result)));
 }
 
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == memTape && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const int key = keyEvent->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            useLine(currentLine());
+            useRow(currentRow());
+            return true;
+        }
+        if (keyEvent->matches(QKeySequence::Copy)) {
+            copyLines(); // whole lines, not the shown start of one
             return true;
         }
         if (key == Qt::Key_Escape) {
@@ -266,14 +297,11 @@ bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (watched == memTape->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        const QPoint at = mouse->position().toPoint();
-        const QTextCursor cursor = memTape->cursorForPosition(at);
-        QTextCursor lineEnd = cursor;
-        lineEnd.movePosition(QTextCursor::EndOfBlock);
+        const QModelIndex line = memTape->indexAt(mouse->position().toPoint());
         // Below the last line there is no line to use.
-        if (mouse->button() == Qt::LeftButton && at.y() <= memTape->cursorRect(lineEnd).bottom()) {
-            memTape->setTextCursor(cursor);
-            useLine(cursor.block().text());
+        if (mouse->button() == Qt::LeftButton && line.isValid()) {
+            memTape->setCurrentIndex(line);
+            useRow(line.row());
             return true;
         }
     }
@@ -281,10 +309,12 @@ bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TapeWindow::showMenu(const QPoint& position) {
-    // The line clicked is the one the menu acts on, unless a selection is being copied.
-    if (!memTape->textCursor().hasSelection()) memTape->setTextCursor(memTape->cursorForPosition(position));
-    const bool result = tapeLineResult(currentLine().toStdString(), calculator_.separators()).has_value();
-    miTapeCopy->setEnabled(memTape->textCursor().hasSelection());
+    // The line clicked is the one the menu acts on, unless it is one of several picked to copy.
+    const QModelIndex clicked = memTape->indexAt(position);
+    if (clicked.isValid() && !memTape->selectionModel()->isSelected(clicked)) memTape->setCurrentIndex(clicked);
+    const TapeEntry* line = currentEntry();
+    const bool result = line && line->result;
+    miTapeCopy->setEnabled(line != nullptr);
     miTapeCopyResult->setEnabled(result);
     miTapeUndoClear->setEnabled(keeper_.canRestoreCleared());
     miTapeUseResult->setEnabled(result);
@@ -300,9 +330,9 @@ void TapeWindow::saveAs() {
 }
 
 bool TapeWindow::saveTo(const QString& path) {
-    const QStringList& lines = keeper_.lines();
-    QByteArray bytes = lines.join(QLatin1Char('\n')).toUtf8();
-    if (!lines.isEmpty()) bytes += '\n';
+    keeper_.settle(); // every line the file holds
+    QByteArray bytes;
+    for (const TapeEntry& line : keeper_.lines()) bytes.append(line.text.data(), qsizetype(line.text.size())).append('\n');
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
     showMessage(tapeSaveFailedText(QDir::toNativeSeparators(path), file.errorString(), language_));
@@ -311,7 +341,6 @@ bool TapeWindow::saveTo(const QString& path) {
 
 void TapeWindow::clearTape() {
     keeper_.clear();
-    memTape->clear();
 }
 
 void TapeWindow::restoreClearedTape() {
@@ -320,8 +349,6 @@ void TapeWindow::restoreClearedTape() {
         return;
     }
     keeper_.restoreCleared();
-    memTape->setPlainText(keeper_.lines().join(QLatin1Char('\n')));
-    moveToLastLine();
 }
 
 } // namespace orv

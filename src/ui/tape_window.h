@@ -7,17 +7,19 @@
 
 class QLabel;
 class QMenu;
-class QPlainTextEdit;
+class QListView;
 
 namespace orv {
 
 class Calculator;
 class SettingsStore;
 class TapeKeeper;
+class TapeModel;
+struct TapeEntry;
 
-// The tape beside the main window: every completed step, one line each, as selectable text. A
-// line's result goes back into the calculator with Enter or a double click; Ctrl+H or Esc
-// closes the window, and either way the keyboard goes back to the main window.
+// The tape beside the main window: every completed step, one line each, in a list that lays out
+// only the lines on screen. A line's result goes back into the calculator with Enter or a double
+// click; Ctrl+H or Esc closes the window, and either way the keyboard goes back to the main window.
 class TapeWindow : public QWidget {
     Q_OBJECT
   public:
@@ -36,14 +38,14 @@ class TapeWindow : public QWidget {
     // Shows what the tape's file is failing at, if anything, under the lines.
     void showTrouble();
 
-    // The result the line states becomes the calculator's operand and the main window takes the
-    // keyboard back; a line without a result only beeps. True when a result was used.
-    bool useLine(const QString& line);
+    // The line's result becomes the calculator's operand and the main window takes the keyboard
+    // back; a line without a result (a failed step, a note) only beeps. True when a result was used.
+    bool useRow(int row);
     bool saveTo(const QString& path);
     // The place and size to come back to next time.
     void rememberGeometry();
 
-    QPlainTextEdit* text() const { return memTape; }
+    QListView* view() const { return memTape; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,12 +54,14 @@ class TapeWindow : public QWidget {
 
   private:
     void buildMenu();
-    void appendLine(const QString& line);
+    void followNewLines();
     void moveToLastLine();
     void placeBesideMainWindow();
     void returnToMainWindow();
-    QString currentLine() const;
+    int currentRow() const;
+    const TapeEntry* currentEntry() const;
     void showMenu(const QPoint& position);
+    void copyLines();
     void copyResult();
     void saveAs();
     void clearTape();
@@ -70,8 +74,10 @@ class TapeWindow : public QWidget {
     QWidget& mainWindow_;
     int language_ = 0;
     bool placed_ = false;
+    bool following_ = true; // the caret is on the last line, so new lines take it along
 
-    QPlainTextEdit* memTape = nullptr;
+    TapeModel* model_ = nullptr;
+    QListView* memTape = nullptr;
     QLabel* lbTapeMessage = nullptr;
     QMenu* pmTape = nullptr;
     QAction* miTapeCopy = nullptr;

@@ -338,22 +338,33 @@ TEST_P(CalculatorTest, TapeStatements) {
     }
 }
 
-// Any result on the tape can be used again: the number after the last " = ", up to a unit.
-TEST_P(CalculatorTest, TheResultALineStates) {
+// A line's result is the number the step gave, kept beside the line, never read back out of its
+// text: whole digits where the line shows 15, nothing for a failed step or a note.
+TEST_P(CalculatorTest, EachLineKeepsItsResultBesideIt) {
     const std::pair<const char*, std::optional<Extended>> rows[] = {
-        {"2 + 3 = 5", 5},
-        {"1 \u00F7 4 = 0.25", 0.25L},
-        {"arcsin 1 = 90\u00B0", 90},
-        {"sin 0.25 turn = 1", 1},
-        {"1.5 Kilometer = 1500 Meter", 1500},
-        {"\u2212(5) = -5", -5},
-        {"1E4000 \u00D7 10 = 1E4001", 1e4001L},
-        {"7 \u00F7 0: It is impossible to divide into a zero!", std::nullopt},
-        {"arcsin 2: The value of variable must be <= 1 !", std::nullopt},
-        {"a note", std::nullopt},
-        {"", std::nullopt},
+        {"2 + 3 =", 5},
+        {"1 / 3 =", 1.0L / 3},
+        {"deg 1 arcsin", 90},
+        {"cycle 0,25 sin", 1},
+        {"1,5 conv:Kilometer>Meter", 1500},
+        {"2 + 3 = +/-", -5},
+        {"paste:1E20 x2", 1e40L},
+        {"paste:1E4000 * 10 =", 1e4001L},
+        {"1918 M+ MC", 0},
+        {"7 / 0 =", std::nullopt},
+        {"deg 2 arcsin", std::nullopt},
+        {"2 * undo", std::nullopt},
+        {"mean", std::nullopt},
     };
-    for (const auto& [line, result] : rows) EXPECT_EQ(tapeLineResult(inLocale(line, GetParam()), GetParam()), result) << line;
+    for (const auto& [keys, result] : rows) {
+        RecordingView v;
+        Calculator c(v, GetParam(), scientificOperations());
+        c.setMessages(text);
+        c.setTape(&v);
+        pressKeys(c, keys);
+        ASSERT_FALSE(v.results.empty()) << keys;
+        EXPECT_EQ(v.results.back(), result) << keys << ": " << v.tape.back();
+    }
 }
 
 TEST_P(CalculatorTest, EveryFailedChainShowsWhy) {

@@ -15,6 +15,7 @@ namespace orv::testing {
 class RecordingView : public CalculatorView, public TapeObserver {
 public:
     std::vector<std::string> tape;
+    std::vector<std::optional<Extended>> results; // beside each line of the tape
     DisplayLayout display;
     DisplayLayout memoryLine;
     std::string sign = "=";
@@ -50,7 +51,10 @@ public:
     void beep() override { ++beeps; }
     void memIndOpen() override { height = 244; }
     void memIndClose() override { height = 216; }
-    void writeTapeLine(const std::string& line) override { tape.push_back(line); }
+    void writeTapeEntry(const TapeEntry& entry) override {
+        tape.push_back(entry.text);
+        results.push_back(entry.result);
+    }
 
     // The display as one line of text: mantissa without its padding, then "^exponent".
     std::string shown() const {
