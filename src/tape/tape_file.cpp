@@ -51,6 +51,7 @@ class Descriptor {
     explicit Descriptor(int fd) : fd_(fd) {}
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
+    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     ~Descriptor() { reset(); }
     // No retry of close on EINTR: on Linux the descriptor is gone either way.
     void reset(int fd = -1) {
@@ -261,11 +262,12 @@ void syncFolder(const std::string& file) {
 }
 
 // Puts `bytes` in place of `target`: written to a new file beside it with `mode`'s permission bits,
-// synced and renamed over it, so that a crash leaves either the old file or the new one.
-TapeFileError writeInPlaceOf(const std::string& target, std::string_view bytes, mode_t mode,
+// synced and renamed over it, so that a crash leaves either the old file or the new one. `fd` is
+// left open on the new file.
+TapeFileError writeInPlaceOf(const std::string& target, std::string_view bytes, mode_t mode, Descriptor& fd,
                              struct stat& written) {
     std::string name = target + ".XXXXXX";
-    const Descriptor fd(::mkostemp(name.data(), O_CLOEXEC));
+    fd.reset(::mkostemp(name.data(), O_CLOEXEC));
     if (fd.get() < 0) return systemError(errno);
     int error = writeAll(fd.get(), bytes);
     if (!error && ::fchmod(fd.get(), mode & 07777) != 0) error = errno;
@@ -274,11 +276,14 @@ TapeFileError writeInPlaceOf(const std::string& target, std::string_view bytes, 
     if (!error && ::rename(name.c_str(), target.c_str()) != 0) error = errno;
     if (error) {
         ::unlink(name.c_str());
+        fd.reset();
         return systemError(error);
     }
     syncFolder(target);
     return {};
 }
+
+std::shared_ptr<void> held(Descriptor&& fd) { return std::make_shared<Descriptor>(std::move(fd)); }
 
 TapeFileError makeFolderOf(const std::string& path) {
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
@@ -320,7 +325,7 @@ TapeFileError TapeFile::append(std::string_view line) {
         Tail tail;
         if (auto error = readTailBytes(file.fd.get(), sizeBefore, window, lineLimit + 1, tail)) return error;
         if (auto error = keptLines(tail, maxLines_, maxBytes_).error) return error;
-        known_ = {file.status.st_dev, file.status.st_ino, sizeBefore, tail.lineBreaks + (sizeBefore > 0), true};
+        known_ = {file.status.st_dev, file.status.st_ino, sizeBefore, tail.lineBreaks + (sizeBefore > 0), true, {}};
     }
 
     std::string bytes;
@@ -348,10 +353,15 @@ TapeFileError TapeFile::append(std::string_view line) {
         Tail tail;
         if (readTailBytes(file.fd.get(), known_.size, window, maxLines_, tail)) return {};
         const KeptLines kept = keptLines(tail, maxLines_, maxBytes_);
+        Descriptor copy;
         struct stat written {};
-        if (kept.error || writeInPlaceOf(renameTarget(path_), kept.bytes, file.status.st_mode, written)) return {};
-        known_ = {written.st_dev, written.st_ino, kept.bytes.size(), kept.lines, true};
+        if (kept.error || writeInPlaceOf(renameTarget(path_), kept.bytes, file.status.st_mode, copy, written))
+            return {};
+        known_ = {written.st_dev, written.st_ino, kept.bytes.size(), kept.lines, true, held(std::move(copy))};
+        return {};
     }
+    ::flock(file.fd.get(), LOCK_UN);
+    known_.held = held(std::move(file.fd));
     return {};
 }
 
@@ -396,10 +406,11 @@ TapeFileError TapeFile::replace(const std::vector<std::string>& lines) {
     if (auto error = makeFolderOf(path_)) return error;
     LockedFile file;
     if (auto error = openLocked(path_, O_RDWR | O_CREAT, LOCK_EX, file)) return error;
+    Descriptor copy;
     struct stat written {};
     known_.valid = false;
-    if (auto error = writeInPlaceOf(renameTarget(path_), bytes, file.status.st_mode, written)) return error;
-    known_ = {written.st_dev, written.st_ino, bytes.size(), lines.size(), true};
+    if (auto error = writeInPlaceOf(renameTarget(path_), bytes, file.status.st_mode, copy, written)) return error;
+    known_ = {written.st_dev, written.st_ino, bytes.size(), lines.size(), true, held(std::move(copy))};
     return {};
 }
 
@@ -407,7 +418,7 @@ TapeFileError TapeFile::remove() {
     // Under the lock, so that a cut another copy is making cannot bring the file back.
     LockedFile file;
     if (auto error = openLocked(path_, O_RDONLY, LOCK_EX, file)) return isMissing(error) ? TapeFileError{} : error;
-    known_.valid = false;
+    known_ = {}; // lets go of the file it held open, so the space is freed
     if (::unlink(path_.c_str()) != 0 && errno != ENOENT) return systemError(errno);
     return {};
 }

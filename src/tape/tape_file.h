@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -85,6 +86,9 @@ class TapeFile {
         std::uint64_t size = 0;
         std::size_t lines = 0;
         bool valid = false;
+        // That file, kept open (unlocked): while it is open its inode number is given to no other
+        // file, so a file cut and renamed over it by another copy never passes for it.
+        std::shared_ptr<void> held;
     };
     Known known_;
 };
