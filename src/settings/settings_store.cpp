@@ -116,7 +116,12 @@ bool writeTypedFile(QIODevice& device, const QSettings::SettingsMap& map) {
         out += it.key().toUtf8() + '=' +
                (integer ? QByteArray::number(value.toInt()) : quoted(value.toString()).toUtf8()) + '\n';
     }
-    return device.write(out) == out.size();
+    if (device.write(out) != out.size()) return false;
+    // The save file keeps a short text in its buffer, and Qt 6.4 replaces the old file even when
+    // writing that buffer out fails: on a full disk the settings would be emptied, the save
+    // reported good. Written out here, the failure stops the save before the replacement.
+    auto* file = qobject_cast<QFileDevice*>(&device);
+    return !file || file->flush();
 }
 
 QSettings::Format typedFormat() {
