@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <string_view>
 #include <variant>
 
@@ -277,15 +279,15 @@ TEST_F(SettingsStoreTest, ForeignKeysAreDroppedAndAFileWithoutSettingsIsKeptAsid
     }
 }
 
-// A save that fails part-way must leave the previous file whole rather than rewrite it in place.
-// The file-size limit stops a write whoever runs the tests, root included: a long value is
-// written past the save file's buffer, a short one is held in it until the end.
+// A save that fails part-way must leave the previous file whole rather than rewrite it in place,
+// and say why. The file-size limit stops a write whoever runs the tests, root included: a long
+// value is written past the save file's buffer, a short one is held in it until the end.
 struct PartWayRow {
     int valueLength;
     rlim_t limit;
 };
 
-TEST_F(SettingsStoreTest, ASaveThatFailsPartWayLeavesThePreviousFileWholeAndReadable) {
+TEST_F(SettingsStoreTest, ASaveThatFailsPartWayLeavesThePreviousFileWholeAndSaysWhy) {
     {
         auto store = open();
         store->writeString(value::RZ, QStringLiteral("1"));
@@ -302,7 +304,10 @@ TEST_F(SettingsStoreTest, ASaveThatFailsPartWayLeavesThePreviousFileWholeAndRead
         {
             const FileSizeLimit limit(row.limit);
             ASSERT_TRUE(limit.lowered());
-            store->flush();
+            const auto failure = store->flush();
+            ASSERT_TRUE(failure);
+            EXPECT_EQ(failure->file, path());
+            EXPECT_EQ(failure->reason, QString::fromLocal8Bit(std::strerror(EFBIG)));
         }
         EXPECT_EQ(fileText(), before);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Orvantis.conf")})
@@ -315,8 +320,8 @@ TEST_F(SettingsStoreTest, ASaveThatFailsPartWayLeavesThePreviousFileWholeAndRead
         EXPECT_EQ(kept->readInt(value::RLang), 1);
         QFile::remove(copy);
 
-        // Without the limit the same save goes through: the limit was what stopped it.
-        store->flush();
+        // Without the limit the same store saves, and says so: the limit was what stopped it.
+        EXPECT_FALSE(store->flush());
         EXPECT_TRUE(fileText().contains(tooLong.toLatin1()));
         store->writeString(value::RZ, QStringLiteral("1"));
         store->flush();
