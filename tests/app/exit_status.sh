@@ -3,7 +3,8 @@
 # Copyright (C) 2026 The Orvantis developers
 # How the real program ends, on a private X server with a private HOME. SIGTERM sent again and
 # again until the program is gone must neither cut its shutdown short nor change its status: 0,
-# and the entry saved, run after run. Exits 77 (skipped) without Xvfb or xdotool.
+# and the entry saved, run after run. A save that fails at a signal (the settings file is a
+# folder) is one line on standard error and status 1. Exits 77 (skipped) without Xvfb or xdotool.
 set -euo pipefail
 program=${1:?usage: exit_status.sh PATH_TO_ORVANTIS}
 source "$(dirname "$0")/x_session.sh"
@@ -31,4 +32,14 @@ for run in 1 2 3 4 5; do
     grep -qx "RZ=\"$run\"" "$conf" || fail "run $run: the entry is not saved"
 done
 
+rm "$conf"
+mkdir "$conf"
+start
+kill -TERM "$app"
+status=0
+wait "$app" || status=$?
+[ "$status" -eq 1 ] || fail "a save that failed at SIGTERM: status $status"
+said=$(grep '^orvantis: ' "$work/run.log" || true)
+[ "$said" = "orvantis: the settings could not be saved to $conf: Filename refers to a directory" ] ||
+    fail "a save that failed at SIGTERM: '$said', not the one line expected"
 echo "exit status passed"
