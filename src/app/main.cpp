@@ -100,6 +100,7 @@ int main(int argc, char** argv) {
     // closed window: each writes it, and a signal then ends the event loop as closing does.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&window] { window.SaveWorkingState(); });
     const orv::TerminationSignals terminationSignals([&window](int) {
+        window.setSaveFailureBox(false); // the line on standard error below says it instead
         window.SaveWorkingState();
         QApplication::quit();
     });
@@ -108,10 +109,15 @@ int main(int argc, char** argv) {
     window.show();
     runAfterFirstExpose(window, createHiddenWindows);
     const int status = QApplication::exec();
-    window.SaveWorkingState();
+    const auto failure = window.SaveWorkingState();
     // The hidden windows go before the main window that parents them.
     preferences.reset();
     evaluator.reset();
     about.reset();
-    return status;
+    if (!failure) return status;
+    // Whoever ended the program, a box may have told the user at the screen; this is for a
+    // terminal, a log, a session manager, and the status for a script.
+    std::cerr << "orvantis: the settings could not be saved to " << failure->file.toStdString() << ": "
+              << failure->reason.toStdString() << '\n';
+    return 1;
 }

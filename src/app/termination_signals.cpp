@@ -45,8 +45,10 @@ TerminationSignals::TerminationSignals(std::function<void(int)> onSignalHandler,
 }
 
 TerminationSignals::~TerminationSignals() {
+    // The program is ending when this goes, and what is left of it (the settings' last write)
+    // must not be cut short: a late signal is ignored, not fatal again, from here to the exit.
     struct sigaction action {};
-    action.sa_handler = SIG_DFL;
+    action.sa_handler = SIG_IGN;
     sigemptyset(&action.sa_mask);
     for (const int signal : kSignals)
         ::sigaction(signal, &action, nullptr);

@@ -15,7 +15,7 @@ namespace orv {
 // writes a byte into a socket pair; the notifier reads it and runs `onSignal` as ordinary Qt
 // code, since nothing but async-signal-safe calls may run inside the handler itself. The handler
 // never blocks: signals that pile up before the loop reads them count as one, reported once
-// with the first signal's number.
+// with the first signal's number. Once this is gone the signals are ignored.
 class TerminationSignals : public QObject {
     Q_OBJECT
   public:

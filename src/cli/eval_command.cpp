@@ -6,6 +6,8 @@
 #include "expression.h"
 #include "number_text.h"
 
+#include <cerrno>
+#include <cstring>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -136,17 +138,30 @@ int runEval(const std::vector<std::string>& args, std::istream& in, std::ostream
     std::ostream* const tied = in.tie(nullptr);
     bool any = false;
     std::string line;
+    int readError = 0;
     // Once the output fails nobody gets the rest: stop rather than evaluate it all for nothing.
     for (long number = 1; out; ++number) {
         if (!in.rdbuf() || in.rdbuf()->in_avail() <= 0) {
             out.flush();
             if (tied) tied->flush();
         }
-        if (!std::getline(in, line)) break;
+        errno = 0;
+        if (!std::getline(in, line)) {
+            readError = errno;
+            break;
+        }
         if (!line.empty() && line.back() == '\r') line.pop_back();
         any = evaluateOne(line, *options, number, out, err) || any;
     }
     in.tie(tied);
+    // Input that could not be read (a folder, a device error) is no empty batch: whatever was
+    // evaluated before it, the run did not see all of its lines.
+    if (in.bad()) {
+        err << "orvantis: cannot read the input";
+        if (readError != 0) err << ": " << std::strerror(readError);
+        err << '\n';
+        return 2;
+    }
     return any ? 1 : 0;
 }
 

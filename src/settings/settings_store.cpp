@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QIODevice>
 #include <QLockFile>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -116,7 +117,20 @@ bool writeTypedFile(QIODevice& device, const QSettings::SettingsMap& map) {
         out += it.key().toUtf8() + '=' +
                (integer ? QByteArray::number(value.toInt()) : quoted(value.toString()).toUtf8()) + '\n';
     }
-    return device.write(out) == out.size();
+    // Qt names the cause only of a write that writes nothing at all: one that stops part-way is
+    // tried once more for the rest, and that one tells.
+    const qint64 written = device.write(out);
+    if (written != out.size()) {
+        if (written > 0) device.write(out.sliced(written));
+        return false;
+    }
+    // The save file keeps a short text in its buffer, and Qt 6.4 replaces the old file even when
+    // writing that buffer out fails: on a full disk the settings would be emptied, the save
+    // reported good. Written out here, the failure stops the save before the replacement.
+    auto* file = qobject_cast<QFileDevice*>(&device);
+    if (!file || file->flush()) return true;
+    file->flush();
+    return false;
 }
 
 QSettings::Format typedFormat() {
@@ -165,9 +179,14 @@ class QtSettingsStore final : public SettingsStore, private QObject {
 
     void writeInt(const QString& name, int value) override { settings_->setValue(name, value); }
     void writeString(const QString& name, const QString& value) override { settings_->setValue(name, value); }
-    void flush() override {
-        if (settings_->format() != QSettings::NativeFormat) clearStaleLock(settings_->fileName());
+    std::optional<SaveFailure> flush() override {
+        const bool native = settings_->format() == QSettings::NativeFormat;
+        if (!native) clearStaleLock(settings_->fileName());
         settings_->sync();
+        if (settings_->status() == QSettings::NoError) return std::nullopt;
+        if (native)
+            return SaveFailure{settings_->fileName(), QStringLiteral("the registry refused the values")};
+        return saveDirectly();
     }
     QString folder() const override {
         if (settings_->format() == QSettings::NativeFormat)
@@ -176,6 +195,19 @@ class QtSettingsStore final : public SettingsStore, private QObject {
     }
 
   private:
+    // QSettings tells that a save failed, not why, and keeps saying so after later saves that
+    // went through. The same values written here the way it writes them, through a save file,
+    // name the cause, or reach the file after all when the trouble has passed.
+    std::optional<SaveFailure> saveDirectly() const {
+        QSettings::SettingsMap values;
+        for (const QString& name : settings_->allKeys())
+            values.insert(name, settings_->value(name));
+        QSaveFile file(settings_->fileName());
+        if (file.open(QIODevice::WriteOnly) && writeTypedFile(file, values) && file.commit())
+            return std::nullopt;
+        return SaveFailure{settings_->fileName(), file.errorString()};
+    }
+
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != settings_.get() || event->type() != QEvent::UpdateRequest) return false;
         flush();

@@ -10,6 +10,12 @@
 
 namespace orv {
 
+// A save that did not reach its file.
+struct SaveFailure {
+    QString file;   // where the values were to go
+    QString reason; // the system's words for what stopped it
+};
+
 // The per-user store of every persistent value. Values are typed: 32-bit integers (booleans as
 // 1 and 0, colours as 0x00BBGGRR) and strings. A value of the other type reads as missing.
 class SettingsStore {
@@ -21,8 +27,9 @@ class SettingsStore {
     virtual std::optional<QString> readString(const QString& name) const = 0;
     virtual void writeInt(const QString& name, int value) = 0;
     virtual void writeString(const QString& name, const QString& value) = 0;
-    // Pushes pending writes to the backing file (a no-op where writes go straight through).
-    virtual void flush() {}
+    // Pushes pending writes to the backing file (a no-op where writes go straight through);
+    // nothing when they are there, else what stopped them.
+    virtual std::optional<SaveFailure> flush() { return std::nullopt; }
     // The folder of the settings file, where the files kept with the settings go too; empty
     // where the store has none.
     virtual QString folder() const { return {}; }

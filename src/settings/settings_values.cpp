@@ -71,7 +71,8 @@ WorkingState readWorkingState(SettingsStore& store) {
     return w;
 }
 
-void writeWorkingState(SettingsStore& store, const WorkingState& state, const QString& memoryEntryText) {
+std::optional<SaveFailure> writeWorkingState(SettingsStore& store, const WorkingState& state,
+                                             const QString& memoryEntryText) {
     store.writeString(value::RZ, state.entryText);
     store.writeBool(value::RDecSepState, state.decimalEntered);
     store.writeBool(value::RMinState, state.fullSize);
@@ -81,7 +82,7 @@ void writeWorkingState(SettingsStore& store, const WorkingState& state, const QS
     store.writeInt(value::RCalcMode, state.calcMode);
     store.writeInt(value::RConvertItem, state.convertItem);
     store.writeString(value::RZM, memoryEntryText);
-    store.flush();
+    return store.flush();
 }
 
 } // namespace orv

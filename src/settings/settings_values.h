@@ -87,8 +87,10 @@ Settings readSettings(SettingsStore& store);
 int readDigitFontSize(SettingsStore& store);
 int readDigitFontStyle(SettingsStore& store);
 WorkingState readWorkingState(SettingsStore& store);
-// Exit: the working state, plus the memory line's text under "RZM" (written, never read).
-void writeWorkingState(SettingsStore& store, const WorkingState& state, const QString& memoryEntryText);
+// Exit: the working state, plus the memory line's text under "RZM" (written, never read), and
+// what stopped it from reaching the file, if anything did.
+std::optional<SaveFailure> writeWorkingState(SettingsStore& store, const WorkingState& state,
+                                             const QString& memoryEntryText);
 
 // The main-window controls each appearance setting applies to, by object name. Controls of
 // panels that do not exist in a window are skipped.

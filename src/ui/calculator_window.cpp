@@ -29,6 +29,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QShortcut>
 #include <QSystemTrayIcon>
 
@@ -401,12 +402,24 @@ void TCalculator::showEvent(QShowEvent* event) {
 
 void TCalculator::closeEvent(QCloseEvent* event) {
     errorHint_->hideHint();
-    SaveWorkingState();
+    const auto failure = SaveWorkingState();
     if (tapeWindow_) tapeWindow_->hide(); // the tape goes with the window it belongs to
+    if (failure && saveFailureBox_) showSaveFailure(*failure);
     QMainWindow::closeEvent(event);
 }
 
-void TCalculator::SaveWorkingState() {
+// Said before the window goes: the next run would otherwise start from older values, and
+// nobody would know why.
+void TCalculator::showSaveFailure(const SaveFailure& failure) {
+    const MainWindowTexts* texts = mainWindowTexts(static_cast<int>(calc_.messages().language));
+    const QString text = QString::fromUtf8(texts->settingsNotSaved)
+                             .arg(QDir::toNativeSeparators(failure.file), failure.reason);
+    QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("saveFailure"));
+    box.exec();
+}
+
+std::optional<SaveFailure> TCalculator::SaveWorkingState() {
     const CalculatorState& s = calc_.state();
     WorkingState w = restored_;
     w.entryText = QString::fromStdString(s.EntryText);
@@ -418,7 +431,7 @@ void TCalculator::SaveWorkingState() {
     w.calcMode = shownPanelsCode(*this);
     if (const auto group = selectedConvertGroup(*this)) w.convertItem = *group;
     if (tapeWindow_ && tapeWindow_->isVisible()) tapeWindow_->rememberGeometry();
-    writeWorkingState(store_, w, QString::fromStdString(s.MemoryEntryText));
+    return writeWorkingState(store_, w, QString::fromStdString(s.MemoryEntryText));
 }
 
 } // namespace orv

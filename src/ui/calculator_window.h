@@ -19,6 +19,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QKeyEvent;
@@ -106,8 +107,12 @@ class TCalculator : public QMainWindow, public CalculatorView {
     TStatisticsPanel* statisticsPanel() const { return pnStatist; }
     TConversionPanel* conversionPanel() const { return pnConvert; }
     TooltipController& tooltips() const { return *tooltips_; }
-    // The working state written at exit (and on a session end or a termination signal).
-    void SaveWorkingState();
+    // The working state written at exit (and on a session end or a termination signal); what
+    // stopped it from reaching the file, if anything did.
+    std::optional<SaveFailure> SaveWorkingState();
+    // A save that fails as the window closes is told in a message box; not at a termination
+    // signal, when nobody may be there to answer one.
+    void setSaveFailureBox(bool shown) { saveFailureBox_ = shown; }
     // Preferences applied (Apply or OK): grouping, colours, tray, digit style, size, typeface.
     void applyPreferences(const Settings& settings);
     // OK in Preferences: the stay-on-top choice, applied at once.
@@ -167,6 +172,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void installKeyPreview();
     void hideCutPanels();
     void showTapeTrouble();
+    void showSaveFailure(const SaveFailure& failure);
     // The Edit menu's Undo and Redo name the step each would take.
     void nameUndoSteps();
 
@@ -179,6 +185,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     TapeWindow* tapeWindow_ = nullptr; // made when first opened
     bool tapeTroubleShown_ = false;
     bool ctrlCHintShown_ = false; // Ctrl+C clears a register; said once a run
+    bool saveFailureBox_ = true;
     bool fullSize_ = true;
     QPointer<QWindow> keyPreviewWindow_;
     std::function<void(const QString&)> evaluatorOpener_;

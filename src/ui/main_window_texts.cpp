@@ -35,6 +35,7 @@ const MainWindowTexts kEnglish{
     "&Redo",
     "&Undo: %1",
     "&Redo: %1",
+    "The settings could not be saved to %1 (%2).",
 };
 
 const MainWindowTexts kRussian{
@@ -55,6 +56,7 @@ const MainWindowTexts kRussian{
     "&Вернуть",
     "&Отменить: %1",
     "&Вернуть: %1",
+    "Настройки не удалось сохранить в %1 (%2).",
 };
 
 } // namespace

@@ -36,6 +36,8 @@ struct MainWindowTexts {
     const char* miRedo;
     const char* miUndoStep;
     const char* miRedoStep;
+    // The working state could not be saved at exit: %1 the file, %2 why.
+    const char* settingsNotSaved;
 };
 
 // 0 English, 1 Russian; any other language has no table (nullptr) and changes nothing.

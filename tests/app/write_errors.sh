@@ -4,7 +4,8 @@
 # The command-line modes of the real programs when their output cannot be written. On a full disk
 # (/dev/full) every mode exits 1 with one line on stderr. A pipe whose reader has gone ends the
 # program at once and quietly by SIGPIPE, as with other Unix tools; where SIGPIPE is ignored,
-# with status 1 and one line. Exits 77 (skipped) without /dev/full.
+# with status 1 and one line. Input that cannot be read (a folder) is status 2 and one line.
+# Exits 77 (skipped) without /dev/full.
 set -uo pipefail
 [ $# -gt 0 ] || { echo "usage: write_errors.sh PROGRAM..."; exit 2; }
 [ -w /dev/full ] || { echo "skipped: no /dev/full"; exit 77; }
@@ -34,6 +35,12 @@ for program in "$@"; do
         [ "$(cat "$work/err")" = "orvantis: cannot write the output: No space left on device" ] ||
             fail "$name $args on a full disk: not the one line expected"
     done
+
+    timeout 20 "$program" --eval - <"$work" >"$work/out" 2>"$work/err"
+    status=$?
+    [ "$status" -eq 2 ] && [ ! -s "$work/out" ] || fail "$name --eval - from a folder: status $status"
+    [ "$(cat "$work/err")" = "orvantis: cannot read the input: Is a directory" ] ||
+        fail "$name --eval - from a folder: not the one line expected"
 
     first=$(timeout 20 "$program" --eval - <"$work/lines" 2>"$work/err" | head -1; echo "status ${PIPESTATUS[0]}")
     [ "$first" = $'1\nstatus 141' ] || fail "$name --eval - | head -1: $first, expected 1 and SIGPIPE (141)"

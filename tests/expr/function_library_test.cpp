@@ -179,6 +179,9 @@ TEST(Functions, ASummandReadOnceGivesWhatReadingItAgainGives) {
         // Terms run a block at a time: one troubled term inside a block, cancelling sums, stacks.
         "1/(I-70)",      "1E4900*1E4900/(I-99)", "I-100.5+0.1",   "-2.5*I+A",          "(I+1)*(I+2)*(I+3)-I*(I-1)",
         "-(A-I)/(3-(I*(2-(A*(1+I)))))", "I*I*I*I*I*I*I*1E560", "(((I+1)/(I+2))-((I+3)/(I+4)))*(I-A)",
+        // An overflow told, then a quotient beyond the range: the term is read again from the
+        // text, and what its first reading told is taken back rather than told twice.
+        "1E4000*1E4000+1/(I*1E-4940)",
     };
     for (const char* summand : summands) {
         for (const char* limits : {"-3,3,", "1,5000,", "-70,130,"}) {

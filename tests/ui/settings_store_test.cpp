@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <string_view>
 #include <variant>
 
@@ -277,9 +279,15 @@ TEST_F(SettingsStoreTest, ForeignKeysAreDroppedAndAFileWithoutSettingsIsKeptAsid
     }
 }
 
-// A save that fails part-way must leave the previous file whole rather than rewrite it in place.
-// The file-size limit stops a write whoever runs the tests, root included.
-TEST_F(SettingsStoreTest, ASaveThatFailsPartWayLeavesThePreviousFileWholeAndReadable) {
+// A save that fails part-way must leave the previous file whole rather than rewrite it in place,
+// and say why. The file-size limit stops a write whoever runs the tests, root included: a long
+// value is written past the save file's buffer, a short one is held in it until the end.
+struct PartWayRow {
+    int valueLength;
+    rlim_t limit;
+};
+
+TEST_F(SettingsStoreTest, ASaveThatFailsPartWayLeavesThePreviousFileWholeAndSaysWhy) {
     {
         auto store = open();
         store->writeString(value::RZ, QStringLiteral("1"));
@@ -288,31 +296,36 @@ TEST_F(SettingsStoreTest, ASaveThatFailsPartWayLeavesThePreviousFileWholeAndRead
     }
     const QByteArray before = fileText();
     ASSERT_TRUE(before.contains("RZ=")) << before.toStdString();
-    const QString tooLong(64 * 1024, QLatin1Char('7'));
-    {
-        const FileSizeLimit limit(4096);
-        ASSERT_TRUE(limit.lowered());
+    for (const PartWayRow row : {PartWayRow{64 * 1024, 4096}, PartWayRow{3000, 1024}}) {
+        SCOPED_TRACE(row.valueLength);
+        const QString tooLong(row.valueLength, QLatin1Char('7'));
         auto store = open();
         store->writeString(value::RZ, tooLong);
-        store->flush();
-    }
-    EXPECT_EQ(fileText(), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Orvantis.conf")})
-        << "nothing of the failed save is left behind";
-    // Read through a copy: for the original name this process still holds the unsaved value.
-    const QString copy = dir.filePath(QStringLiteral("copy.conf"));
-    ASSERT_TRUE(QFile::copy(path(), copy));
-    const auto kept = openSettingsFile(copy);
-    EXPECT_EQ(kept->readString(value::RZ), QStringLiteral("1"));
-    EXPECT_EQ(kept->readInt(value::RLang), 1);
+        {
+            const FileSizeLimit limit(row.limit);
+            ASSERT_TRUE(limit.lowered());
+            const auto failure = store->flush();
+            ASSERT_TRUE(failure);
+            EXPECT_EQ(failure->file, path());
+            EXPECT_EQ(failure->reason, QString::fromLocal8Bit(std::strerror(EFBIG)));
+        }
+        EXPECT_EQ(fileText(), before);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Orvantis.conf")})
+            << "nothing of the failed save is left behind";
+        // Read through a copy: for the original name this process still holds the unsaved value.
+        const QString copy = dir.filePath(QStringLiteral("copy.conf"));
+        ASSERT_TRUE(QFile::copy(path(), copy));
+        const auto kept = openSettingsFile(copy);
+        EXPECT_EQ(kept->readString(value::RZ), QStringLiteral("1"));
+        EXPECT_EQ(kept->readInt(value::RLang), 1);
+        QFile::remove(copy);
 
-    // Without the limit the same save goes through: the limit was what stopped it.
-    {
-        auto store = open();
-        store->writeString(value::RZ, tooLong);
+        // Without the limit the same store saves, and says so: the limit was what stopped it.
+        EXPECT_FALSE(store->flush());
+        EXPECT_TRUE(fileText().contains(tooLong.toLatin1()));
+        store->writeString(value::RZ, QStringLiteral("1"));
         store->flush();
     }
-    EXPECT_TRUE(fileText().contains(tooLong.toLatin1()));
 }
 
 TEST(UserSettings, LiveInTheConfigurationFolderThatTheTestsRedirect) {

@@ -11,8 +11,13 @@
 #include "unit_catalogue.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QTimer>
 
 #include <map>
 #include <optional>
@@ -310,6 +315,49 @@ TEST(AtomicSettingsTest, AFailedWriteLeavesThePreviousFileWhole) {
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
+}
+
+// A save that fails as the window closes is told in a box, in the window's language, with the
+// file and the cause in the system's words; at a termination signal no box waits for an answer.
+struct SaveFailureRow {
+    int language;
+    bool box;
+    const char* told; // %1 the file, %2 the cause; nullptr for no box
+};
+
+TEST(SaveFailureTest, ClosingTellsWhyTheSettingsCouldNotBeSaved) {
+    const SaveFailureRow rows[] = {
+        {0, true, "The settings could not be saved to %1 (%2)."},
+        {1, true, "Настройки не удалось сохранить в %1 (%2)."},
+        {0, false, nullptr},
+    };
+    for (const SaveFailureRow& row : rows) {
+        SCOPED_TRACE(row.language);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Orvantis.conf"));
+        auto store = openSettingsFile(path);
+        store->writeInt(value::RLang, row.language);
+        ASSERT_TRUE(QDir().mkdir(path)); // no file can be written in its place
+        TCalculator window(*store, Separators{",", " "});
+        window.setSaveFailureBox(row.box);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QString told;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                box->setProperty("closedByTest", true);
+                told = box->text();
+                box->accept();
+            }
+        });
+        answer.start(10);
+        window.close();
+        QSaveFile probe(path);
+        EXPECT_FALSE(probe.open(QIODevice::WriteOnly));
+        EXPECT_EQ(told, row.told ? QString::fromUtf8(row.told).arg(path, probe.errorString()) : QString());
+        EXPECT_FALSE(window.isVisible());
+    }
 }
 
 } // namespace
