@@ -3,8 +3,12 @@
 
 #include "tape_record.h"
 
+#include "c_locale.h"
+
+#include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 namespace orv {
 
@@ -22,11 +26,12 @@ TapeEntry parseTapeRecord(std::string_view record) {
     if (!record.empty() && record.back() == '\r') record.remove_suffix(1); // edited elsewhere
     const std::size_t tab = record.rfind('\t');
     if (tab != std::string_view::npos) {
-        const std::string_view column = record.substr(tab + 1);
-        Extended value = 0;
-        const auto read = std::from_chars(column.data(), column.data() + column.size(), value);
-        if (!column.empty() && read.ec == std::errc() && read.ptr == column.data() + column.size() &&
-            std::isfinite(value))
+        // strtold, as from_chars refuses the subnormal numbers the calculator can give.
+        const std::string column(record.substr(tab + 1));
+        char* end = nullptr;
+        const Extended value = strtold_l(column.c_str(), &end, cLocale());
+        const bool number = !column.empty() && (std::isdigit(static_cast<unsigned char>(column[0])) || column[0] == '-');
+        if (number && end == column.c_str() + column.size() && std::isfinite(value))
             return {std::string(record.substr(0, tab)), value};
     }
     return {std::string(record), std::nullopt};
