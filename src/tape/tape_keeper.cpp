@@ -83,6 +83,7 @@ void TapeKeeper::setKeep(bool keep) {
     askForFileLines(); // the tape shown so far stays, whichever way it goes
     settle();
     keep_ = keep;
+    ++choice_;
     trouble_ = Trouble::None; // the user's choice is a fresh start for the file
     troubleDetail_ = {};
     fileLinesAsked_ = true; // from now on the lines here are the whole tape
@@ -127,13 +128,13 @@ std::vector<std::string> TapeKeeper::records() const {
 }
 
 void TapeKeeper::postFileJob(Trouble onFailure, std::function<TapeFileError(TapeFile&)> job) {
-    worker_.post([this, onFailure, job = std::move(job)] {
+    worker_.post([this, onFailure, job = std::move(job), choice = choice_] {
         if (givenUp_) return;
         const TapeFileError error = job(file_);
         if (!error) return;
         givenUp_ = true;
-        if (toOwner_) toOwner_([this, onFailure, error, alive = std::weak_ptr<bool>(alive_)] {
-            if (alive.lock()) report(onFailure, error);
+        if (toOwner_) toOwner_([this, onFailure, error, choice, alive = std::weak_ptr<bool>(alive_)] {
+            if (alive.lock() && choice == choice_) report(onFailure, error);
         });
     });
 }

@@ -94,6 +94,9 @@ class TapeKeeper final : public TapeObserver {
     Trouble trouble_ = Trouble::None;
     TapeFileError troubleDetail_;
     TapeLinesListener* listener_ = nullptr;
+    // Counts the user's choices about keeping the tape: what the worker reports from before the
+    // latest one is about a file given up already.
+    unsigned choice_ = 0;
     // Gone with the keeper, so that what the worker sent back afterwards is dropped.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 

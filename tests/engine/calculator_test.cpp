@@ -309,6 +309,7 @@ TEST_P(CalculatorTest, TapeStatements) {
         {"rad 1 sin", {"sin 1 = 0.841470984807897"}},
         {"deg 1 arcsin", {"arcsin 1 = 90\u00B0"}},
         {"9 x2 3 +/- x3 5 n! 27 cbrt", {"9\u00B2 = 81", "(-3)\u00B3 = -27", "5! = 120", "\u221B27 = 3"}},
+        {"paste:1E20 x2", {"(1E20)\u00B2 = 1E40"}},
         {"0 ln", {"ln 0: Invalid argument of ln!"}},
         {"20 M+ 25 M+ 5 M- MC", {"M1 + 20 = 20", "M1 + 25 = 45", "M1 \u2212 5 = 40", "M1 = 0 (was 40)"}},
         {"M3 7 M+ MR", {"M3 + 7 = 7"}},
