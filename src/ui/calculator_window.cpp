@@ -321,7 +321,15 @@ void TCalculator::applyAppearance() {
             f.setItalic(style.italic);
             w->setFont(f);
         }
-    if (tapeWindow_) tapeWindow_->applyLook(pnOut->mantissaPanel()->font(), digits, background);
+    applyTapeLook();
+}
+
+// The display's face and its chosen colours, not the red of a failure it may be showing now.
+void TCalculator::applyTapeLook() {
+    if (!tapeWindow_) return;
+    tapeWindow_->applyLook(pnOut->mantissaPanel()->font(),
+                           colorFromColorRef(mapper_.MapStandardColor(settings_.DigitColor)),
+                           colorFromColorRef(mapper_.MapStandardColor(settings_.IndicatorColor)));
 }
 
 void TCalculator::applyPreferences(const Settings& settings) {
@@ -375,7 +383,7 @@ void TCalculator::miTapeClick() {
     if (!tapeWindow_) {
         tapeWindow_ = new TapeWindow(*tape_, calc_, store_, *this);
         tapeWindow_->SetLang(settings_.Language);
-        tapeWindow_->applyLook(pnOut->mantissaPanel()->font(), pnOut->mantissaPanel()->textColour(), pnOut->mantissaPanel()->background());
+        applyTapeLook();
         setStaysOnTop(*tapeWindow_, settings_.StayOnTop);
     }
     tapeWindow_->open();

@@ -171,6 +171,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void keepInsideScreen();
     void installKeyPreview();
     void hideCutPanels();
+    void applyTapeLook();
     void showTapeTrouble();
     void showSaveFailure(const SaveFailure& failure);
     // The Edit menu's Undo and Redo name the step each would take.

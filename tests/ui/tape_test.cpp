@@ -214,10 +214,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TapeTest, CtrlHOpensItBesideAndCtrlHOrEscClosesItBackToTheCalculator) {
     write("2 + 3 = 5");
+    const QColor digits = find("pnOut3")->palette().color(QPalette::WindowText);
+    type("7/0="); // the display red with a failure when the tape first opens
     const QSize mainSize = window->size();
     TapeWindow* tape = openTape();
     ASSERT_NE(tape, nullptr);
     EXPECT_EQ(QApplication::focusWidget(), view());
+    EXPECT_EQ(view()->palette().color(QPalette::Text), digits) << "the display's own colour, not a failure's";
     EXPECT_EQ(window->size(), mainSize);
     EXPECT_EQ(tape->frameGeometry().left(), window->frameGeometry().right() + 1) << "against its right edge";
     EXPECT_EQ(tape->frameGeometry().top(), window->frameGeometry().top());
