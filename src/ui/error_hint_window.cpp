@@ -3,6 +3,8 @@
 
 #include "error_hint_window.h"
 
+#include <algorithm>
+
 #include "colour.h"
 
 #include <QAccessible>
@@ -70,6 +72,7 @@ bool reachedByTab(const QWidget* control) {
 }
 
 constexpr int kWidthPadding = 6;
+constexpr int kMinWrapWidth = 120;
 constexpr int kHeightPadding = 4;
 constexpr int kTextInset = 2;
 
@@ -92,12 +95,20 @@ TErrorHintWindow::TErrorHintWindow(QWidget* parent)
 
 void TErrorHintWindow::showHint(QWidget* control, const QString& text) {
     text_ = text;
+    int wrapWidth = kWrapWidth;
+    QPoint at;
+    if (control) {
+        at = control->mapToGlobal(QPoint(0, control->height())) + QPoint(6, 1);
+        // Within the window it speaks for, so that the window beside it (the tape) stays readable.
+        const int room = control->window()->geometry().right() + 1 - at.x() - kWidthPadding;
+        wrapWidth = std::clamp(room, kMinWrapWidth, kWrapWidth);
+    }
     const QRect textRect =
-        fontMetrics().boundingRect(QRect(0, 0, kWrapWidth, 0x7FFF), Qt::TextWordWrap, text);
+        fontMetrics().boundingRect(QRect(0, 0, wrapWidth, 0x7FFF), Qt::TextWordWrap, text);
     resize(textRect.width() + kWidthPadding, textRect.height() + kHeightPadding);
     if (control) {
         if (reachedByTab(control)) control->setFocus(Qt::OtherFocusReason);
-        move(control->mapToGlobal(QPoint(0, control->height())) + QPoint(6, 1));
+        move(at);
     }
     ++showings_;
     pendingShortcut_.reset();
