@@ -37,6 +37,8 @@ inline constexpr const char* RTapeLeft = "RTapeLeft";
 inline constexpr const char* RTapeTop = "RTapeTop";
 inline constexpr const char* RTapeWidth = "RTapeWidth";
 inline constexpr const char* RTapeHeight = "RTapeHeight";
+inline constexpr const char* RTapeDocked = "RTapeDocked";
+inline constexpr const char* RTapeOpen = "RTapeOpen";
 // "RZM1".."RZM10".
 QString registerValueName(int registerNumber);
 // Whether `name` is one of the values above (or a register's): anything else in the settings

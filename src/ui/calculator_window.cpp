@@ -15,6 +15,7 @@
 #include "qt_text.h"
 #include "register_row.h"
 #include "settings_store.h"
+#include "settings_values.h"
 #include "stay_on_top.h"
 #include "tape_keeper.h"
 #include "tape_texts.h"
@@ -31,6 +32,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QShortcut>
+#include <QTimer>
 #include <QSystemTrayIcon>
 
 #include <algorithm>
@@ -380,13 +382,17 @@ void TCalculator::Evaluator1Click() {
 }
 
 void TCalculator::miTapeClick() {
+    openTape(true);
+}
+
+void TCalculator::openTape(bool takeKeyboard) {
     if (!tapeWindow_) {
         tapeWindow_ = new TapeWindow(*tape_, calc_, store_, *this);
         tapeWindow_->SetLang(settings_.Language);
         applyTapeLook();
         setStaysOnTop(*tapeWindow_, settings_.StayOnTop);
     }
-    tapeWindow_->open();
+    tapeWindow_->open(takeKeyboard);
 }
 
 void TCalculator::showTapeTrouble() {
@@ -403,6 +409,15 @@ void TCalculator::pnMClick(int registerNumber) {
 
 void TCalculator::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (!tapeReopened_) {
+        tapeReopened_ = true;
+        // Beside the calculator once it has its place; the keyboard stays with the calculator.
+        if (store_.readInt(QString::fromLatin1(value::RTapeOpen)).value_or(0) == 1)
+            QTimer::singleShot(0, this, [this] {
+                openTape(false);
+                activateWindow();
+            });
+    }
     installKeyPreview();
     hideCutPanels();
     startHousekeeping();
@@ -439,6 +454,8 @@ std::optional<SaveFailure> TCalculator::SaveWorkingState() {
     w.calcMode = shownPanelsCode(*this);
     if (const auto group = selectedConvertGroup(*this)) w.convertItem = *group;
     if (tapeWindow_ && tapeWindow_->isVisible()) tapeWindow_->rememberGeometry();
+    // Open at the end, open at the next start.
+    store_.writeInt(QString::fromLatin1(value::RTapeOpen), tapeWindow_ && tapeWindow_->wantedOpen() ? 1 : 0);
     return writeWorkingState(store_, w, QString::fromStdString(s.MemoryEntryText));
 }
 

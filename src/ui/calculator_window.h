@@ -171,6 +171,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void keepInsideScreen();
     void installKeyPreview();
     void hideCutPanels();
+    void openTape(bool takeKeyboard);
     void applyTapeLook();
     void showTapeTrouble();
     void showSaveFailure(const SaveFailure& failure);
@@ -182,6 +183,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     WorkingState restored_;
     AppearanceMapper mapper_;
     Calculator calc_;
+    bool tapeReopened_ = false;
     std::unique_ptr<TapeKeeper> tape_;
     TapeWindow* tapeWindow_ = nullptr; // made when first opened
     bool tapeTroubleShown_ = false;

@@ -23,7 +23,6 @@ const LanguageText kTexts[] = {
      "takes its result into the calculator.",
      "Выполненные вычисления, по одному в строке, последнее внизу. Enter или двойной щелчок по "
      "строке передаёт её результат в калькулятор."},
-    {"lbTapeMessage", kName, "Tape message", "Сообщение ленты"},
     {"miTapeCopy", kCaption, "Copy", "Копировать"},
     {"miTapeCopyResult", kCaption, "Copy result", "Копировать результат"},
     {"miTapeUseResult", kCaption, "Use result", "Использовать результат"},
@@ -31,6 +30,7 @@ const LanguageText kTexts[] = {
     {"miTapeSaveAs", kCaption, "Save as...", "Сохранить как..."},
     {"miTapeClear", kCaption, "Clear tape", "Очистить ленту"},
     {"miTapeUndoClear", kCaption, "Undo clearing", "Отменить очистку"},
+    {"miTapeDock", kCaption, "Dock beside the calculator", "Пристыковать к калькулятору"},
 };
 
 struct TroubleText {

@@ -8,10 +8,14 @@
 #include "error_hint_window.h"
 #include "settings_store.h"
 #include "settings_values.h"
+#include "tape_dock.h"
 #include "tape_keeper.h"
 #include "tape_model.h"
 #include "tape_texts.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -23,7 +27,12 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
+#include <QTimer>
+#include <QElapsedTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace orv {
 namespace {
@@ -38,12 +47,51 @@ QAction* menuItem(QMenu* menu, const char* name, const QKeySequence& shortcut = 
     return action;
 }
 
+// To screen readers the tape is a window of its own, and its banner an alert that says its text.
+class TapeBannerAccessible : public QAccessibleWidget {
+  public:
+    explicit TapeBannerAccessible(QLabel* banner) : QAccessibleWidget(banner, QAccessible::AlertMessage) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* tapeInterface(const QString&, QObject* object) {
+    if (auto* window = qobject_cast<TapeWindow*>(object)) return new QAccessibleWidget(window, QAccessible::Window);
+    auto* banner = qobject_cast<QLabel*>(object);
+    if (banner && banner->objectName() == QLatin1String("lbTapeMessage") && qobject_cast<TapeWindow*>(banner->parent()))
+        return new TapeBannerAccessible(banner);
+    return nullptr;
+}
+
+// Icons by the kind of entry alone. The usual provider opens a file to guess its type, and a
+// special file (under /proc, a FIFO, a device) can keep its reader waiting for good.
+class NameOnlyIcons final : public QAbstractFileIconProvider {
+  public:
+    QIcon icon(IconType type) const override {
+        return QApplication::style()->standardIcon(type == Folder ? QStyle::SP_DirIcon : QStyle::SP_FileIcon);
+    }
+    QIcon icon(const QFileInfo& info) const override { return icon(info.isDir() ? Folder : File); }
+    QString type(const QFileInfo& info) const override { return info.isDir() ? QString() : info.suffix(); }
+};
+
+// A longer line scrolls sideways rather than breaking, so a number is never split: every row is as
+// wide as the widest line. Thousands of lines arriving at once are sized by their longest few.
+constexpr int kMeasuredAtOnce = 32;
+constexpr int kRowPadding = 8;
+
 } // namespace
 
 TapeWindow::TapeWindow(TapeKeeper& keeper, Calculator& calculator, SettingsStore& store, QWidget& mainWindow)
     : QWidget(&mainWindow, Qt::Window), keeper_(keeper), calculator_(calculator), store_(store),
       mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("TapeWindow"));
+    static const bool accessible = [] {
+        QAccessible::installFactory(tapeInterface);
+        return true;
+    }();
+    (void)accessible;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -57,9 +105,7 @@ TapeWindow::TapeWindow(TapeKeeper& keeper, Calculator& calculator, SettingsStore
     memTape->setSelectionMode(QAbstractItemView::ExtendedSelection);
     memTape->setEditTriggers(QAbstractItemView::NoEditTriggers);
     memTape->setTabKeyNavigation(false);
-    // A line wider than the window keeps its start and its result.
-    memTape->setTextElideMode(Qt::ElideMiddle);
-    memTape->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memTape->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     memTape->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(memTape, &QWidget::customContextMenuRequested, this, &TapeWindow::showMenu);
     memTape->installEventFilter(this);
@@ -84,9 +130,19 @@ TapeWindow::TapeWindow(TapeKeeper& keeper, Calculator& calculator, SettingsStore
     // Ctrl+H here closes what Ctrl+H opened; Esc does too (in the key filter).
     auto* tapeKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
     tapeKey->setObjectName(QStringLiteral("TapeKey"));
-    connect(tapeKey, &QShortcut::activated, this, &QWidget::close);
+    connect(tapeKey, &QShortcut::activated, this, &TapeWindow::closeByUser);
 
     followNewLines();
+    connect(model_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { widenRowsFor(first, last); });
+    connect(model_, &QAbstractItemModel::modelReset, this, &TapeWindow::fitRowsToLines);
+    fitRowsToLines();
+    mainWindow_.installEventFilter(this);
+    // The banner says its piece and goes; the trouble stays in the keeper.
+    messageTimer_ = new QTimer(this);
+    messageTimer_->setSingleShot(true);
+    messageTimer_->setInterval(kMessageTime);
+    connect(messageTimer_, &QTimer::timeout, this, &TapeWindow::hideMessage);
     SetLang(0);
 }
 
@@ -110,6 +166,8 @@ void TapeWindow::buildMenu() {
     // The text field is read-only, so the key is the window's.
     miTapeUndoClear->setShortcutContext(Qt::WindowShortcut);
     addAction(miTapeUndoClear);
+    pmTape->addSeparator();
+    miTapeDock = menuItem(pmTape, "miTapeDock");
 
     connect(miTapeCopy, &QAction::triggered, this, &TapeWindow::copyLines);
     connect(miTapeCopyResult, &QAction::triggered, this, &TapeWindow::copyResult);
@@ -118,45 +176,88 @@ void TapeWindow::buildMenu() {
     connect(miTapeSaveAs, &QAction::triggered, this, &TapeWindow::saveAs);
     connect(miTapeClear, &QAction::triggered, this, &TapeWindow::clearTape);
     connect(miTapeUndoClear, &QAction::triggered, this, &TapeWindow::restoreClearedTape);
+    connect(miTapeDock, &QAction::triggered, this, &TapeWindow::dock);
 }
 
-void TapeWindow::open() {
-    if (!placed_) {
-        const auto left = store_.readInt(QString::fromLatin1(value::RTapeLeft));
-        const auto top = store_.readInt(QString::fromLatin1(value::RTapeTop));
-        const auto width = store_.readInt(QString::fromLatin1(value::RTapeWidth));
-        const auto height = store_.readInt(QString::fromLatin1(value::RTapeHeight));
-        const bool stored = left && top && width && height && *width > 0 && *height > 0;
-        const QRect where = stored ? QRect(*left, *top, *width, *height) : QRect();
-        // Where it was left, unless that screen is gone.
-        if (stored && QGuiApplication::screenAt(where.center()))
-            setGeometry(where);
-        else
-            placeBesideMainWindow();
-        placed_ = true;
-    }
+void TapeWindow::open(bool takeKeyboard) {
+    if (!placed_) placeFirstTime();
+    else if (docked_) moveToDock();
+    wantedOpen_ = true;
     showTrouble();
+    setAttribute(Qt::WA_ShowWithoutActivating, !takeKeyboard);
     if (isMinimized())
         showNormal();
     else
         show();
+    if (docked_) {
+        moveToDock();
+        // A window manager frames both windows a moment after they show; once the frames are
+        // known the tape goes flush again.
+        QTimer::singleShot(kDockingTime, this, [this] {
+            if (docked_ && isVisible()) moveToDock();
+        });
+    }
+    if (!takeKeyboard) return;
     raise();
     activateWindow();
     memTape->setFocus(Qt::ActiveWindowFocusReason);
     moveToLastLine();
 }
 
-void TapeWindow::placeBesideMainWindow() {
-    const QRect frame = mainWindow_.frameGeometry();
-    resize(kDefaultWidth, std::max(mainWindow_.height(), kMinDefaultHeight));
-    // This window's frame is not known before it is shown; the main window's stands for it.
-    const int outerWidth = width() + frame.width() - mainWindow_.width();
-    QPoint topLeft(frame.right() + 1, frame.top());
-    // No room on the right: against the left edge instead.
-    if (const QScreen* screen = mainWindow_.screen();
-        screen && topLeft.x() + outerWidth > screen->availableGeometry().right() + 1)
-        topLeft.setX(std::max(screen->availableGeometry().left(), frame.left() - outerWidth));
-    move(topLeft);
+void TapeWindow::placeFirstTime() {
+    placed_ = true;
+    const auto left = store_.readInt(QString::fromLatin1(value::RTapeLeft));
+    const auto top = store_.readInt(QString::fromLatin1(value::RTapeTop));
+    const auto width = store_.readInt(QString::fromLatin1(value::RTapeWidth));
+    const auto height = store_.readInt(QString::fromLatin1(value::RTapeHeight));
+    const auto docked = store_.readInt(QString::fromLatin1(value::RTapeDocked));
+    const bool sized = width && height && *width > 0 && *height > 0;
+    resize(sized ? QSize(*width, *height) : QSize(kDefaultWidth, std::max(mainWindow_.height(), kMinDefaultHeight)));
+    docked_ = !docked || *docked != 0;
+    // Where the user left it, unless that screen is gone; docked, beside the calculator wherever that is now.
+    const QRect where = sized && left && top ? QRect(*left, *top, *width, *height) : QRect();
+    if (!docked_ && where.isValid() && QGuiApplication::screenAt(where.center()))
+        setGeometry(where);
+    else
+        dock();
+}
+
+QPoint TapeWindow::dockedPosition() const {
+    // Before it is first shown this window's frame is not known; the main window's stands for it.
+    const QSize frameExtra = isVisible() ? frameGeometry().size() - size() : mainWindow_.frameGeometry().size() - mainWindow_.size();
+    const QScreen* screen = mainWindow_.screen();
+    return dockedTapePosition(mainWindow_.frameGeometry(), size() + frameExtra,
+                              screen ? screen->availableGeometry() : QRect());
+}
+
+void TapeWindow::dock() {
+    docked_ = true;
+    moveToDock();
+}
+
+void TapeWindow::moveToDock() {
+    dockedAt_ = dockedPosition();
+    if (pos() == dockedAt_) return;
+    docking_.start();
+    awaitingDockMove_ = true;
+    move(dockedAt_);
+}
+
+void TapeWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // The window manager answers a move of ours a little later, maybe a little elsewhere.
+    if (std::exchange(awaitingDockMove_, false) && docking_.elapsed() < kDockingTime) return;
+    if (!isVisible() || !mainWindow_.isVisible()) return;
+    // A move to somewhere else than the dock is the user's: the tape stays where put. Brought
+    // back near the calculator's side, it docks again.
+    if (docked_ && !nearDock(pos(), dockedAt_)) docked_ = false;
+    else if (!docked_ && nearDock(pos(), dockedPosition())) dock();
+}
+
+void TapeWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (docked_ && isVisible()) moveToDock(); // a wider tape on the left moves out of the way
+    if (following_) moveToLastLine();          // the newest line stays in view
 }
 
 void TapeWindow::rememberGeometry() {
@@ -166,6 +267,7 @@ void TapeWindow::rememberGeometry() {
     store_.writeInt(QString::fromLatin1(value::RTapeTop), where.y());
     store_.writeInt(QString::fromLatin1(value::RTapeWidth), where.width());
     store_.writeInt(QString::fromLatin1(value::RTapeHeight), where.height());
+    store_.writeInt(QString::fromLatin1(value::RTapeDocked), docked_ ? 1 : 0);
 }
 
 void TapeWindow::hideEvent(QHideEvent* event) {
@@ -173,7 +275,14 @@ void TapeWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
 }
 
+void TapeWindow::closeByUser() {
+    wantedOpen_ = false;
+    close();
+}
+
 void TapeWindow::closeEvent(QCloseEvent* event) {
+    // Closed from its frame, the user's wish; closed as the program ends, the tape opens next time.
+    if (event->spontaneous()) wantedOpen_ = false;
     QWidget::closeEvent(event);
     returnToMainWindow();
 }
@@ -197,6 +306,7 @@ void TapeWindow::applyLook(const QFont& digits, const QColor& text, const QColor
     font.setStyleHint(QFont::SansSerif);
     if (digits.pointSize() > 0) font.setPointSize(digits.pointSize());
     memTape->setFont(font);
+    fitRowsToLines();
     QPalette palette = memTape->palette();
     palette.setColor(QPalette::Text, text);
     palette.setColor(QPalette::Base, background);
@@ -205,17 +315,45 @@ void TapeWindow::applyLook(const QFont& digits, const QColor& text, const QColor
 
 void TapeWindow::showTrouble() {
     const TapeKeeper::Trouble trouble = keeper_.trouble();
-    if (trouble == TapeKeeper::Trouble::None) {
-        lbTapeMessage->clear();
-        lbTapeMessage->hide();
-        return;
-    }
+    if (trouble == TapeKeeper::Trouble::None) return hideMessage();
     showMessage(tapeTroubleText(keeper_, language_));
 }
 
 void TapeWindow::showMessage(const QString& text) {
     lbTapeMessage->setText(text);
     lbTapeMessage->show();
+    messageTimer_->start();
+    QAccessibleEvent alert(lbTapeMessage, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+void TapeWindow::hideMessage() {
+    messageTimer_->stop();
+    lbTapeMessage->clear();
+    lbTapeMessage->hide();
+}
+
+void TapeWindow::fitRowsToLines() {
+    rowWidth_ = 0;
+    widenRowsFor(0, model_->rowCount() - 1);
+}
+
+void TapeWindow::widenRowsFor(int first, int last) {
+    std::vector<std::pair<std::size_t, int>> rows; // the line's bytes, its row
+    for (int row = first; row <= last; ++row)
+        if (const TapeEntry* line = model_->entry(row)) rows.emplace_back(line->text.size(), row);
+    if (rows.size() > std::size_t(kMeasuredAtOnce)) {
+        std::nth_element(rows.begin(), rows.begin() + kMeasuredAtOnce, rows.end(), std::greater<>());
+        rows.resize(kMeasuredAtOnce);
+    }
+    const QFontMetrics metrics(memTape->font());
+    int widest = rowWidth_;
+    for (const auto& [bytes, row] : rows)
+        widest = std::max(widest, metrics.horizontalAdvance(TapeModel::shownText(model_->entry(row)->text)) + kRowPadding);
+    const int height = metrics.height() + 2;
+    if (widest == rowWidth_ && memTape->gridSize().height() == height) return;
+    rowWidth_ = widest;
+    memTape->setGridSize(QSize(std::max(rowWidth_, 1), height));
 }
 
 void TapeWindow::followNewLines() {
@@ -280,6 +418,12 @@ void TapeWindow::copyResult() {
 }
 
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &mainWindow_) {
+        // Docked, the tape goes where the calculator goes and makes way when a panel widens it.
+        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && docked_ && isVisible())
+            moveToDock();
+        return false;
+    }
     if (watched == memTape && event->type() == QEvent::KeyPress) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
         const int key = keyEvent->key();
@@ -292,7 +436,7 @@ bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (key == Qt::Key_Escape) {
-            close();
+            closeByUser();
             return true;
         }
     } else if (watched == memTape->viewport() && event->type() == QEvent::MouseButtonDblClick) {
@@ -318,15 +462,19 @@ void TapeWindow::showMenu(const QPoint& position) {
     miTapeCopyResult->setEnabled(result);
     miTapeUndoClear->setEnabled(keeper_.canRestoreCleared());
     miTapeUseResult->setEnabled(result);
+    miTapeDock->setEnabled(!docked_);
     pmTape->exec(memTape->viewport()->mapToGlobal(position));
     miTapeUndoClear->setEnabled(true); // its key beeps when there is nothing to bring back
 }
 
 void TapeWindow::saveAs() {
-    const QString path = QFileDialog::getSaveFileName(this, tapeSaveTitle(language_),
-                                                      QDir::home().filePath(QStringLiteral("tape.txt")),
-                                                      tapeSaveFilter(language_));
-    if (!path.isEmpty()) saveTo(path);
+    QFileDialog dialog(this, tapeSaveTitle(language_), QDir::home().filePath(QStringLiteral("tape.txt")),
+                       tapeSaveFilter(language_));
+    dialog.setObjectName(QStringLiteral("TapeSaveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    NameOnlyIcons icons;
+    dialog.setIconProvider(&icons);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) saveTo(dialog.selectedFiles().front());
 }
 
 bool TapeWindow::saveTo(const QString& path) {
@@ -334,13 +482,17 @@ bool TapeWindow::saveTo(const QString& path) {
     QByteArray bytes;
     for (const TapeEntry& line : keeper_.lines()) bytes.append(line.text.data(), qsizetype(line.text.size())).append('\n');
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+        hideMessage(); // an earlier failure to save is past
+        return true;
+    }
     showMessage(tapeSaveFailedText(QDir::toNativeSeparators(path), file.errorString(), language_));
     return false;
 }
 
 void TapeWindow::clearTape() {
     keeper_.clear();
+    hideMessage();
 }
 
 void TapeWindow::restoreClearedTape() {

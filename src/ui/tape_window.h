@@ -3,10 +3,12 @@
 
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
 class QMenu;
+class QTimer;
 class QListView;
 
 namespace orv {
@@ -30,9 +32,15 @@ class TapeWindow : public QWidget {
     TapeWindow(TapeKeeper& keeper, Calculator& calculator, SettingsStore& store, QWidget& mainWindow);
     ~TapeWindow() override;
 
-    // Shows the window (the first time against the main window's right edge, later where it was
-    // left) with the keyboard in it, on the last line.
-    void open();
+    // Shows the window, docked beside the main window unless the user moved it away, with the
+    // keyboard in it on the last line (unless told not to take it).
+    void open(bool takeKeyboard = true);
+    // Open by the user's wish: shown now, or only hidden with the calculator in the tray. Closing
+    // it (Ctrl+H, Esc, its frame) ends the wish.
+    bool wantedOpen() const { return wantedOpen_; }
+    bool docked() const { return docked_; }
+    // Flush against the calculator's side, following it from now on.
+    void dock();
     void SetLang(int language);
     void applyLook(const QFont& digits, const QColor& text, const QColor& background);
     // Shows what the tape's file is failing at, if anything, under the lines.
@@ -50,13 +58,21 @@ class TapeWindow : public QWidget {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildMenu();
     void followNewLines();
+    void fitRowsToLines();
+    void widenRowsFor(int first, int last);
     void moveToLastLine();
-    void placeBesideMainWindow();
+    void placeFirstTime();
+    QPoint dockedPosition() const;
+    void moveToDock();
+    void hideMessage();
+    void closeByUser();
     void returnToMainWindow();
     int currentRow() const;
     const TapeEntry* currentEntry() const;
@@ -73,7 +89,16 @@ class TapeWindow : public QWidget {
     SettingsStore& store_;
     QWidget& mainWindow_;
     int language_ = 0;
+    static constexpr int kMessageTime = 10000; // ms the banner stays
     bool placed_ = false;
+    bool wantedOpen_ = false;
+    bool docked_ = true;
+    QPoint dockedAt_; // where it was last put beside the calculator
+    QElapsedTimer docking_; // since it was last put there
+    bool awaitingDockMove_ = false; // the window manager's answer to that is still to come
+    static constexpr int kDockingTime = 500; // ms
+    QTimer* messageTimer_ = nullptr;
+    int rowWidth_ = 0; // of every row: the widest line's
     bool following_ = true; // the caret is on the last line, so new lines take it along
 
     TapeModel* model_ = nullptr;
@@ -87,6 +112,7 @@ class TapeWindow : public QWidget {
     QAction* miTapeSaveAs = nullptr;
     QAction* miTapeClear = nullptr;
     QAction* miTapeUndoClear = nullptr;
+    QAction* miTapeDock = nullptr;
 };
 
 } // namespace orv

@@ -9,11 +9,13 @@
 #include "evaluator_window.h"
 #include "preferences_window.h"
 #include "settings_values.h"
+#include "tape_dock.h"
 #include "tape_keeper.h"
 #include "tape_model.h"
 #include "tape_texts.h"
 #include "tape_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -253,6 +255,45 @@ TEST_F(TapeTest, CtrlHOpensItBesideAndCtrlHOrEscClosesItBackToTheCalculator) {
     restart();
     ASSERT_NE(openTape(), nullptr);
     EXPECT_EQ(window->tapeWindow()->geometry(), moved);
+    EXPECT_FALSE(window->tapeWindow()->docked()) << "moved away by the user";
+}
+
+// Docked, the tape follows the calculator as panels widen it, and comes back with it.
+TEST_F(TapeTest, DockedItStaysFlushBesideTheCalculatorAndReopens) {
+    TapeWindow* tape = openTape();
+    ASSERT_NE(tape, nullptr);
+    const auto flush = [&] {
+        const QRect main = window->frameGeometry();
+        const QRect side = tape->frameGeometry();
+        return side.top() == main.top() && (side.left() == main.right() + 1 || side.right() + 1 == main.left());
+    };
+    ASSERT_TRUE(tape->docked());
+    EXPECT_TRUE(flush());
+    window->activateWindow();
+    ASSERT_TRUE(mainWindowActive());
+    for (const char* key : {"F5", "F7", "F6", "F5", "F7", "F6"}) {
+        type(key);
+        EXPECT_TRUE(flush()) << key;
+        EXPECT_FALSE(tape->frameGeometry().intersects(window->frameGeometry())) << key;
+    }
+    restart(); // it was open at the end
+    ASSERT_NE(window->tapeWindow(), nullptr);
+    EXPECT_TRUE(window->tapeWindow()->isVisible());
+    EXPECT_TRUE(window->tapeWindow()->docked());
+    EXPECT_NE(QApplication::activeWindow(), window->tapeWindow()) << "the keyboard stays with the calculator";
+}
+
+TEST(TapeDock, TheTapeStandsOnTheSideWithRoom) {
+    const QRect screen(0, 0, 1280, 800);
+    const struct {
+        QRect main;
+        QPoint expected;
+    } rows[] = {
+        {{400, 300, 240, 220}, {640, 300}},  // room on the right
+        {{900, 300, 240, 220}, {598, 300}},  // none on the right: the left
+        {{100, 50, 1100, 220}, {1200, 50}},  // none on either side: the right, off the screen
+    };
+    for (const auto& row : rows) EXPECT_EQ(dockedTapePosition(row.main, QSize(302, 225), screen), row.expected) << row.main.x();
 }
 
 TEST_F(TapeTest, AFileThatCannotBeWrittenStopsNothingAndIsReportedOnce) {
@@ -275,6 +316,11 @@ TEST_F(TapeTest, AFileThatCannotBeWrittenStopsNothingAndIsReportedOnce) {
     const auto* message = window->tapeWindow()->findChild<QLabel*>(QStringLiteral("lbTapeMessage"));
     ASSERT_NE(message, nullptr);
     EXPECT_TRUE(message->isVisible());
+    // To a screen reader: a window, and in it an alert that says what it shows.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window->tapeWindow())->role(), QAccessible::Window);
+    QAccessibleInterface* banner = QAccessible::queryAccessibleInterface(const_cast<QLabel*>(message));
+    EXPECT_EQ(banner->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(banner->text(QAccessible::Name), message->text());
     const QString english = message->text();
     window->SetLang(1);
     EXPECT_NE(message->text(), english);
@@ -282,6 +328,8 @@ TEST_F(TapeTest, AFileThatCannotBeWrittenStopsNothingAndIsReportedOnce) {
 
     type("6*7=");
     EXPECT_EQ(display().trimmed(), "42");
+    window->tapeWindow()->findChild<QAction*>(QStringLiteral("miTapeClear"))->trigger();
+    EXPECT_FALSE(message->isVisible()) << "said, and gone with what it spoke of";
 }
 
 TEST_F(TapeTest, KeepingTurnedOffRemovesTheFileAndTheTapeGoesOnInMemory) {
