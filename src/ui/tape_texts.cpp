@@ -24,13 +24,13 @@ const LanguageText kTexts[] = {
      "Выполненные вычисления, по одному в строке, последнее внизу. Enter или двойной щелчок по "
      "строке передаёт её результат в калькулятор."},
     {"lbTapeMessage", kName, "Tape message", "Сообщение ленты"},
-    {"miTapeCopy", kCaption, "Copy", "Копировать"},
-    {"miTapeCopyResult", kCaption, "Copy result", "Копировать результат"},
-    {"miTapeUseResult", kCaption, "Use result", "Использовать результат"},
-    {"miTapeSelectAll", kCaption, "Select all", "Выделить всё"},
-    {"miTapeSaveAs", kCaption, "Save as...", "Сохранить как..."},
-    {"miTapeClear", kCaption, "Clear tape", "Очистить ленту"},
-    {"miTapeUndoClear", kCaption, "Undo clearing", "Отменить очистку"},
+    {"miTapeCopy", kCaption, "&Copy", "&Копировать"},
+    {"miTapeCopyResult", kCaption, "Copy &result", "Копировать &результат"},
+    {"miTapeUseResult", kCaption, "&Use result", "&Использовать результат"},
+    {"miTapeSelectAll", kCaption, "Select &all", "&Выделить всё"},
+    {"miTapeSaveAs", kCaption, "&Save as...", "&Сохранить как..."},
+    {"miTapeClear", kCaption, "C&lear tape", "Очистить &ленту"},
+    {"miTapeUndoClear", kCaption, "Un&do clearing", "&Отменить очистку"},
 };
 
 struct TroubleText {

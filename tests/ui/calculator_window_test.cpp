@@ -520,7 +520,7 @@ TEST_F(WindowTest, MenusHoldTheCommandsWithTheirShortcuts) {
         EXPECT_EQ(action->shortcut(), shortcut) << name;
         EXPECT_EQ(action->isEnabled(), enabled) << name;
     }
-    EXPECT_EQ(window->findChild<QAction*>("miCopy")->text(), "Copy");
+    EXPECT_EQ(window->findChild<QAction*>("miCopy")->text(), "&Copy");
     EXPECT_EQ(window->windowTitle(), "Orvantis");
 }
 

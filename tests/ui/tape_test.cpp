@@ -395,8 +395,8 @@ TEST_F(TapeTest, ItsTextsFollowTheLanguage) {
     window->SetLang(1);
     EXPECT_EQ(tape->windowTitle(), "Лента");
     EXPECT_EQ(view()->accessibleName(), "Лента");
-    EXPECT_EQ(item->text(), "Лента");
-    EXPECT_EQ(tape->findChild<QAction*>(QStringLiteral("miTapeClear"))->text(), "Очистить ленту");
+    EXPECT_EQ(item->text(), "&Лента");
+    EXPECT_EQ(tape->findChild<QAction*>(QStringLiteral("miTapeClear"))->text(), "Очистить &ленту");
 }
 
 } // namespace
