@@ -251,7 +251,7 @@ TEST_F(ShellTest, RussianSwitchesThisWindowAtOnceAndTheOthersOnApply) {
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Вычислитель"));
     EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("miConvert"))->text(), QString::fromUtf8("&Перевод величин"));
     EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("miStatist"))->text(), QString::fromUtf8("&Статистический"));
-    EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("miMin"))->text(), QString::fromUtf8("Сжатый\tF4"));
+    EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("miMin"))->text(), QString::fromUtf8("С&жатый"));
     EXPECT_EQ(groups->itemText(0), QString::fromUtf8("Длина"));
     EXPECT_EQ(groups->itemText(9), QString::fromUtf8("Приставки"));
     EXPECT_EQ(groups->currentIndex(), 4);
