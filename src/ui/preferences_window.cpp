@@ -156,7 +156,6 @@ void TPreForm::buildControls() {
     pnSSSPref->setObjectName(QStringLiteral("pnSSSPref"));
     pnSSSPref->setGeometry(4, 3, 20, 16);
     pnSSSPref->setText(QStringLiteral("×"));
-    pnSSSPref->setToolTip(QStringLiteral("Знак операции")); // the same in both languages
     pnSSSPref->setAutoFillBackground(true);
     preview->setSign(pnSSSPref);
 
