@@ -61,6 +61,10 @@ struct Messages {
     std::string TapeSigmaN;
     std::string TapeSigmaNm1;
     std::string TapeTurn;
+    // After an expression's line, the measure its angle functions took: " (degrees)".
+    std::string TapeInDegrees;
+    std::string TapeInGrads;
+    std::string TapeInCycles;
     Language language = Language::English;
     // Undo and redo: the steps' names (%1 the register or the operation's sign), the tape's lines
     // for a step taken back or forward (%1 its name), the value a cleared register held, and the

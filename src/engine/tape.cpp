@@ -9,11 +9,13 @@ namespace orv {
 namespace {
 
 // What stands left of " = " and right of it; {a} {b} {name} {op} {result} are filled in. A failed
-// step keeps the left side and puts its message after ": ".
+// step keeps the left side, or its own where the right side says more than the result, and puts
+// its message after ": ".
 struct FormRow {
     TapeForm form;
     std::string_view left;
     std::string_view right;
+    std::string_view failed = {};
 };
 
 constexpr std::array<FormRow, 13> kForms{{
@@ -28,7 +30,7 @@ constexpr std::array<FormRow, 13> kForms{{
     {TapeForm::MemoryClear, "{name}", "{result}{b}"}, // b: " (was 1918)" or nothing
     {TapeForm::Conversion, "{a} {name}", "{result} {b}"},
     {TapeForm::Statistic, "{name}", "{result}"},
-    {TapeForm::Expression, "{a}", "{result}"},
+    {TapeForm::Expression, "{a}", "{result}{b}", "{a}{b}"}, // b: " (degrees)" or nothing
     {TapeForm::Note, "{name}", {}},
 }};
 
@@ -75,8 +77,9 @@ std::string filled(std::string_view pattern, const TapeStep& step) {
 std::string tapeLine(const TapeStep& step) {
     for (const FormRow& row : kForms) {
         if (row.form != step.form) continue;
+        if (!step.message.empty())
+            return filled(row.failed.empty() ? row.left : row.failed, step) + ": " + step.message;
         const std::string left = filled(row.left, step);
-        if (!step.message.empty()) return left + ": " + step.message;
         if (row.right.empty()) return left;
         return left + " = " + filled(row.right, step);
     }

@@ -26,7 +26,7 @@ enum class TapeForm {
     MemoryClear,// name = result               M1 = 0
     Conversion, // a name = result b           1.5 Kilometer = 1500 Meter
     Statistic,  // name = result               Mean of 8 values = 5
-    Expression, // a = result                  SUM(1,100,I*I) = 338350
+    Expression, // a = result b                SUM(1,100,I*I) = 338350, SIN(30) = 0.5 (degrees)
     Note,       // name, no result             Undo: clear M1
 };
 

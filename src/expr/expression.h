@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,6 +65,9 @@ struct Evaluation {
     // Where text that the expression did not take begins ("2 3": 3), 0 when only white space
     // follows; such text is reported as a diagnostic.
     int unreadPosition = 0;
+    // The measure the angles were taken in, once a function whose argument or value is an angle
+    // was called: the value then depends on it. Hyperbolic functions take no angle.
+    std::optional<AngleMeasure> angleMeasure;
 
     // A result only when nothing was reported: beside a diagnostic the value is a substitute (the
     // dividend of a division by zero, the sum so far), which must never pass for an answer.

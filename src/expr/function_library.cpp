@@ -32,6 +32,7 @@ template <class Computation> Extended orFail(Computation compute) {
 // Argument readers and computations, one per function of the table.
 
 template <std::optional<Extended> (*F)(Extended, AngleMeasure)> Extended angular(Parser& p) {
+    p.noteAngleMeasure();
     const Extended x = p.ParseSum();
     const AngleMeasure angle = p.settings().angle;
     return orFail([=] { return F(x, angle); });

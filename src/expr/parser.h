@@ -61,6 +61,9 @@ public:
     // The diagnostic of a missing ")", "]" or "," at the cursor.
     std::string expected(char character) const;
     const Messages& messages() const { return *settings_.messages; }
+    // Records that an angle function is called; before its argument is read, so that a line
+    // failing inside the argument still says the measure.
+    void noteAngleMeasure() { result_.angleMeasure = settings_.angle; }
 
     // After the outermost expression: text left from the cursor on is reported where it begins
     // ("2^10" is no power, "2,5" no decimal), unless a diagnostic stands there already, and a

@@ -228,20 +228,16 @@ void TCalculator::buildMenus() {
     Evaluator1 = addCommand(miView, &TCalculator::Evaluator1Click, QKeySequence(Qt::Key_F8));
     miTape = addCommand(miView, &TCalculator::miTapeClick, QKeySequence(Qt::CTRL | Qt::Key_H));
     miView->addSeparator();
-    // Both radio items show F4; one window shortcut runs the toggle, so the key is never ambiguous.
+    // F4 switches to the other layout: only that one's item has the key (MaxMinClick moves it),
+    // so the key is never ambiguous and the menu shows it where it leads.
     miMax = addCommand(miView, &TCalculator::MaxMinClick);
-    miMin = addCommand(miView, &TCalculator::MaxMinClick);
+    miMin = addCommand(miView, &TCalculator::MaxMinClick, QKeySequence(Qt::Key_F4));
     auto* sizeGroup = new QActionGroup(this);
     for (QAction* item : {miMax, miMin}) {
         item->setCheckable(true);
         sizeGroup->addAction(item);
     }
     miMax->setChecked(true);
-    auto* f4 = new QShortcut(QKeySequence(Qt::Key_F4), this);
-    connect(f4, &QShortcut::activated, this, [this] {
-        errorHint_->hideHint();
-        if (miMax->isEnabled()) MaxMinClick();
-    });
 
     miHelp = menuBar()->addMenu(QString());
     miHelp->setObjectName(QStringLiteral("miHelp"));

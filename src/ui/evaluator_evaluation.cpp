@@ -129,7 +129,7 @@ void TEvaluator::evaluationFinished(const Evaluation& result, const std::string&
     }
     // A stopped evaluation asked nothing that the tape could answer.
     if (!result.cancelled) {
-        TapeStep step = evaluationTapeStep(text, result, separators());
+        TapeStep step = evaluationTapeStep(text, result, separators(), calculator_.messages());
         shortenForTape(step.a);
         calculator_.writeTape(step);
     }

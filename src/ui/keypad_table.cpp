@@ -24,7 +24,7 @@ constexpr std::array<KeypadKeyRow, kKeypadKeyCount> kKeys = {{
     {K::Minus, "pnMinus", "-", 203, 0, kNarrow, kRow, KeyColour::Red, KeyFont::Symbol12, "   - ",
      "minus", "минус"},
 
-    {K::MC, "pnMC", "MC", 3, 28, kWide, kRow, KeyColour::Red, KeyFont::Sans8, "   Ctrl + \u0421 ",
+    {K::MC, "pnMC", "MC", 3, 28, kWide, kRow, KeyColour::Red, KeyFont::Sans8, "   Ctrl + C ",
      "memory clear", "очистить память"},
     {K::Back, "pnBack", "BACK", 51, 28, kWide, kRow, KeyColour::Red, KeyFont::Sans8, " Back Space ",
      "backspace", "стереть последнюю цифру"},
@@ -67,8 +67,9 @@ constexpr std::array<KeypadKeyRow, kKeypadKeyCount> kKeys = {{
      "square root", "квадратный корень"},
     {K::Digit0, "pn0", "0", 101, 112, 2 * kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, " 0 ",
      "0", "0"},
-    {K::Comma, "pnComma", ",", 169, 112, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8,
-     " \",\"  \u0438\u043B\u0438 \".\"", "decimal separator", "десятичный разделитель"},
+    // Its hint has words, so it is in the language table with the side panels' hints.
+    {K::Comma, "pnComma", ",", 169, 112, kNarrow, kRow, KeyColour::Blue, KeyFont::Sans8, "",
+     "decimal separator", "десятичный разделитель"},
 }};
 
 constexpr bool inKeypadKeyOrder() {

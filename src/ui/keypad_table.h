@@ -25,7 +25,7 @@ struct KeypadKeyRow {
     int left, top, width, height;
     KeyColour colour;
     KeyFont font;
-    const char* hint;
+    const char* hint;          // the key's own name on the keyboard, the same in every language
     const char* spoken;        // the name a screen reader says in English
     const char* spokenRussian; // and in Russian (the language switches it)
 };

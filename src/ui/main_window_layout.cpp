@@ -357,6 +357,8 @@ void TCalculator::MaxMinClick() {
     showSizeButton();
     miMax->setChecked(fullSize_);
     miMin->setChecked(!fullSize_);
+    miMax->setShortcut(fullSize_ ? QKeySequence() : QKeySequence(Qt::Key_F4));
+    miMin->setShortcut(fullSize_ ? QKeySequence(Qt::Key_F4) : QKeySequence());
     SetLang(settings_.Language);
 }
 

@@ -24,6 +24,7 @@ const LanguageText kTexts[] = {
     {"cbVibor", kHint, "Kind of units", "Список групп физических величин"},
     {"cb1", kHint, "List of units", "Список физических величин"},
     {"cb2", kHint, "List of units", "Список физических величин"},
+    {"pnComma", kHint, " \",\"  or \".\"", " \",\"  или \".\""},
     {"rbRad", kCaption, "Rad", "Рад"},
     {"rbDegr", kCaption, "Deg", "Градус"},
     {"rbGrad", kCaption, "Grad", "Град"},

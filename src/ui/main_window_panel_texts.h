@@ -12,8 +12,9 @@ class QWidget;
 namespace orv {
 
 // The main window's texts on its side panels: angle-measure radio buttons, the hints of the
-// function keys, the statistics display and the conversion lists. Found by object name, so a
-// panel that is not built yet is simply skipped.
+// function keys, the statistics display and the conversion lists; and the one keypad hint that
+// has words, the decimal key's. Found by object name, so a panel that is not built yet is
+// simply skipped.
 std::span<const LanguageText> mainWindowPanelTexts();
 
 // What screen readers say for the panels' controls other than keys (the keys' names are in their

@@ -29,7 +29,7 @@ struct MainWindowTexts {
     const char* sizeHintFull;    // pnSize in the full layout
     const char* sizeHintReduced; // pnSize in the reduced layout
     const char* miTape;
-    const char* miMax; // the full and the reduced layout; both carry F4
+    const char* miMax; // the full and the reduced layout; F4 shows beside the one it switches to
     const char* miMin;
     // Edit > Undo and Redo alone, and with the step they take (%1, "clear M1").
     const char* miUndo;

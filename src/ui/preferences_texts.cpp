@@ -13,6 +13,7 @@ constexpr TextRole kName = TextRole::Name;
 const LanguageText kTexts[] = {
     {"TPreForm", kCaption, "Preferences", "Настройка"},
     {"pnOutPref", kHint, "Preview", "Просмотр"},
+    {"pnSSSPref", kHint, "Sign of operation", "Знак операции"},
     {"gbIndColor", kCaption, "Color of indicators", "Цвет индикаторов"},
     {"gbNumColor", kCaption, "Color of numbers", "Цвет цифр"},
     {"gbFont", kCaption, "Font of numbers", "Шрифт цифр"},

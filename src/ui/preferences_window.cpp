@@ -11,6 +11,8 @@
 #include "settings_values.h"
 #include "text_panel.h"
 
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -128,6 +130,60 @@ QPushButton* button(QWidget* parent, const char* name, int left) {
     return b;
 }
 
+const char* const kNamedByPurpose = "orvNamedByPurpose";
+
+// A list of this window as a screen reader sees it: named by what it sets (its accessible name,
+// from the language table), with the item shown as its value and description. On Linux Qt names
+// a list by the item it shows instead, which says "English" and never "Language".
+class PurposeListAccessible : public QAccessibleWidget {
+  public:
+    explicit PurposeListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return list()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = list()->view()->isVisible();
+        return s;
+    }
+
+    // The drop-down list, with its items, as Qt's own list offers it.
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+
+    void doAction(const QString& action) override {
+        if (action != showMenuAction() && action != pressAction()) return QAccessibleWidget::doAction(action);
+        if (list()->view()->isVisible())
+            list()->hidePopup();
+        else
+            list()->showPopup();
+    }
+
+    QStringList keyBindingsForAction(const QString& action) const override {
+        if (action != showMenuAction() && action != pressAction()) return {};
+        return {QKeySequence(Qt::Key_Down).toString(QKeySequence::NativeText)};
+    }
+
+  private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* purposeListInterface(const QString&, QObject* object) {
+    auto* list = qobject_cast<QComboBox*>(object);
+    return list && list->property(kNamedByPurpose).toBool() ? new PurposeListAccessible(list) : nullptr;
+}
+
 } // namespace
 
 TPreForm::TPreForm(SettingsStore& store, const TCalculator& calculator, QWidget* parent)
@@ -156,7 +212,6 @@ void TPreForm::buildControls() {
     pnSSSPref->setObjectName(QStringLiteral("pnSSSPref"));
     pnSSSPref->setGeometry(4, 3, 20, 16);
     pnSSSPref->setText(QStringLiteral("×"));
-    pnSSSPref->setToolTip(QStringLiteral("Знак операции")); // the same in both languages
     pnSSSPref->setAutoFillBackground(true);
     preview->setSign(pnSSSPref);
 
@@ -171,6 +226,7 @@ void TPreForm::buildControls() {
     cbIndFontName = new QComboBox(gbFont);
     cbIndFontName->setObjectName(QStringLiteral("cbIndFontName"));
     cbIndFontName->setGeometry(8, 18, 186, 24);
+    nameByPurpose(cbIndFontName);
     cbIndFontName->addItems(installedFamilies());
     connect(cbIndFontName, &QComboBox::activated, this, &TPreForm::cbIndFontNameClick);
 
@@ -218,6 +274,7 @@ void TPreForm::buildControls() {
     cbLang = new QComboBox(gbLang);
     cbLang->setObjectName(QStringLiteral("cbLang"));
     cbLang->setGeometry(8, 18, 184, 24);
+    nameByPurpose(cbLang);
     // Each language named in itself, so that a user who reads only one finds it.
     cbLang->addItems({QStringLiteral("English"), QStringLiteral("Русский")});
     connect(cbLang, &QComboBox::activated, this, &TPreForm::cbLangClick);
@@ -243,10 +300,22 @@ QComboBox* TPreForm::colourList(QGroupBox* box, const char* name) {
     list->setObjectName(QString::fromLatin1(name));
     list->setGeometry(8, 18, 186, 24);
     list->setIconSize(QSize(150, 12));
+    nameByPurpose(list);
     for (const int colour : kStandardColours)
         list->addItem(swatch(colour), QString(), colour);
-    connect(list, &QComboBox::currentIndexChanged, this, [this, list] { nameChosenColour(list); });
     return list;
+}
+
+// Called before the list gets its items: adding the first one already asks for the list's
+// accessible interface, and the one made then is kept.
+void TPreForm::nameByPurpose(QComboBox* list) {
+    static const bool installed = [] {
+        QAccessible::installFactory(purposeListInterface);
+        return true;
+    }();
+    (void)installed;
+    list->setProperty(kNamedByPurpose, true);
+    connect(list, &QComboBox::currentIndexChanged, this, [this, list] { nameChosenItem(list); });
 }
 
 void TPreForm::selectColour(QComboBox* list, int colour) {
@@ -260,18 +329,18 @@ int TPreForm::chosenColour(const QComboBox* list) const {
 void TPreForm::SetLang(int language) {
     if (language != 0 && language != 1) return;
     applyLanguage(this, preferencesTexts(), language);
-    for (QComboBox* list : {cbIndColor, cbIndFontColor}) {
-        if (!list) continue;
+    for (QComboBox* list : {cbIndColor, cbIndFontColor})
         for (int i = 0; i < list->count(); ++i)
             list->setItemData(i, QString::fromUtf8(kColourNames[i][language]), Qt::AccessibleTextRole);
-        nameChosenColour(list);
-    }
+    for (QComboBox* list : {cbIndColor, cbIndFontColor, cbIndFontName, cbLang})
+        nameChosenItem(list);
 }
 
-// The lists show swatches only: the chosen colour's name is what a screen reader says beside the
-// list's own name.
-void TPreForm::nameChosenColour(QComboBox* list) {
-    list->setAccessibleDescription(list->currentData(Qt::AccessibleTextRole).toString());
+// The item chosen is what a screen reader says beside the list's own name: a font, a language,
+// or for the colour lists, which show swatches only, the colour's name.
+void TPreForm::nameChosenItem(QComboBox* list) {
+    const QVariant spoken = list->currentData(Qt::AccessibleTextRole);
+    list->setAccessibleDescription(spoken.isValid() ? spoken.toString() : list->currentText());
 }
 
 void TPreForm::showEvent(QShowEvent* event) {

@@ -82,7 +82,9 @@ class TPreForm : public QDialog {
     int chosenColour(const QComboBox* list) const;
     void enableApply();
     void showPreviewText();
-    void nameChosenColour(QComboBox* list);
+    // Makes a list's accessible name say what it sets, and its description the item chosen.
+    void nameByPurpose(QComboBox* list);
+    void nameChosenItem(QComboBox* list);
     void setPreviewBackground(const QColor& colour);
     void setPreviewTextColour(const QColor& colour);
     void setPreviewFont(const std::function<void(QFont&)>& change);

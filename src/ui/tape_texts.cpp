@@ -23,14 +23,14 @@ const LanguageText kTexts[] = {
      "takes its result into the calculator.",
      "Выполненные вычисления, по одному в строке, последнее внизу. Enter или двойной щелчок по "
      "строке передаёт её результат в калькулятор."},
-    {"miTapeCopy", kCaption, "Copy", "Копировать"},
-    {"miTapeCopyResult", kCaption, "Copy result", "Копировать результат"},
-    {"miTapeUseResult", kCaption, "Use result", "Использовать результат"},
-    {"miTapeSelectAll", kCaption, "Select all", "Выделить всё"},
-    {"miTapeSaveAs", kCaption, "Save as...", "Сохранить как..."},
-    {"miTapeClear", kCaption, "Clear tape", "Очистить ленту"},
-    {"miTapeUndoClear", kCaption, "Undo clearing", "Отменить очистку"},
-    {"miTapeDock", kCaption, "Dock beside the calculator", "Пристыковать к калькулятору"},
+    {"miTapeCopy", kCaption, "&Copy", "&Копировать"},
+    {"miTapeCopyResult", kCaption, "Copy &result", "Копировать &результат"},
+    {"miTapeUseResult", kCaption, "&Use result", "&Использовать результат"},
+    {"miTapeSelectAll", kCaption, "Select &all", "&Выделить всё"},
+    {"miTapeSaveAs", kCaption, "&Save as...", "&Сохранить как..."},
+    {"miTapeClear", kCaption, "C&lear tape", "Очистить &ленту"},
+    {"miTapeUndoClear", kCaption, "Un&do clearing", "&Отменить очистку"},
+    {"miTapeDock", kCaption, "Dock &beside the calculator", "&Пристыковать к калькулятору"},
 };
 
 struct TroubleText {

@@ -225,9 +225,16 @@ TEST(Parser, DiagnosticsInRussian) {
               " Слишком глубокая вложенность выражения ");
 }
 
-// The tape's line states what was evaluated and its value, or why there is none.
+// The tape's line states what was evaluated and its value, or why there is none, and the angle
+// measure where an angle function was called in one that is not radians.
 TEST(Parser, TheTapeLineOfAnEvaluation) {
-    const std::pair<const char*, const char*> rows[] = {
+    struct TapeLineRow {
+        const char* text;
+        const char* line;
+        AngleMeasure angle = AngleMeasure::Radians;
+        Language language = Language::English;
+    };
+    const TapeLineRow rows[] = {
         {"SUM(1,100,I*I)", "SUM(1,100,I*I) = 338350"},
         {"1/3 \n", "1/3 = 0,333333333333333"},
         {" 1", "1: Syntax error in position 1"},
@@ -236,11 +243,24 @@ TEST(Parser, TheTapeLineOfAnEvaluation) {
         {"7/0", "7/0: It is impossible to divide into a zero!"},
         {"(1+2", "(1+2: Expected ')' in position 5"},
         {"foo(2)", "foo(2): Unknown function FOO"}, // the cause, not the ")" it left missing
+        {"SIN(30)", "SIN(30) = 0,5 (degrees)", AngleMeasure::Degrees},
+        {"2*ARCTG(1)", "2*ARCTG(1) = 0,25 (cycles)", AngleMeasure::Cycles}, // an angle as the value
+        {"COS(200)", "COS(200) = -1 (грады)", AngleMeasure::Grads, Language::Russian},
+        {"SUM(1,2,SIN(90*I))", "SUM(1,2,SIN(90*I)) = 1 (градусы)", AngleMeasure::Degrees, Language::Russian},
+        {"SIN(AB)", "SIN(AB) (degrees): AB is wrong name", AngleMeasure::Degrees}, // failed in the argument
+        {"ARCSIN(2)+1", "ARCSIN(2)+1 (grads): The value of variable must be <= 1 !", AngleMeasure::Grads},
+        {"SIN(1)", "SIN(1) = 0,841470984807897"}, // radians say nothing
+        {"SH(1)*CH(0)", "SH(1)*CH(0) = 1,1752011936438", AngleMeasure::Degrees}, // no angle in a hyperbola
+        {"1+2", "1+2 = 3", AngleMeasure::Cycles},
     };
-    for (const auto& [text, line] : rows) {
+    for (const TapeLineRow& row : rows) {
         ExpressionVariables variables{};
-        const Evaluation e = EvaluateExpression(text, variables);
-        EXPECT_EQ(tapeLine(evaluationTapeStep(text, e, Separators{",", " "})), line) << text;
+        EvaluationSettings settings;
+        settings.angle = row.angle;
+        settings.messages = &messagesFor(row.language);
+        const Evaluation e = EvaluateExpression(row.text, variables, settings);
+        const TapeStep step = evaluationTapeStep(row.text, e, Separators{",", " "}, messagesFor(row.language));
+        EXPECT_EQ(tapeLine(step), row.line) << row.text;
     }
 }
 

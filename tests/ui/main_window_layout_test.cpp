@@ -257,6 +257,9 @@ TEST_F(LayoutTest, F4TogglesThePlainKeypadOnlyAndDoesNothingBesideAPanel) {
     EXPECT_EQ(window->outerSize(), QSize(246, 75));
     EXPECT_TRUE(item("miMin")->isChecked());
     EXPECT_FALSE(shown("pnSimple"));
+    // The menu shows the key beside the layout it leads to.
+    EXPECT_EQ(item("miMax")->shortcut(), QKeySequence(Qt::Key_F4));
+    EXPECT_TRUE(item("miMin")->shortcut().isEmpty());
     press(Qt::Key_F4);
     EXPECT_EQ(window->outerSize(), QSize(246, 216));
     EXPECT_TRUE(item("miMax")->isChecked());

@@ -8,11 +8,13 @@
 #include "evaluator_link.h"
 #include "evaluator_window.h"
 #include "help_viewer.h"
+#include "keypad_table.h"
 #include "main_window_panel_texts.h"
 #include "preferences_texts.h"
 #include "preferences_window.h"
 #include "settings_values.h"
 #include "shell_link.h"
+#include "tape_window.h"
 #include "toolkit_translation.h"
 
 #include <QAccessible>
@@ -30,11 +32,13 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QSet>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStyle>
@@ -249,9 +253,9 @@ TEST_F(ShellTest, RussianSwitchesThisWindowAtOnceAndTheOthersOnApply) {
     EXPECT_EQ(window->windowTitle(), "Orvantis"); // waits for Apply
     click("bbApply");
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Вычислитель"));
-    EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("miConvert"))->text(), QString::fromUtf8("Перевод величин"));
-    EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("miStatist"))->text(), QString::fromUtf8("Статистический"));
-    EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("miMin"))->text(), QString::fromUtf8("Сжатый\tF4"));
+    EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("miConvert"))->text(), QString::fromUtf8("&Перевод величин"));
+    EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("miStatist"))->text(), QString::fromUtf8("&Статистический"));
+    EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("miMin"))->text(), QString::fromUtf8("С&жатый"));
     EXPECT_EQ(groups->itemText(0), QString::fromUtf8("Длина"));
     EXPECT_EQ(groups->itemText(9), QString::fromUtf8("Приставки"));
     EXPECT_EQ(groups->currentIndex(), 4);
@@ -807,13 +811,15 @@ TEST_F(ShellTest, EveryPreferencesControlIsNamedAndTabVisitsThemAllInReadingOrde
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
             ASSERT_NE(a, nullptr) << name.toStdString();
             if (a->role() == QAccessible::ComboBox) {
-                // On some desktops a list's name is its current item, and its label comes through
-                // the labelled-by relation; elsewhere the name is the label. Both are the box's title.
+                // A list is named by what it sets, on every desktop, and labelled by its box's
+                // title too; the item it shows is its description.
                 const auto labels = a->relations(QAccessible::Label);
                 ASSERT_FALSE(labels.isEmpty()) << name.toStdString();
                 const QString title = qobject_cast<QGroupBox*>(w->parentWidget())->title();
                 EXPECT_EQ(labels.first().first->text(QAccessible::Name), title) << name.toStdString();
-                EXPECT_EQ(w->accessibleName(), title) << name.toStdString() << " in language " << language;
+                EXPECT_EQ(a->text(QAccessible::Name), title) << name.toStdString() << " in language " << language;
+                const QString item = qobject_cast<QComboBox*>(w)->currentText();
+                if (!item.isEmpty()) EXPECT_EQ(a->text(QAccessible::Description), item) << name.toStdString();
             } else {
                 // Words, not a bare letter: the style buttons show B and I.
                 const QString spoken = a->text(QAccessible::Name);
@@ -841,6 +847,101 @@ TEST_F(ShellTest, EveryPreferencesControlIsNamedAndTabVisitsThemAllInReadingOrde
     sortedWalk.sort();
     EXPECT_EQ(words(sortedWalk), words(tabStops)) << "Tab reaches every control that takes the focus";
 }
+
+// What a keyboard or screen reader user meets in each language: every menu item with an access
+// letter of its own, names without the key written after a tab, and descriptions in the window's
+// language. Key names (Esc, Ctrl + R, Enter) are the keys' own in any language, and a list's
+// description that is its item is a name (a font's).
+struct WindowLanguageRow {
+    const char* name;
+    int language;
+    const char* ownLetters;     // what a description with letters holds
+    const char* foreignLetters; // and never holds
+    bool keyNamesForeign;       // the keys' names are written in the foreign letters
+};
+
+std::ostream& operator<<(std::ostream& os, const WindowLanguageRow& row) { return os << row.name; }
+
+class WindowLanguageTest : public ShellTest, public ::testing::WithParamInterface<WindowLanguageRow> {};
+
+// Every description under `node` with the name of its control.
+void collectDescriptions(QAccessibleInterface* node, std::vector<std::pair<QObject*, QString>>& found) {
+    const QString description = node->text(QAccessible::Description).simplified();
+    if (!description.isEmpty()) found.emplace_back(node->object(), description);
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface* child = node->child(i)) collectDescriptions(child, found);
+}
+
+// Each item's access letter, one per item and none twice in the menu; no name with a tab.
+void checkMenu(QWidget* menu, const QString& where) {
+    QSet<QChar> letters;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        const QString text = action->menu() ? action->menu()->title() : action->text();
+        EXPECT_EQ(text.count(QLatin1Char('&')), 1) << where.toStdString() << ": " << text.toStdString();
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        if (at < 0 || at + 1 >= text.size()) continue;
+        const QChar letter = text.at(at + 1).toLower();
+        EXPECT_TRUE(letter.isLetter()) << text.toStdString();
+        EXPECT_FALSE(letters.contains(letter)) << where.toStdString() << ": " << text.toStdString();
+        letters.insert(letter);
+    }
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(menu);
+    ASSERT_NE(a, nullptr);
+    for (int i = 0; i < a->childCount(); ++i)
+        EXPECT_FALSE(a->child(i)->text(QAccessible::Name).contains(QLatin1Char('\t')))
+            << where.toStdString() << ": " << a->child(i)->text(QAccessible::Name).toStdString();
+}
+
+TEST_P(WindowLanguageTest, MenusHaveAccessLettersAndDescriptionsAreInTheLanguage) {
+    const WindowLanguageRow& row = GetParam();
+    for (const char* command : {"miConvert", "miScience", "miStatist", "miTape"})
+        window->findChild<QAction*>(QString::fromLatin1(command))->trigger();
+    openPrefs();
+    chooseLanguage(row.language);
+    if (pref<QPushButton>("bbApply")->isEnabled()) click("bbApply");
+
+    checkMenu(window->menuBar(), QStringLiteral("menu bar"));
+    for (const char* name : {"miEdit", "miView", "miHelp"}) {
+        auto* menu = window->findChild<QMenu*>(QString::fromLatin1(name));
+        ASSERT_NE(menu, nullptr) << name;
+        emit menu->aboutToShow(); // Undo and Redo are named as the menu opens
+        checkMenu(menu, QString::fromLatin1(name));
+    }
+    ASSERT_NE(window->tapeWindow(), nullptr);
+    checkMenu(window->tapeWindow()->findChild<QMenu*>(QStringLiteral("pmTape")), QStringLiteral("pmTape"));
+
+    QStringList keyWords;
+    for (const KeypadKeyRow& key : keypadKeys())
+        for (const QString& word : QString::fromUtf8(key.hint).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            if (word.front().isLetter()) keyWords << word;
+    const QRegularExpression keyNames(QStringLiteral("\\b(%1)\\b").arg(keyWords.join(QLatin1Char('|'))));
+    const QRegularExpression letter(QStringLiteral("\\p{L}"));
+    const QRegularExpression own(QString::fromUtf8(row.ownLetters));
+    const QRegularExpression foreign(QString::fromUtf8(row.foreignLetters));
+    about->show(); // it takes the language as it comes up
+    QWidget* const windows[] = {window.get(), prefs.get(), evaluator.get(), about.get(), window->tapeWindow()};
+    for (QWidget* shown : windows) {
+        std::vector<std::pair<QObject*, QString>> descriptions;
+        collectDescriptions(QAccessible::queryAccessibleInterface(shown), descriptions);
+        EXPECT_FALSE(descriptions.empty()) << shown->objectName().toStdString();
+        for (const auto& [control, description] : descriptions) {
+            auto* list = qobject_cast<QComboBox*>(control);
+            if (list && description == list->currentText()) continue;
+            const QString words = row.keyNamesForeign ? QString(description).remove(keyNames) : description;
+            const std::string where = (control ? control->objectName() : QString()).toStdString();
+            EXPECT_FALSE(words.contains(foreign)) << where << ": " << description.toStdString();
+            if (words.contains(letter))
+                EXPECT_TRUE(words.contains(own)) << where << ": " << description.toStdString();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, WindowLanguageTest,
+    ::testing::Values(WindowLanguageRow{"English", 0, "[A-Za-z]", "[\\x{0400}-\\x{04FF}]", false},
+                      WindowLanguageRow{"Russian", 1, "[\\x{0400}-\\x{04FF}]", "[A-Za-z]{2,}", true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ShellTest, QtsOwnTextsFollowTheAppliedLanguage) {
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);

@@ -82,7 +82,7 @@ TEST_F(StartupTest, FirstRunWritesEveryDefaultAndShowsThePlainEnglishKeypad) {
     EXPECT_TRUE(find("pnOut3")->font().bold());
     EXPECT_EQ(find("pnOut3")->font().pointSize(), 10);
     EXPECT_EQ(window->windowTitle(), "Orvantis");
-    EXPECT_EQ(action(*window, "miConvert")->text(), "Converting");
+    EXPECT_EQ(action(*window, "miConvert")->text(), "&Converting");
     EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(display(), "0 ");
     for (const Extended r : window->calculator().state().MemoryRegisters)
@@ -231,7 +231,7 @@ TEST_F(StartupTest, AnUnknownLanguageKeepsTheDesignedTexts) {
     seed = {{value::RLang, 2}};
     start();
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Вычислитель"));
-    EXPECT_EQ(action(*window, "miConvert")->text(), QString::fromUtf8("Перевод величин"));
+    EXPECT_EQ(action(*window, "miConvert")->text(), QString::fromUtf8("&Перевод величин"));
     // The unit lists are English for anything but Russian.
     EXPECT_EQ(find<QComboBox>("cb1")->itemText(0), "Meter");
 }

@@ -399,6 +399,13 @@ TEST_F(TapeTest, TheEvaluatorWritesWhatItEvaluatedButNotWhatWasCancelled) {
     evaluator.setExpression(QStringLiteral("1+").repeated(1000) + QLatin1Char('0'));
     evaluator.bpEvaluateClick();
     EXPECT_EQ(fileLines().back(), QStringLiteral("1+").repeated(500) + QStringLiteral("… = 1000"));
+    // An angle function's measure, in the language in use, is never cut off with the expression.
+    window->SetLang(1);
+    evaluator.setAngleMeasure(AngleMeasure::Degrees);
+    const QString sine = QStringLiteral("SIN(30)") + QStringLiteral("+0").repeated(1000);
+    evaluator.setExpression(sine);
+    evaluator.bpEvaluateClick();
+    EXPECT_EQ(fileLines().back(), sine.left(1000) + QStringLiteral("… = 0,5 (градусы)"));
 }
 
 // A line of a megabyte (a file edited elsewhere) is shown by its start; Copy and Enter have it all.
@@ -436,8 +443,8 @@ TEST_F(TapeTest, ItsTextsFollowTheLanguage) {
     window->SetLang(1);
     EXPECT_EQ(tape->windowTitle(), "Лента");
     EXPECT_EQ(view()->accessibleName(), "Лента");
-    EXPECT_EQ(item->text(), "Лента");
-    EXPECT_EQ(tape->findChild<QAction*>(QStringLiteral("miTapeClear"))->text(), "Очистить ленту");
+    EXPECT_EQ(item->text(), "&Лента");
+    EXPECT_EQ(tape->findChild<QAction*>(QStringLiteral("miTapeClear"))->text(), "Очистить &ленту");
 }
 
 } // namespace
