@@ -155,6 +155,10 @@ void TCalculator::buildDisplay(QWidget* area) {
 
     for (TextPanel* panel : {static_cast<TextPanel*>(pnOut), pnSSS})
         connect(panel, &TextPanel::doubleClicked, this, &TCalculator::Evaluator1Click);
+
+    // A Tab stop, where a screen reader reads the number. It takes no key itself: the window
+    // sees every key first.
+    pnOut->setFocusable(DisplayLine::FocusMark::AfterKeyboard);
 }
 
 void TCalculator::buildKeypad(QWidget* area) {
@@ -394,7 +398,7 @@ void TCalculator::showTapeTrouble() {
     // Said once under the display as well, when the user is at work here.
     if (tapeTroubleShown_ || !isActiveWindow()) return;
     tapeTroubleShown_ = true;
-    errorHint_->showHint(pnOut, tapeTroubleText(*tape_, settings_.Language));
+    showDisplayHint(tapeTroubleText(*tape_, settings_.Language));
 }
 
 void TCalculator::pnMClick(int registerNumber) {

@@ -173,6 +173,8 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void hideCutPanels();
     void applyTapeLook();
     void showTapeTrouble();
+    // The error hint under the display, the keyboard left where it is.
+    void showDisplayHint(const QString& text);
     void showSaveFailure(const SaveFailure& failure);
     // The Edit menu's Undo and Redo name the step each would take.
     void nameUndoSteps();

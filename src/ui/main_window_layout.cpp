@@ -96,12 +96,14 @@ void TCalculator::buildSidePanels(QWidget* area) {
     edFocusOut->setGeometry(2, 206, 20, 20);
     edFocusOut->hide();
 
-    // Tab in reading order, panel by panel from the left: the conversion panel, the keypad, the
-    // panel beside it, then the registers drawn under that panel.
-    QList<QWidget*> order = pnConvert->tabStops();
-    const QWidget* panels[] = {pnSimple, pnScience, pnStatist, pnMemory};
-    for (const QWidget* panel : panels)
-        order += tabStopsIn(panel);
+    // Tab goes as the window is drawn, from the left: the conversion panel, the display, the
+    // keypad, the panel beside it, then the registers drawn under that panel. Panels out of view
+    // are passed over.
+    const QList<QWidget*> columns[] = {pnConvert->tabStops(), {pnOut}, tabStopsIn(pnSimple),
+                                       tabStopsIn(pnScience), tabStopsIn(pnStatist), tabStopsIn(pnMemory)};
+    QList<QWidget*> order;
+    for (const QList<QWidget*>& column : columns)
+        order += column;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     // The size button is no tab stop (F4 and the View menu do its job): an unnamed picture that
