@@ -157,8 +157,9 @@ void TCalculator::buildDisplay(QWidget* area) {
         connect(panel, &TextPanel::doubleClicked, this, &TCalculator::Evaluator1Click);
 
     // A Tab stop, where a screen reader reads the number. It takes no key itself: the window
-    // sees every key first.
+    // sees every key first. The keyboard starts here, so that it is always somewhere.
     pnOut->setFocusable(DisplayLine::FocusMark::AfterKeyboard);
+    pnOut->setFocus(Qt::OtherFocusReason);
 }
 
 void TCalculator::buildKeypad(QWidget* area) {
@@ -391,6 +392,13 @@ void TCalculator::miTapeClick() {
         setStaysOnTop(*tapeWindow_, settings_.StayOnTop);
     }
     tapeWindow_->open();
+}
+
+void TCalculator::focusDisplay() {
+    if (!isVisible() || isMinimized()) showNormal();
+    raise();
+    activateWindow();
+    pnOut->setFocus(Qt::OtherFocusReason);
 }
 
 void TCalculator::showTapeTrouble() {

@@ -23,7 +23,6 @@
 
 class QAction;
 class QKeyEvent;
-class QLineEdit;
 class QSystemTrayIcon;
 class QTimer;
 
@@ -89,6 +88,10 @@ class TCalculator : public QMainWindow, public CalculatorView {
     TapeKeeper& tape() { return *tape_; }
     // The tape's window, once it has been opened.
     TapeWindow* tapeWindow() const { return tapeWindow_; }
+    // The keyboard on the display, where a screen reader reads the number; the window is
+    // brought back first if it is hidden or minimised. Typing goes on here after a result is
+    // taken from another window.
+    void focusDisplay();
     void MaxMinClick();
     void pnMClick(int registerNumber); // pnM1Click .. pnM10Click
     void SetLang(int language);
@@ -231,7 +234,6 @@ class TCalculator : public QMainWindow, public CalculatorView {
     TSciencePanel* pnScience = nullptr;
     TStatisticsPanel* pnStatist = nullptr;
     TConversionPanel* pnConvert = nullptr;
-    QLineEdit* edFocusOut = nullptr;
     QTimer* Timer1 = nullptr;
     QSystemTrayIcon* RxTrayIcon1 = nullptr;
     QMenu* trayMenu_ = nullptr;

@@ -18,7 +18,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -90,11 +89,6 @@ void TCalculator::buildSidePanels(QWidget* area) {
     pnStatist->setGeometry(410, 2, TStatisticsPanel::kWidth, TStatisticsPanel::kHeight);
     pnStatist->hide();
     pnConvert = new TConversionPanel(calc_, area);
-
-    edFocusOut = new QLineEdit(area);
-    edFocusOut->setObjectName(QStringLiteral("edFocusOut"));
-    edFocusOut->setGeometry(2, 206, 20, 20);
-    edFocusOut->hide();
 
     // Tab goes as the window is drawn, from the left: the conversion panel, the display, the
     // keypad, the panel beside it, then the registers drawn under that panel. Panels out of view
@@ -321,13 +315,9 @@ void TCalculator::Timer1Timer() {
         // After a choice the user goes on from the list just closed (the window sees every key
         // first, so the keypad keys still work).
         if (pnConvert->refocusClosedList()) return;
-        // At start no list was chosen in: the focus leaves for a hidden edit and then for
-        // nothing, so no visible control keeps it.
-        edFocusOut->show();
-        edFocusOut->setFocus();
-        edFocusOut->clear();
-        edFocusOut->clearFocus();
-        edFocusOut->hide();
+        // No list was chosen in (at start none was): the keyboard is on the display, so no list
+        // takes a typed letter for the first letter of a unit.
+        pnOut->setFocus(Qt::OtherFocusReason);
     }
 }
 
