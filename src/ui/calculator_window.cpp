@@ -395,7 +395,7 @@ void TCalculator::miTapeClick() {
 }
 
 void TCalculator::focusDisplay() {
-    if (!isVisible() || isMinimized()) showNormal();
+    if (!isVisible() || isMinimized()) restoreFromTray();
     raise();
     activateWindow();
     pnOut->setFocus(Qt::OtherFocusReason);

@@ -103,6 +103,11 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void Peredvizka();
     void Timer1Timer();
     void RxTrayIcon1Click();
+    // The window hidden to the tray (or minimised) shown again and active, with the tape if the
+    // tape went with it.
+    void restoreFromTray();
+    // Whether the desktop has a tray; the toolkit's answer unless a test stands in for a tray.
+    void setTrayCheck(std::function<bool()> check) { trayAvailable_ = std::move(check); }
     bool conversionShown() const { return ConversionShown; }
     bool scientificShown() const { return ScientificShown; }
     bool statisticsShown() const { return StatisticsShown; }
@@ -155,6 +160,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void setWindowWidth(int outerWidth);
     void setSizeItemsEnabled(bool enabled);
     void CalcMinimize();
+    void hideToTray();
     void setTrayShown(bool shown);
     void setTrayLanguage(int language);
     void updateTrayMenu();
@@ -240,6 +246,8 @@ class TCalculator : public QMainWindow, public CalculatorView {
     QAction* trayShowHide_ = nullptr;
     QAction* trayQuit_ = nullptr;
     int trayLanguage_ = 0;
+    std::function<bool()> trayAvailable_;
+    bool tapeHiddenWithWindow_ = false;
     TooltipController* tooltips_ = nullptr;
 };
 

@@ -14,6 +14,7 @@
 #include "register_row.h"
 #include "science_panel.h"
 #include "statistics_panel.h"
+#include "tape_window.h"
 #include "tooltip_controller.h"
 
 #include <QAction>
@@ -113,6 +114,7 @@ void TCalculator::buildSidePanels(QWidget* area) {
     for (TUnitList* list : area->findChildren<TUnitList*>())
         connect(list, &TUnitList::dropDown, this, &TCalculator::startHousekeeping);
 
+    trayAvailable_ = &QSystemTrayIcon::isSystemTrayAvailable;
     RxTrayIcon1 = new QSystemTrayIcon(this);
     RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
     RxTrayIcon1->setToolTip(QStringLiteral("Orvantis"));
@@ -124,13 +126,10 @@ void TCalculator::buildSidePanels(QWidget* area) {
     trayShowHide_ = trayMenu_->addAction(QString());
     trayShowHide_->setObjectName(QStringLiteral("miTrayShowHide"));
     connect(trayShowHide_, &QAction::triggered, this, [this] {
-        if (isVisible() && !isMinimized()) {
-            hide();
-        } else {
-            showNormal();
-            raise();
-            activateWindow();
-        }
+        if (isVisible() && !isMinimized())
+            hideToTray();
+        else
+            restoreFromTray();
     });
     trayMenu_->addSeparator();
     trayQuit_ = trayMenu_->addAction(QString());
@@ -150,7 +149,7 @@ void TCalculator::buildSidePanels(QWidget* area) {
 // Where the desktop has no tray there is no icon, and minimising stays ordinary. The icon is the
 // program's picture, drawn only where a tray will show it, and set before the icon is shown.
 void TCalculator::setTrayShown(bool shown) {
-    if (!shown || !QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (!shown || !trayAvailable_()) {
         RxTrayIcon1->hide();
         return;
     }
@@ -327,17 +326,31 @@ void TCalculator::changeEvent(QEvent* event) {
 }
 
 void TCalculator::CalcMinimize() {
-    if (!settings_.MinimizeToTray || !RxTrayIcon1->isVisible() || !QSystemTrayIcon::isSystemTrayAvailable())
+    if (!settings_.MinimizeToTray || !RxTrayIcon1->isVisible() || !trayAvailable_())
         return; // minimising behaves as usual
     // Hidden after the state change has been handled, so the task-bar button goes with it.
-    QTimer::singleShot(0, this, [this] { hide(); });
+    QTimer::singleShot(0, this, &TCalculator::hideToTray);
 }
 
-void TCalculator::RxTrayIcon1Click() {
-    if (!settings_.MinimizeToTray) return;
+// The tape belongs to the window: it goes to the tray with it, and comes back with it.
+void TCalculator::hideToTray() {
+    if (!isVisible()) return; // a second state change on the way there must not forget the tape
+    tapeHiddenWithWindow_ = tapeWindow_ && tapeWindow_->isVisible();
+    if (tapeHiddenWithWindow_) tapeWindow_->hide();
+    hide();
+}
+
+void TCalculator::restoreFromTray() {
+    // The tape first, so that the window shown after it has the keyboard.
+    if (tapeHiddenWithWindow_ && tapeWindow_) tapeWindow_->showNormal();
+    tapeHiddenWithWindow_ = false;
     showNormal();
     raise();
     activateWindow();
+}
+
+void TCalculator::RxTrayIcon1Click() {
+    if (settings_.MinimizeToTray) restoreFromTray();
 }
 
 void TCalculator::MaxMinClick() {

@@ -8,6 +8,7 @@
 #include "evaluator_window.h"
 #include "key_pictures.h"
 #include "preferences_window.h"
+#include "tape_window.h"
 #include "text_panel.h"
 #include "window_fixture.h"
 
@@ -394,6 +395,32 @@ TEST_F(TrayTest, TheTrayMenuShowsOrHidesTheWindowInTheLanguageInUse) {
     EXPECT_EQ(showHide->text(), QString::fromUtf8("Скрыть"));
     window->SetLang(0);
     EXPECT_EQ(showHide->text(), "Hide");
+}
+
+void minimise(TCalculator& w) { w.showMinimized(); }
+void trayMenuItem(TCalculator& w) { w.findChild<QAction*>(QStringLiteral("miTrayShowHide"))->trigger(); }
+void trayClick(TCalculator& w) { w.RxTrayIcon1Click(); }
+void tapeLineUsed(TCalculator& w) { w.focusDisplay(); }
+
+TEST_F(TrayTest, TheTapeGoesToTheTrayWithTheWindowAndComesBackWithIt) {
+    window->setTrayCheck([] { return true; }); // a desktop with a tray
+    Settings settings = window->settings();
+    settings.MinimizeToTray = true;
+    window->applyPreferences(settings);
+    const std::tuple<bool, void (*)(TCalculator&), void (*)(TCalculator&)> rows[] = {
+        {true, minimise, trayClick}, {true, trayMenuItem, trayMenuItem}, {true, minimise, tapeLineUsed},
+        {false, minimise, trayMenuItem}};
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(i);
+        const auto& [tapeOpen, hide, back] = rows[i];
+        tapeOpen ? window->miTapeClick() : void(window->tapeWindow()->close());
+        hide(*window);
+        EXPECT_TRUE(settlesWithin(300, [this] { return !window->isVisible(); }));
+        EXPECT_FALSE(window->tapeWindow()->isVisible());
+        back(*window);
+        EXPECT_TRUE(window->isVisible() && !window->isMinimized());
+        EXPECT_EQ(window->tapeWindow()->isVisible(), tapeOpen);
+    }
 }
 
 TEST_F(TrayTest, PreferencesWithTheTraySettingWarnNothingWhereTheDesktopHasNoTray) {
