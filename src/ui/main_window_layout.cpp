@@ -141,7 +141,7 @@ void TCalculator::buildSidePanels(QWidget* area) {
     // Show or Hide, whichever the window's state calls for when the menu opens.
     connect(trayMenu_, &QMenu::aboutToShow, this, &TCalculator::updateTrayMenu);
     RxTrayIcon1->setContextMenu(trayMenu_);
-    setTrayShown(true);
+    setTrayShown(settings_.MinimizeToTray);
 
     tooltips_ = new TooltipController(this);
 }
