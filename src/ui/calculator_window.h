@@ -247,6 +247,8 @@ class TCalculator : public QMainWindow, public CalculatorView {
     QAction* trayQuit_ = nullptr;
     int trayLanguage_ = 0;
     std::function<bool()> trayAvailable_;
+    QTimer* trayWait_ = nullptr; // looks again for a tray that was not there
+    int trayLooksLeft_ = 0;
     bool tapeHiddenWithWindow_ = false;
     TooltipController* tooltips_ = nullptr;
 };

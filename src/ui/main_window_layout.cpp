@@ -52,6 +52,10 @@ void drawSizeArrow(QPainter& painter, const QRectF& area, bool pointsUp) {
     painter.drawPath(triangle);
 }
 
+// How often and how long a tray that is not there yet is looked for: two minutes.
+constexpr int kTrayLookInterval = 3000;
+constexpr int kTrayLooks = 40;
+
 constexpr int kConversionShift = 168; // the keypad keeps its place on the screen
 constexpr int kPanelBesideKeypad = 244;
 
@@ -115,6 +119,15 @@ void TCalculator::buildSidePanels(QWidget* area) {
         connect(list, &TUnitList::dropDown, this, &TCalculator::startHousekeeping);
 
     trayAvailable_ = &QSystemTrayIcon::isSystemTrayAvailable;
+    trayWait_ = new QTimer(this);
+    trayWait_->setObjectName(QStringLiteral("TrayWait"));
+    trayWait_->setInterval(kTrayLookInterval);
+    connect(trayWait_, &QTimer::timeout, this, [this] {
+        if (trayAvailable_())
+            setTrayShown(true);
+        else if (--trayLooksLeft_ <= 0)
+            trayWait_->stop();
+    });
     RxTrayIcon1 = new QSystemTrayIcon(this);
     RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
     RxTrayIcon1->setToolTip(QStringLiteral("Orvantis"));
@@ -149,8 +162,12 @@ void TCalculator::buildSidePanels(QWidget* area) {
 // Where the desktop has no tray there is no icon, and minimising stays ordinary. The icon is the
 // program's picture, drawn only where a tray will show it, and set before the icon is shown.
 void TCalculator::setTrayShown(bool shown) {
+    trayWait_->stop();
     if (!shown || !trayAvailable_()) {
         RxTrayIcon1->hide();
+        // The tray may start after the program, as a session starts: it is looked for a while.
+        trayLooksLeft_ = kTrayLooks;
+        if (shown) trayWait_->start();
         return;
     }
     if (RxTrayIcon1->icon().isNull()) RxTrayIcon1->setIcon(programIcon());

@@ -423,6 +423,27 @@ TEST_F(TrayTest, TheTapeGoesToTheTrayWithTheWindowAndComesBackWithIt) {
     }
 }
 
+// Rows: the setting at start, the looks before a tray is there, Preferences turning it off meanwhile.
+TEST_F(TrayTest, ATrayThatStartsLaterGetsTheIconTheSettingAsksFor) {
+    const std::tuple<bool, int, bool, bool> rows[] = {
+        {true, 3, false, true}, {true, 1000, false, false}, {false, 0, false, false}, {true, 3, true, false}};
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(i);
+        const auto& [asked, trayAfter, turnedOff, iconShown] = rows[i];
+        store->writeInt("RMinToTray", asked ? 1 : 0);
+        openWindow(); // on a desktop without a tray
+        auto* wait = window->findChild<QTimer*>(QStringLiteral("TrayWait"));
+        EXPECT_EQ(wait->isActive(), asked);
+        wait->setInterval(1);
+        window->setTrayCheck([looks = 0, after = trayAfter]() mutable { return ++looks >= after; });
+        Settings settings = window->settings();
+        settings.MinimizeToTray = !turnedOff;
+        if (turnedOff) window->applyPreferences(settings);
+        EXPECT_TRUE(settlesWithin(500, [wait] { return !wait->isActive(); }));
+        EXPECT_EQ(window->findChild<QSystemTrayIcon*>()->isVisible(), iconShown);
+    }
+}
+
 TEST_F(TrayTest, PreferencesWithTheTraySettingWarnNothingWhereTheDesktopHasNoTray) {
     ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable()) << "the offscreen desktop has no tray";
     static QStringList warnings;
