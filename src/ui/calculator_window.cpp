@@ -157,6 +157,11 @@ void TCalculator::buildDisplay(QWidget* area) {
 
     for (TextPanel* panel : {static_cast<TextPanel*>(pnOut), pnSSS})
         connect(panel, &TextPanel::doubleClicked, this, &TCalculator::Evaluator1Click);
+
+    // A Tab stop, where a screen reader reads the number. It takes no key itself: the window
+    // sees every key first. The keyboard starts here, so that it is always somewhere.
+    pnOut->setFocusable(DisplayLine::FocusMark::AfterKeyboard);
+    pnOut->setFocus(Qt::OtherFocusReason);
 }
 
 void TCalculator::buildKeypad(QWidget* area) {
@@ -391,12 +396,19 @@ void TCalculator::openTape(bool takeKeyboard) {
     tapeWindow_->open(takeKeyboard);
 }
 
+void TCalculator::focusDisplay() {
+    if (!isVisible() || isMinimized()) restoreFromTray();
+    raise();
+    activateWindow();
+    pnOut->setFocus(Qt::OtherFocusReason);
+}
+
 void TCalculator::showTapeTrouble() {
     if (tapeWindow_) tapeWindow_->showTrouble();
     // Said once under the display as well, when the user is at work here.
     if (tapeTroubleShown_ || !isActiveWindow()) return;
     tapeTroubleShown_ = true;
-    errorHint_->showHint(pnOut, tapeTroubleText(*tape_, settings_.Language));
+    showDisplayHint(tapeTroubleText(*tape_, settings_.Language));
 }
 
 void TCalculator::pnMClick(int registerNumber) {

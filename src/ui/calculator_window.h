@@ -23,7 +23,6 @@
 
 class QAction;
 class QKeyEvent;
-class QLineEdit;
 class QSystemTrayIcon;
 class QTimer;
 
@@ -89,6 +88,10 @@ class TCalculator : public QMainWindow, public CalculatorView {
     TapeKeeper& tape() { return *tape_; }
     // The tape's window, once it has been opened.
     TapeWindow* tapeWindow() const { return tapeWindow_; }
+    // The keyboard on the display, where a screen reader reads the number; the window is
+    // brought back first if it is hidden or minimised. Typing goes on here after a result is
+    // taken from another window.
+    void focusDisplay();
     void MaxMinClick();
     void pnMClick(int registerNumber); // pnM1Click .. pnM10Click
     void SetLang(int language);
@@ -100,6 +103,11 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void Peredvizka();
     void Timer1Timer();
     void RxTrayIcon1Click();
+    // The window hidden to the tray (or minimised) shown again and active, with the tape if the
+    // tape went with it.
+    void restoreFromTray();
+    // Whether the desktop has a tray; the toolkit's answer unless a test stands in for a tray.
+    void setTrayCheck(std::function<bool()> check) { trayAvailable_ = std::move(check); }
     bool conversionShown() const { return ConversionShown; }
     bool scientificShown() const { return ScientificShown; }
     bool statisticsShown() const { return StatisticsShown; }
@@ -152,6 +160,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void setWindowWidth(int outerWidth);
     void setSizeItemsEnabled(bool enabled);
     void CalcMinimize();
+    void hideToTray();
     void setTrayShown(bool shown);
     void setTrayLanguage(int language);
     void updateTrayMenu();
@@ -174,6 +183,8 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void openTape(bool takeKeyboard);
     void applyTapeLook();
     void showTapeTrouble();
+    // The error hint under the display, the keyboard left where it is.
+    void showDisplayHint(const QString& text);
     void showSaveFailure(const SaveFailure& failure);
     // The Edit menu's Undo and Redo name the step each would take.
     void nameUndoSteps();
@@ -231,13 +242,16 @@ class TCalculator : public QMainWindow, public CalculatorView {
     TSciencePanel* pnScience = nullptr;
     TStatisticsPanel* pnStatist = nullptr;
     TConversionPanel* pnConvert = nullptr;
-    QLineEdit* edFocusOut = nullptr;
     QTimer* Timer1 = nullptr;
     QSystemTrayIcon* RxTrayIcon1 = nullptr;
     QMenu* trayMenu_ = nullptr;
     QAction* trayShowHide_ = nullptr;
     QAction* trayQuit_ = nullptr;
     int trayLanguage_ = 0;
+    std::function<bool()> trayAvailable_;
+    QTimer* trayWait_ = nullptr; // looks again for a tray that was not there
+    int trayLooksLeft_ = 0;
+    bool tapeHiddenWithWindow_ = false;
     TooltipController* tooltips_ = nullptr;
 };
 

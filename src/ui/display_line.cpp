@@ -6,6 +6,7 @@
 #include "colour.h"
 #include "qt_text.h"
 
+#include <QFocusEvent>
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -146,13 +147,16 @@ void DisplayLine::placeExponent() {
                            std::min(small.ascent() + small.descent(), room.height()));
 }
 
-void DisplayLine::setFocusable() {
+void DisplayLine::setFocusable(FocusMark mark) {
+    focusMark_ = mark;
     setFocusPolicy(Qt::StrongFocus);
 }
 
 void DisplayLine::focusInEvent(QFocusEvent* event) {
     TextPanel::focusInEvent(event);
-    showFocusFrame(true);
+    const Qt::FocusReason reason = event->reason();
+    showFocusFrame(focusMark_ == FocusMark::Always || reason == Qt::TabFocusReason ||
+                   reason == Qt::BacktabFocusReason || window()->testAttribute(Qt::WA_KeyboardFocusChange));
 }
 
 void DisplayLine::focusOutEvent(QFocusEvent* event) {

@@ -50,8 +50,11 @@ class DisplayLine : public TextPanel {
     void setRed(bool mantissa, bool exponent);
     // Both fonts at once, so that a raised exponent is placed for the new mantissa face.
     void setDigitFonts(const QFont& mantissa, const QFont& exponent);
-    // The line takes the keyboard focus and shows it by a plain frame in the highlight colour.
-    void setFocusable();
+    // The line takes the keyboard focus and shows it by a plain frame in the highlight colour:
+    // always, or only once the keyboard has moved the focus in its window (a line that holds the
+    // focus from the start would otherwise never look as designed to a mouse user).
+    enum class FocusMark { Always, AfterKeyboard };
+    void setFocusable(FocusMark mark = FocusMark::Always);
 
   protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -70,6 +73,7 @@ class DisplayLine : public TextPanel {
     QString textSpeech_;
     QColor digitColour_;
     bool textShown_ = false;
+    FocusMark focusMark_ = FocusMark::Always;
     QString text_; // shown in place of a number
 };
 

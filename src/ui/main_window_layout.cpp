@@ -14,11 +14,11 @@
 #include "register_row.h"
 #include "science_panel.h"
 #include "statistics_panel.h"
+#include "tape_window.h"
 #include "tooltip_controller.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -51,6 +51,10 @@ void drawSizeArrow(QPainter& painter, const QRectF& area, bool pointsUp) {
     painter.setBrush(colorFromColorRef(kColourNavy));
     painter.drawPath(triangle);
 }
+
+// How often and how long a tray that is not there yet is looked for: two minutes.
+constexpr int kTrayLookInterval = 3000;
+constexpr int kTrayLooks = 40;
 
 constexpr int kConversionShift = 168; // the keypad keeps its place on the screen
 constexpr int kPanelBesideKeypad = 244;
@@ -91,17 +95,14 @@ void TCalculator::buildSidePanels(QWidget* area) {
     pnStatist->hide();
     pnConvert = new TConversionPanel(calc_, area);
 
-    edFocusOut = new QLineEdit(area);
-    edFocusOut->setObjectName(QStringLiteral("edFocusOut"));
-    edFocusOut->setGeometry(2, 206, 20, 20);
-    edFocusOut->hide();
-
-    // Tab in reading order, panel by panel from the left: the conversion panel, the keypad, the
-    // panel beside it, then the registers drawn under that panel.
-    QList<QWidget*> order = pnConvert->tabStops();
-    const QWidget* panels[] = {pnSimple, pnScience, pnStatist, pnMemory};
-    for (const QWidget* panel : panels)
-        order += tabStopsIn(panel);
+    // Tab goes as the window is drawn, from the left: the conversion panel, the display, the
+    // keypad, the panel beside it, then the registers drawn under that panel. Panels out of view
+    // are passed over.
+    const QList<QWidget*> columns[] = {pnConvert->tabStops(), {pnOut}, tabStopsIn(pnSimple),
+                                       tabStopsIn(pnScience), tabStopsIn(pnStatist), tabStopsIn(pnMemory)};
+    QList<QWidget*> order;
+    for (const QList<QWidget*>& column : columns)
+        order += column;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     // The size button is no tab stop (F4 and the View menu do its job): an unnamed picture that
@@ -117,6 +118,16 @@ void TCalculator::buildSidePanels(QWidget* area) {
     for (TUnitList* list : area->findChildren<TUnitList*>())
         connect(list, &TUnitList::dropDown, this, &TCalculator::startHousekeeping);
 
+    trayAvailable_ = &QSystemTrayIcon::isSystemTrayAvailable;
+    trayWait_ = new QTimer(this);
+    trayWait_->setObjectName(QStringLiteral("TrayWait"));
+    trayWait_->setInterval(kTrayLookInterval);
+    connect(trayWait_, &QTimer::timeout, this, [this] {
+        if (trayAvailable_())
+            setTrayShown(true);
+        else if (--trayLooksLeft_ <= 0)
+            trayWait_->stop();
+    });
     RxTrayIcon1 = new QSystemTrayIcon(this);
     RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
     RxTrayIcon1->setToolTip(QStringLiteral("Orvantis"));
@@ -128,13 +139,10 @@ void TCalculator::buildSidePanels(QWidget* area) {
     trayShowHide_ = trayMenu_->addAction(QString());
     trayShowHide_->setObjectName(QStringLiteral("miTrayShowHide"));
     connect(trayShowHide_, &QAction::triggered, this, [this] {
-        if (isVisible() && !isMinimized()) {
-            hide();
-        } else {
-            showNormal();
-            raise();
-            activateWindow();
-        }
+        if (isVisible() && !isMinimized())
+            hideToTray();
+        else
+            restoreFromTray();
     });
     trayMenu_->addSeparator();
     trayQuit_ = trayMenu_->addAction(QString());
@@ -146,7 +154,7 @@ void TCalculator::buildSidePanels(QWidget* area) {
     // Show or Hide, whichever the window's state calls for when the menu opens.
     connect(trayMenu_, &QMenu::aboutToShow, this, &TCalculator::updateTrayMenu);
     RxTrayIcon1->setContextMenu(trayMenu_);
-    setTrayShown(true);
+    setTrayShown(settings_.MinimizeToTray);
 
     tooltips_ = new TooltipController(this);
 }
@@ -154,8 +162,12 @@ void TCalculator::buildSidePanels(QWidget* area) {
 // Where the desktop has no tray there is no icon, and minimising stays ordinary. The icon is the
 // program's picture, drawn only where a tray will show it, and set before the icon is shown.
 void TCalculator::setTrayShown(bool shown) {
-    if (!shown || !QSystemTrayIcon::isSystemTrayAvailable()) {
+    trayWait_->stop();
+    if (!shown || !trayAvailable_()) {
         RxTrayIcon1->hide();
+        // The tray may start after the program, as a session starts: it is looked for a while.
+        trayLooksLeft_ = kTrayLooks;
+        if (shown) trayWait_->start();
         return;
     }
     if (RxTrayIcon1->icon().isNull()) RxTrayIcon1->setIcon(programIcon());
@@ -319,13 +331,9 @@ void TCalculator::Timer1Timer() {
         // After a choice the user goes on from the list just closed (the window sees every key
         // first, so the keypad keys still work).
         if (pnConvert->refocusClosedList()) return;
-        // At start no list was chosen in: the focus leaves for a hidden edit and then for
-        // nothing, so no visible control keeps it.
-        edFocusOut->show();
-        edFocusOut->setFocus();
-        edFocusOut->clear();
-        edFocusOut->clearFocus();
-        edFocusOut->hide();
+        // No list was chosen in (at start none was): the keyboard is on the display, so no list
+        // takes a typed letter for the first letter of a unit.
+        pnOut->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -335,17 +343,31 @@ void TCalculator::changeEvent(QEvent* event) {
 }
 
 void TCalculator::CalcMinimize() {
-    if (!settings_.MinimizeToTray || !RxTrayIcon1->isVisible() || !QSystemTrayIcon::isSystemTrayAvailable())
+    if (!settings_.MinimizeToTray || !RxTrayIcon1->isVisible() || !trayAvailable_())
         return; // minimising behaves as usual
     // Hidden after the state change has been handled, so the task-bar button goes with it.
-    QTimer::singleShot(0, this, [this] { hide(); });
+    QTimer::singleShot(0, this, &TCalculator::hideToTray);
 }
 
-void TCalculator::RxTrayIcon1Click() {
-    if (!settings_.MinimizeToTray) return;
+// The tape belongs to the window: it goes to the tray with it, and comes back with it.
+void TCalculator::hideToTray() {
+    if (!isVisible()) return; // a second state change on the way there must not forget the tape
+    tapeHiddenWithWindow_ = tapeWindow_ && tapeWindow_->isVisible();
+    if (tapeHiddenWithWindow_) tapeWindow_->hide();
+    hide();
+}
+
+void TCalculator::restoreFromTray() {
+    // The tape first, so that the window shown after it has the keyboard.
+    if (tapeHiddenWithWindow_ && tapeWindow_) tapeWindow_->showNormal();
+    tapeHiddenWithWindow_ = false;
     showNormal();
     raise();
     activateWindow();
+}
+
+void TCalculator::RxTrayIcon1Click() {
+    if (settings_.MinimizeToTray) restoreFromTray();
 }
 
 void TCalculator::MaxMinClick() {

@@ -44,7 +44,16 @@ void TCalculator::restoreDisplayColours(bool frameToo) {
 }
 
 void TCalculator::showErrorHint(HintTarget, std::string_view text) {
-    errorHint_->showHint(pnOut, fromUtf8(text));
+    showDisplayHint(fromUtf8(text));
+}
+
+// The hint gives the focus to a control Tab reaches that it is shown under. The display is one,
+// but the user may be at a key pressed with Space, and the hint is read out wherever the focus is.
+void TCalculator::showDisplayHint(const QString& text) {
+    const Qt::FocusPolicy policy = pnOut->focusPolicy();
+    if (!pnOut->hasFocus()) pnOut->setFocusPolicy(Qt::ClickFocus);
+    errorHint_->showHint(pnOut, text);
+    pnOut->setFocusPolicy(policy);
 }
 
 void TCalculator::beep() {

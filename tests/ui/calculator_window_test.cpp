@@ -5,6 +5,7 @@
 #include "key_pictures.h"
 #include "keypad_table.h"
 #include "locale_separators.h"
+#include "tape_window.h"
 #include "window_fixture.h"
 
 #include <QActionGroup>
@@ -398,6 +399,19 @@ TEST_F(WindowTest, TheSignPanelFollowsTheOperationKeys) {
     }
     type("=");
     EXPECT_EQ(sign(), "\u00F7"); // equals leaves it
+}
+
+// --- The keyboard back on the display ------------------------------------------------------------
+
+TEST_F(WindowTest, FocusDisplayTakesTheKeyboardBackFromAKeyOrTheTape) {
+    for (const bool tape : {false, true}) {
+        window->keypadButton(KeypadKey::C)->setFocus(Qt::TabFocusReason);
+        if (tape) window->miTapeClick();
+        window->calculator().loadOperand(5); // a result taken from the tape
+        window->focusDisplay();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); }));
+        expectKeyboardOnDisplay(tape ? "from the tape" : "from a key");
+    }
 }
 
 // --- Memory row and heights --------------------------------------------------------------------

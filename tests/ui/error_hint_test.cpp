@@ -184,7 +184,7 @@ TEST_F(ErrorHintTest, ShowingAgainWhileShownReplacesTheTextAndOneInputStillHides
 }
 
 TEST_F(ErrorHintTest, TheFocusStaysWhereItWasWhenTheDisplayShowsTheHint) {
-    // The display is no tab stop: given the focus, the keyboard could not come back from it.
+    // The display is a tab stop, but the user is at a key pressed with Space: the keyboard stays there.
     TButtonPanel* key = window->keypadButton(KeypadKey::Digit7);
     key->setFocus(Qt::TabFocusReason);
     showDivisionByZero();

@@ -8,6 +8,7 @@
 #include "evaluator_window.h"
 #include "key_pictures.h"
 #include "preferences_window.h"
+#include "tape_window.h"
 #include "text_panel.h"
 #include "window_fixture.h"
 
@@ -317,11 +318,11 @@ class ConversionAtStartTest : public LayoutTest {
     void prepareStore(SettingsStore& s) override { s.writeInt("RCalcMode", 10); }
 };
 
-TEST_F(ConversionAtStartTest, NoListKeepsTheFocus) {
+TEST_F(ConversionAtStartTest, NoListButTheDisplayHasTheKeyboard) {
     ASSERT_TRUE(window->conversionPanel()->isVisible());
     QTest::qWait(250);
-    QWidget* focus = QApplication::focusWidget();
-    EXPECT_TRUE(focus == nullptr || !focus->isVisible()) << focus->objectName().toStdString();
+    expectKeyboardOnDisplay("at start");
+    EXPECT_EQ(find<QFrame>("pnOut")->frameShape(), QFrame::Panel) << "no focus mark before the keyboard moves it";
     type("7");
     EXPECT_EQ(display(), "7 ");
     EXPECT_EQ(find<QComboBox>("cbVibor")->currentIndex(), 0); // the digit did not pick a group
@@ -397,6 +398,53 @@ TEST_F(TrayTest, TheTrayMenuShowsOrHidesTheWindowInTheLanguageInUse) {
     EXPECT_EQ(showHide->text(), QString::fromUtf8("Скрыть"));
     window->SetLang(0);
     EXPECT_EQ(showHide->text(), "Hide");
+}
+
+void minimise(TCalculator& w) { w.showMinimized(); }
+void trayMenuItem(TCalculator& w) { w.findChild<QAction*>(QStringLiteral("miTrayShowHide"))->trigger(); }
+void trayClick(TCalculator& w) { w.RxTrayIcon1Click(); }
+void tapeLineUsed(TCalculator& w) { w.focusDisplay(); }
+
+TEST_F(TrayTest, TheTapeGoesToTheTrayWithTheWindowAndComesBackWithIt) {
+    window->setTrayCheck([] { return true; }); // a desktop with a tray
+    Settings settings = window->settings();
+    settings.MinimizeToTray = true;
+    window->applyPreferences(settings);
+    const std::tuple<bool, void (*)(TCalculator&), void (*)(TCalculator&)> rows[] = {
+        {true, minimise, trayClick}, {true, trayMenuItem, trayMenuItem}, {true, minimise, tapeLineUsed},
+        {false, minimise, trayMenuItem}};
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(i);
+        const auto& [tapeOpen, hide, back] = rows[i];
+        tapeOpen ? window->miTapeClick() : void(window->tapeWindow()->close());
+        hide(*window);
+        EXPECT_TRUE(settlesWithin(300, [this] { return !window->isVisible(); }));
+        EXPECT_FALSE(window->tapeWindow()->isVisible());
+        back(*window);
+        EXPECT_TRUE(window->isVisible() && !window->isMinimized());
+        EXPECT_EQ(window->tapeWindow()->isVisible(), tapeOpen);
+    }
+}
+
+// Rows: the setting at start, the looks before a tray is there, Preferences turning it off meanwhile.
+TEST_F(TrayTest, ATrayThatStartsLaterGetsTheIconTheSettingAsksFor) {
+    const std::tuple<bool, int, bool, bool> rows[] = {
+        {true, 3, false, true}, {true, 1000, false, false}, {false, 0, false, false}, {true, 3, true, false}};
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(i);
+        const auto& [asked, trayAfter, turnedOff, iconShown] = rows[i];
+        store->writeInt("RMinToTray", asked ? 1 : 0);
+        openWindow(); // on a desktop without a tray
+        auto* wait = window->findChild<QTimer*>(QStringLiteral("TrayWait"));
+        EXPECT_EQ(wait->isActive(), asked);
+        wait->setInterval(1);
+        window->setTrayCheck([looks = 0, after = trayAfter]() mutable { return ++looks >= after; });
+        Settings settings = window->settings();
+        settings.MinimizeToTray = !turnedOff;
+        if (turnedOff) window->applyPreferences(settings);
+        EXPECT_TRUE(settlesWithin(500, [wait] { return !wait->isActive(); }));
+        EXPECT_EQ(window->findChild<QSystemTrayIcon*>()->isVisible(), iconShown);
+    }
 }
 
 TEST_F(TrayTest, PreferencesWithTheTraySettingWarnNothingWhereTheDesktopHasNoTray) {

@@ -9,6 +9,7 @@
 #include "scientific_keys.h"
 #include "statistics_panel.h"
 #include "keypad_table.h"
+#include "main_window_restore.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -510,37 +511,51 @@ TEST_F(PanelTest, EveryKeyIsANamedPushButtonWhosePressDoesWhatAClickDoes) {
     window->errorHint().hideHint();
 }
 
-// The Tab stops of the views with side panels, as a reader goes through the window: the
-// conversion panel at the left top to bottom, the keypad row by row, the panel beside it, and
-// last the registers drawn under that panel.
-std::vector<QString> tabStopsInReadingOrder(bool statistics) {
-    std::vector<QString> names = {"cbVibor", "cb1", "RxSpeedButton7", "RxSpeedButton8", "cb2"};
-    for (const KeypadKeyRow& row : keypadKeys()) names.push_back(QString::fromLatin1(row.name));
-    if (statistics) {
+// The Tab stops of a view from the display on, as the window is drawn from the left: the keypad
+// row by row, the panel beside it and the registers drawn under that panel, then round to the
+// conversion panel at the far left. The views are the stored panel codes; -1 is the display alone.
+std::vector<QString> tabStopsFromTheDisplay(int panels) {
+    std::vector<QString> names = {"pnOut"};
+    if (panels >= 0)
+        for (const KeypadKeyRow& row : keypadKeys()) names.push_back(QString::fromLatin1(row.name));
+    if (panels % 10 == 2) {
         for (const StatisticsKeyRow& row : statisticsKeys()) names.push_back(QString::fromLatin1(row.name));
         names.push_back(QStringLiteral("mmStat"));
-    } else {
+    } else if (panels % 10 == 1) {
         names.push_back(QStringLiteral("rbRad")); // the angle measures are one stop, at the one chosen
         for (const ScienceKeyRow& row : scienceKeys()) names.push_back(QString::fromLatin1(row.name));
     }
-    for (int n = 1; n <= kRegisterCount; ++n) names.push_back(QStringLiteral("pnM%1").arg(n));
+    if (panels % 10 > 0)
+        for (int n = 1; n <= kRegisterCount; ++n) names.push_back(QStringLiteral("pnM%1").arg(n));
+    if (panels >= 10)
+        for (const char* name : {"cbVibor", "cb1", "RxSpeedButton7", "RxSpeedButton8", "cb2"})
+            names.push_back(QString::fromLatin1(name));
     return names;
 }
 
-TEST_F(PanelTest, TabWalksEveryControlInReadingOrderAndSpacePressesIt) {
-    for (const bool statistics : {false, true}) {
-        showPanels(*window, statistics);
-        QWidget* first = find<QWidget>("cbVibor");
-        first->setFocus(Qt::TabFocusReason);
-        std::vector<QString> visited;
-        for (int i = 0; i < 200 && (visited.empty() || QApplication::focusWidget() != first); ++i) {
-            visited.push_back(QApplication::focusWidget()->objectName());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        EXPECT_EQ(visited, tabStopsInReadingOrder(statistics)) << (statistics ? "statistics" : "scientific");
+class TabOrderTest : public PanelTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(TabOrderTest, TabFromTheDisplayWalksTheWindowLeftToRight) {
+    if (GetParam() < 0) window->MaxMinClick();
+    restoreSidePanels(*window, GetParam(), 0);
+    QWidget* screen = find<QWidget>("pnOut");
+    screen->setFocus(Qt::OtherFocusReason);
+    std::vector<QString> visited;
+    for (int i = 0; i < 200 && (visited.empty() || QApplication::focusWidget() != screen); ++i) {
+        visited.push_back(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    // Space presses the focused key; Shift+Tab goes back.
-    QTest::keyClick(handle(), Qt::Key_Escape);
+    const std::vector<QString> expected = tabStopsFromTheDisplay(GetParam());
+    EXPECT_EQ(visited, expected);
+    if (expected.size() > 1) EXPECT_EQ(find<QFrame>("pnOut")->frameShape(), QFrame::Box) << "the focus mark";
+    QTest::keyClick(screen, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), expected.back()) << "Shift+Tab goes back round";
+}
+
+INSTANTIATE_TEST_SUITE_P(Views, TabOrderTest, ::testing::Values(-1, 0, 1, 2, 10, 11, 12));
+
+TEST_F(PanelTest, SpacePressesTheFocusedKeyAndShiftTabGoesBack) {
+    showPanels(*window, false);
     find<TButtonPanel>("pn7")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(display(), "7 ");
@@ -548,8 +563,7 @@ TEST_F(PanelTest, TabWalksEveryControlInReadingOrderAndSpacePressesIt) {
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "pnBack");
     find<TButtonPanel>("pnC")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), "cb2")
-        << "the conversion panel comes before the keypad";
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "pnOut") << "the display comes before the keypad";
 }
 
 // What a screen reader says for a control: a list's name comes from the label it is labelled by

@@ -189,6 +189,8 @@ TEST_P(TapeUseTest, ALinesResultBecomesTheOperand) {
     }
     if (row.result) {
         EXPECT_TRUE(mainWindowActive()) << "typing goes on in the calculator";
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); }));
+        expectKeyboardOnDisplay("on the display, where the result is read, not on a key");
         EXPECT_TRUE(tape->isVisible());
     } else {
         EXPECT_EQ(QApplication::activeWindow(), tape) << "a line without a result changes nothing";

@@ -6,6 +6,8 @@
 #include "calculator_window.h"
 #include "settings_store.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -57,6 +59,14 @@ class WindowTest : public ::testing::Test {
                 QTest::keyClick(handle(), *p);
             }
         }
+    }
+
+    // The keyboard on the display, which a screen reader sees focused and reading the number.
+    void expectKeyboardOnDisplay(const char* where) const {
+        EXPECT_EQ(QApplication::focusWidget(), find<QWidget>("pnOut")) << where;
+        QAccessibleInterface* screen = QAccessible::queryAccessibleInterface(find<QWidget>("pnOut"));
+        EXPECT_TRUE(screen->state().focused) << where;
+        EXPECT_EQ(screen->text(QAccessible::Name), display().trimmed()) << where;
     }
 
     QString display() const { return find("pnOut3")->text(); }
