@@ -389,6 +389,7 @@ void TCalculator::miTapeClick() {
 void TCalculator::openTape(bool takeKeyboard) {
     if (!tapeWindow_) {
         tapeWindow_ = new TapeWindow(*tape_, calc_, store_, *this);
+        tapeWindow_->returnToCalculator = [this] { focusDisplay(); };
         tapeWindow_->SetLang(settings_.Language);
         applyTapeLook();
         setStaysOnTop(*tapeWindow_, settings_.StayOnTop);

@@ -288,6 +288,7 @@ void TapeWindow::closeEvent(QCloseEvent* event) {
 }
 
 void TapeWindow::returnToMainWindow() {
+    if (returnToCalculator) return returnToCalculator();
     mainWindow_.raise();
     mainWindow_.activateWindow();
 }

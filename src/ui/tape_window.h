@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QMenu;
 class QTimer;
@@ -54,6 +56,8 @@ class TapeWindow : public QWidget {
     void rememberGeometry();
 
     QListView* view() const { return memTape; }
+    // Gives the keyboard back to the calculator (its display), bringing it out of the tray first.
+    std::function<void()> returnToCalculator;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
