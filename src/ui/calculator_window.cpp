@@ -31,7 +31,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QShortcut>
 #include <QTimer>
 #include <QSystemTrayIcon>
 

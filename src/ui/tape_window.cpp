@@ -29,7 +29,6 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTimer>
-#include <QElapsedTimer>
 #include <QVBoxLayout>
 
 #include <utility>
