@@ -9,6 +9,7 @@ need=${1:-test}
 run_packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
+    libxkbcommon-dev libxkbcommon-x11-dev xkb-data
     librsvg2-bin gzip
 )
 test_packages=(
