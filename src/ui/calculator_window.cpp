@@ -12,6 +12,7 @@
 #include "main_window_restore.h"
 #include "main_window_texts.h"
 #include "number_text.h"
+#include "physical_shortcuts.h"
 #include "qt_text.h"
 #include "register_row.h"
 #include "settings_store.h"
@@ -78,6 +79,8 @@ TCalculator::TCalculator(SettingsStore& store, Separators separators, QWidget* p
       calc_(*this, std::move(separators), scientificOperations()) {
     setObjectName(QStringLiteral("TCalculator"));
     errorHint_ = new TErrorHintWindow(this);
+    // Every window's Ctrl+letter goes by its key under any layout, as long as the program runs.
+    qApp->installEventFilter(new PhysicalShortcuts(this));
 
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("ClientArea"));

@@ -171,6 +171,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     QAction* addCommand(QMenu* menu, void (TCalculator::*handler)(), const QKeySequence& shortcut = {});
     void applyAppearance();
     void FormKeyDown(const QKeyEvent& event);
+    int keypadKeyCode(const QKeyEvent& event) const;
     void FormKeyPress(const QKeyEvent& event);
     void setWindowHeight(int outerHeight);
     void setOuterSize(int outerWidth, int outerHeight);

@@ -79,7 +79,9 @@ constexpr bool inKeypadKeyOrder() {
 }
 static_assert(inKeypadKeyOrder(), "keypadKey() indexes the table by KeypadKey");
 
-enum class Modifiers { Any, CtrlOnly, NotCtrlOnly };
+// Typing: as a typed letter, which Ctrl turns into a control character (unless with Alt, as some
+// systems report AltGr).
+enum class Modifiers { Any, CtrlOnly, NotCtrlOnly, Typing };
 
 struct KeyDownRow {
     int qtKey;
@@ -87,7 +89,7 @@ struct KeyDownRow {
     KeypadKey key;
 };
 
-const std::array<KeyDownRow, 10> kKeyDown = {{
+const std::array<KeyDownRow, 11> kKeyDown = {{
     {Qt::Key_Backspace, Modifiers::Any, K::Back},
     {Qt::Key_Return, Modifiers::Any, K::Eq},
     {Qt::Key_Enter, Modifiers::Any, K::Eq},
@@ -98,6 +100,8 @@ const std::array<KeyDownRow, 10> kKeyDown = {{
     {Qt::Key_P, Modifiers::CtrlOnly, K::MPlus},
     {Qt::Key_R, Modifiers::CtrlOnly, K::MR},
     {Qt::Key_R, Modifiers::NotCtrlOnly, K::Inv},
+    // A letter, so it goes by its key: the key of S changes the sign under any layout.
+    {Qt::Key_S, Modifiers::Typing, K::Sign},
 }};
 
 struct CharacterRow {
@@ -105,11 +109,11 @@ struct CharacterRow {
     KeypadKey key;
 };
 
-const std::array<CharacterRow, 20> kCharacters = {{
+const std::array<CharacterRow, 19> kCharacters = {{
     {u'0', K::Digit0}, {u'1', K::Digit1}, {u'2', K::Digit2},  {u'3', K::Digit3}, {u'4', K::Digit4},
     {u'5', K::Digit5}, {u'6', K::Digit6}, {u'7', K::Digit7},  {u'8', K::Digit8}, {u'9', K::Digit9},
     {u'+', K::Plus},   {u'-', K::Minus},  {u'*', K::Multy},   {u'/', K::Divide}, {u'=', K::Eq},
-    {u',', K::Comma},  {u'.', K::Comma},  {u'%', K::PerCent}, {u'@', K::Sqrt},   {u'S', K::Sign},
+    {u',', K::Comma},  {u'.', K::Comma},  {u'%', K::PerCent}, {u'@', K::Sqrt},
 }};
 
 } // namespace
@@ -127,19 +131,20 @@ std::optional<KeypadKey> keyForKeyDown(int qtKey, Qt::KeyboardModifiers modifier
     const Qt::KeyboardModifiers held =
         modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const bool ctrlOnly = held == Qt::ControlModifier;
+    const bool typing = !(held & Qt::ControlModifier) || (held & Qt::AltModifier);
     for (const KeyDownRow& row : kKeyDown) {
         if (row.qtKey != qtKey) continue;
         if (row.rule == Modifiers::CtrlOnly && !ctrlOnly) continue;
         if (row.rule == Modifiers::NotCtrlOnly && ctrlOnly) continue;
+        if (row.rule == Modifiers::Typing && !typing) continue;
         return row.key;
     }
     return std::nullopt;
 }
 
 std::optional<KeypadKey> keyForCharacter(QChar character) {
-    const char16_t upper = character.toUpper().unicode();
     for (const CharacterRow& row : kCharacters)
-        if (row.character == upper) return row.key;
+        if (row.character == character.unicode()) return row.key;
     return std::nullopt;
 }
 

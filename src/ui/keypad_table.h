@@ -34,9 +34,10 @@ struct KeypadKeyRow {
 const std::array<KeypadKeyRow, kKeypadKeyCount>& keypadKeys();
 const KeypadKeyRow& keypadKey(KeypadKey key);
 
-// Key-down codes: control keys and the Ctrl shortcuts (Ctrl means Ctrl is the only modifier).
+// Key-down codes: control keys, the Ctrl shortcuts (Ctrl means Ctrl is the only modifier) and the
+// letters, by the Latin letter of their key.
 std::optional<KeypadKey> keyForKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);
-// Typed characters: digits, operators, both separators; letters compared in upper case.
+// Typed characters: digits, operators, both separators.
 std::optional<KeypadKey> keyForCharacter(QChar character);
 
 } // namespace orv

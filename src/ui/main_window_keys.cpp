@@ -7,7 +7,11 @@
 
 #include "keypad.h"
 #include "keypad_table.h"
+#include "physical_keys.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QWindow>
 
@@ -54,20 +58,43 @@ bool TCalculator::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+namespace {
+
+// A field that takes letters as text: an edit field, or a list that finds its items by them.
+bool takesLetters(const QWidget* widget) {
+    return widget && (widget->testAttribute(Qt::WA_InputMethodEnabled) || qobject_cast<const QComboBox*>(widget) ||
+                      qobject_cast<const QAbstractItemView*>(widget));
+}
+
+} // namespace
+
+// The keypad's letters go by the physical key, so the key of S changes the sign while a Russian
+// layout types "ы" with it; in a field that takes letters, though, a letter of another script is
+// text and nothing else.
+int TCalculator::keypadKeyCode(const QKeyEvent& event) const {
+    const int typed = event.key();
+    const QString text = event.text();
+    const bool otherScript = !(typed >= Qt::Key_A && typed <= Qt::Key_Z) && text.size() == 1 && text.front().isLetter();
+    if (!otherScript || takesLetters(QApplication::focusWidget())) return typed;
+    const int latin = latinLetterKey(event);
+    return latin ? latin : typed;
+}
+
 void TCalculator::FormKeyDown(const QKeyEvent& event) {
-    const auto key = keyForKeyDown(event.key(), event.modifiers());
+    const int code = keypadKeyCode(event);
+    const auto key = keyForKeyDown(code, event.modifiers());
     if (!key) return;
     pressKeypadKey(*key);
     // Ctrl+C is MC here, where every other program copies: the first time in a run, say so.
-    if (*key == KeypadKey::MC && event.key() == Qt::Key_C && !ctrlCHintShown_) {
+    if (*key == KeypadKey::MC && code == Qt::Key_C && !ctrlCHintShown_) {
         ctrlCHintShown_ = true;
         calc_.ShowErrorHint(calc_.messages().CtrlCClearsMessage);
     }
 }
 
 void TCalculator::FormKeyPress(const QKeyEvent& event) {
-    // Ctrl turns letters into control characters, so Ctrl+S is not the S key (AltGr, which
-    // some systems report as Ctrl+Alt, still types).
+    // With Ctrl a key types nothing, so Ctrl+5 is not 5 (AltGr, which some systems report as
+    // Ctrl+Alt, still types).
     const Qt::KeyboardModifiers m = event.modifiers();
     if ((m & Qt::ControlModifier) && !(m & Qt::AltModifier)) return;
     const QString text = event.text();

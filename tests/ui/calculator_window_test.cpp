@@ -131,6 +131,8 @@ struct KeyboardRow {
     KeypadKey pressed;
     const char* display;
     const char* memory;
+    // The physical key, for keys of another layout (the Russian one below); 0 for the others.
+    quint32 keycode = 0;
 };
 
 std::ostream& operator<<(std::ostream& os, const KeyboardRow& row) {
@@ -176,21 +178,39 @@ const KeyboardRow kKeyboardRows[] = {
     {"At_IsSquareRoot", "9", Qt::Key_At, Qt::ShiftModifier, "@", K::Sqrt, "3 ", nullptr},
     {"s_IsSignChange", "5", Qt::Key_S, kNone, "s", K::Sign, "-5 ", nullptr},
     {"S_IsSignChange", "5", Qt::Key_S, Qt::ShiftModifier, "S", K::Sign, "-5 ", nullptr},
+    {"AltS_IsSignChange", "5", Qt::Key_S, Qt::AltModifier, "s", K::Sign, "-5 ", nullptr},
+    // The Russian layout: its letter on the key, and the key's code (the US layout's letter).
+    {"KeyOfS_IsSignChange", "5", Qt::Key(0x42B), kNone, "\u044B", K::Sign, "-5 ", nullptr, 39},
+    {"ShiftKeyOfS_IsSignChange", "5", Qt::Key(0x42B), Qt::ShiftModifier, "\u042B", K::Sign, "-5 ", nullptr, 39},
+    {"KeyOfR_IsReciprocal", "4", Qt::Key(0x41A), kNone, "\u043A", K::Inv, "0,25 ", nullptr, 27},
+    {"CtrlShiftKeyOfR_IsReciprocal", "4", Qt::Key(0x41A), kCtrl | Qt::ShiftModifier, "\u041A", K::Inv, "0,25 ", nullptr, 27},
+    {"CtrlKeyOfC_IsMemoryClear", "5^P7", Qt::Key(0x421), kCtrl, "\u0441", K::MC, "7 ", "0 ", 54},
+    {"CtrlKeyOfM_IsMemoryMinus", "5", Qt::Key(0x42C), kCtrl, "\u044C", K::MMinus, "5 ", "-5 ", 58},
+    {"CtrlKeyOfP_IsMemoryPlus", "5", Qt::Key(0x417), kCtrl, "\u0437", K::MPlus, "5 ", "5 ", 33},
+    {"CtrlKeyOfR_IsMemoryRecall", "5^P9", Qt::Key(0x41A), kCtrl, "\u043A", K::MR, "5 ", "5 ", 27},
 };
+
+// A key event as the platform reports it, with the physical key's code.
+void sendKey(QObject* receiver, QEvent::Type type, const KeyboardRow& row) {
+    QKeyEvent event(type, row.key, row.modifiers, row.keycode, 0, 0, QString::fromUtf8(row.text));
+    QCoreApplication::sendEvent(receiver, &event);
+}
 
 class KeyboardTest : public WindowTest, public ::testing::WithParamInterface<KeyboardRow> {};
 
 TEST_P(KeyboardTest, KeyDownRunsTheCommandAndShowsItsKeyPressedUntilKeyUp) {
     const KeyboardRow& row = GetParam();
     type(row.before);
-    QTest::sendKeyEvent(QTest::Press, handle(), row.key, QString::fromLatin1(row.text), row.modifiers);
+    if (row.keycode) sendKey(handle(), QEvent::KeyPress, row);
+    else QTest::sendKeyEvent(QTest::Press, handle(), row.key, QString::fromLatin1(row.text), row.modifiers);
     EXPECT_TRUE(lowered(row.pressed));
     EXPECT_EQ(loweredCount(), 1);
     EXPECT_EQ(display(), QString::fromUtf8(row.display));
     if (row.memory) {
         EXPECT_EQ(memoryLine(), QString::fromUtf8(row.memory));
     }
-    QTest::sendKeyEvent(QTest::Release, handle(), row.key, QString::fromLatin1(row.text), row.modifiers);
+    if (row.keycode) sendKey(handle(), QEvent::KeyRelease, row);
+    else QTest::sendKeyEvent(QTest::Release, handle(), row.key, QString::fromLatin1(row.text), row.modifiers);
     EXPECT_EQ(loweredCount(), 0);
 }
 
@@ -228,6 +248,28 @@ TEST_F(WindowTest, KeysReachTheKeypadWhileAnotherControlHasTheFocus) {
     type("12+3=");
     EXPECT_EQ(display(), "15 ");
     EXPECT_EQ(edit->text(), "12+3="); // the focused control still gets its keys
+}
+
+TEST_F(WindowTest, InAFieldLettersOfAnotherLayoutAreTextAndCtrlStillGoesByTheKey) {
+    auto* edit = new QLineEdit(window->centralWidget());
+    edit->show();
+    edit->setFocus();
+    type("5");
+    const KeyboardRow keyOfS{"", "", Qt::Key(0x42B), kNone, "\u044B", K::Sign, "", nullptr, 39};
+    sendKey(handle(), QEvent::KeyPress, keyOfS);
+    EXPECT_EQ(display(), "5 ");
+    EXPECT_EQ(edit->text(), QString::fromUtf8("5\u044B"));
+    const KeyboardRow ctrlKeyOfA{"", "", Qt::Key(0x424), kCtrl, "\u0444", K::Sign, "", nullptr, 38};
+    sendKey(handle(), QEvent::KeyPress, ctrlKeyOfA);
+    EXPECT_EQ(edit->selectedText(), edit->text());
+}
+
+TEST_F(WindowTest, AKeyWithoutALatinLetterIsNoKeypadKey) {
+    type("5");
+    const KeyboardRow keyOfSemicolon{"", "", Qt::Key(0x416), kNone, "\u0436", K::Sign, "", nullptr, 47};
+    sendKey(handle(), QEvent::KeyPress, keyOfSemicolon);
+    EXPECT_EQ(loweredCount(), 0);
+    EXPECT_EQ(display(), "5 ");
 }
 
 TEST_F(WindowTest, KeysStillReachTheKeypadAfterTheWindowFlagsChange) {

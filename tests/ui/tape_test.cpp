@@ -261,6 +261,21 @@ TEST_F(TapeTest, CtrlHOpensItBesideAndCtrlHOrEscClosesItBackToTheCalculator) {
 }
 
 // Docked, the tape follows the calculator as panels widen it, and comes back with it.
+// Ctrl with the key of H under a Russian layout alone, as the platform reports it: the Cyrillic
+// letter of the key, with the key's code.
+void pressCtrlKeyOfH(QObject* receiver) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key(0x420), Qt::ControlModifier, 43, 0, 0, QStringLiteral("\u0440"));
+    QCoreApplication::sendEvent(receiver, &press);
+}
+
+TEST_F(TapeTest, UnderARussianLayoutCtrlAndTheKeyOfHOpenItToo) {
+    window->activateWindow();
+    ASSERT_TRUE(mainWindowActive());
+    pressCtrlKeyOfH(handle());
+    ASSERT_NE(window->tapeWindow(), nullptr);
+    EXPECT_TRUE(window->tapeWindow()->isVisible());
+}
+
 TEST_F(TapeTest, DockedItStaysFlushBesideTheCalculatorAndReopens) {
     TapeWindow* tape = openTape();
     ASSERT_NE(tape, nullptr);
