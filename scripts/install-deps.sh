@@ -15,7 +15,7 @@ run_packages=(
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
     clang libclang-rt-dev
-    xvfb xauth xdotool xclip imagemagick
+    xvfb xauth xdotool xclip imagemagick x11-xkb-utils python3-xlib
     appstream desktop-file-utils man-db groff-base
     dpkg-dev fakeroot lintian
 )

@@ -2,7 +2,8 @@
 # Copyright (C) 2026 The Orvantis developers
 # Sourced by the tests that drive the real program on a private X server with a private HOME.
 # open_session TOOL...: skips (exit 77) without a tool, starts Xvfb on a free display and points
-# HOME and the configuration folder at a scratch folder ($work/home), removed on exit.
+# HOME and the configuration folder at a scratch folder ($work/home), removed on exit. The server
+# keeps its keymap between clients (-noreset), so a layout set before a start stays.
 # start ARGS...: runs "$program", waits for its window and gives it the keyboard.
 # stop SIGNAL [TENTHS]: the program must be gone within TENTHS tenths of a second (default 50).
 # fail TEXT: prints TEXT and the file named by $shown_on_failure, if any, and exits 1.
@@ -16,7 +17,7 @@ open_session() {
     trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; rm -rf "$work"' EXIT
     # A free display number, chosen by the server itself.
     exec 3<> "$work/displayfd"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
     pids+=($!)
     for _ in $(seq 50); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
     export DISPLAY=":$(head -1 "$work/displayfd")"
