@@ -14,7 +14,7 @@ open_session() {
     done
     work=$(mktemp -d)
     pids=()
-    trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; rm -rf "$work"' EXIT
+    trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; wait; rm -rf "$work"' EXIT
     # A free display number, chosen by the server itself.
     exec 3<> "$work/displayfd"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
