@@ -4,6 +4,7 @@
 #include "conversion.h"
 
 #include "arithmetic.h"
+#include "currency.h"
 #include "decimal_sum.h"
 #include "number_text.h"
 #include "unit_catalogue.h"
@@ -81,6 +82,21 @@ ConversionResult convertValue(Extended x, int group, int from, int to, const Mes
     }
     const auto base = multiply(x, *unitFactor(group, from));
     const auto result = base ? divide(*base, *unitFactor(group, to)) : std::nullopt;
+    if (!result) return failed(ConversionOutcome::Overflowed, messages.OverflowMessage);
+    return converted(*result, separators);
+}
+
+ConversionResult convertCurrency(Extended x, const RateTable& table, int from, int to, const Messages& messages,
+                                 const Separators& separators) {
+    const auto count = static_cast<int>(table.rates.size());
+    if (from < 0 || to < 0 || from >= count || to >= count) return converted(x, separators);
+    const CurrencyRate& source = table.rates[static_cast<std::size_t>(from)];
+    const CurrencyRate& target = table.rates[static_cast<std::size_t>(to)];
+    // Through the base currency, each step with the decimals as published.
+    const auto times = multiply(x, source.baseAmount);
+    const auto base = times ? divide(*times, source.amount) : std::nullopt;
+    const auto scaled = base ? multiply(*base, target.amount) : std::nullopt;
+    const auto result = scaled ? divide(*scaled, target.baseAmount) : std::nullopt;
     if (!result) return failed(ConversionOutcome::Overflowed, messages.OverflowMessage);
     return converted(*result, separators);
 }
