@@ -10,7 +10,9 @@
 #include "preferences_window.h"
 #include "program_identity.h"
 #include "program_picture.h"
+#include "rates_command.h"
 #include "settings_store.h"
+#include "settings_values.h"
 #include "shell_link.h"
 #include "termination_signals.h"
 
@@ -68,7 +70,13 @@ int main(int argc, char** argv) {
     // and a line of a batch costs no call into the C library for every character.
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (const auto status = orv::cli::runCommandLine(args, std::cin, std::cout, std::cerr)) return *status;
+    // The bank is read from the settings only by a command that needs the rates.
+    orv::CommandLineRates rates([] {
+        const auto store = orv::openUserSettings();
+        return store->readInteger(orv::value::RRateSource, 0) == 1 ? orv::RateSource::BankOfRussia
+                                                                     : orv::RateSource::EuropeanCentralBank;
+    });
+    if (const auto status = orv::cli::runCommandLine(args, std::cin, std::cout, std::cerr, &rates)) return *status;
 
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orvantis"));

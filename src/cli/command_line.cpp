@@ -4,6 +4,7 @@
 #include "command_line.h"
 
 #include "convert_command.h"
+#include "currency_rates_access.h"
 #include "eval_command.h"
 #include "program_identity.h"
 
@@ -25,8 +26,10 @@ void printUsage(std::ostream& out) {
            "  --help                 show this text\n"
            "  --version              show the version\n"
            "  --convert VALUE FROM TO\n"
-           "                         convert VALUE from unit FROM to unit TO (English or Russian names)\n"
+           "                         convert VALUE from unit FROM to unit TO (English or Russian names;\n"
+           "                         currencies by ISO code too, with the kept exchange rates)\n"
            "  --units [GROUP]        list the unit groups, or the units of GROUP with their factors\n"
+           "  --update-rates         fetch the chosen bank's daily exchange rates and keep them\n"
            "  --eval EXPR [--angle rad|deg|grad|cycle] [--var A=2.5 ...] [--digits 15|21]\n"
            "                         evaluate EXPR; EXPR - reads one expression a line from stdin\n";
 }
@@ -108,7 +111,7 @@ class CheckedOutput final : public std::streambuf {
 };
 
 std::optional<int> runMode(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                           std::ostream& err) {
+                           std::ostream& err, CurrencyRatesAccess* rates) {
     if (args.empty()) return std::nullopt;
     const std::string_view mode = args.front();
     if (mode == "--help" || mode == "-h") {
@@ -119,9 +122,20 @@ std::optional<int> runMode(const std::vector<std::string>& args, std::istream& i
         out << "orvantis " << identity::kVersion << '\n';
         return 0;
     }
-    if (mode == "--convert") return runConvert({args.begin() + 1, args.end()}, out, err);
+    if (mode == "--convert") return runConvert({args.begin() + 1, args.end()}, out, err, rates);
     if (mode == "--eval") return runEval({args.begin() + 1, args.end()}, in, out, err);
-    if (mode == "--units") return runUnits({args.begin() + 1, args.end()}, out, err);
+    if (mode == "--units") return runUnits({args.begin() + 1, args.end()}, out, err, rates);
+    if (mode == "--update-rates") {
+        if (args.size() > 1) {
+            err << "orvantis: --update-rates takes no arguments\n";
+            return 2;
+        }
+        if (!rates) {
+            err << "orvantis: this program has no exchange rates; the desktop program fetches them\n";
+            return 1;
+        }
+        return rates->update(out, err);
+    }
     if (const auto foreign = firstForeignArgument(args)) {
         err << "orvantis: unknown option '" << *foreign << "' or a missing value\n";
         printUsage(err);
@@ -133,12 +147,12 @@ std::optional<int> runMode(const std::vector<std::string>& args, std::istream& i
 } // namespace
 
 std::optional<int> runCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                                  std::ostream& err) {
+                                  std::ostream& err, CurrencyRatesAccess* rates) {
     CheckedOutput checkedBuffer(out.rdbuf());
     std::ostream checked(out.rdbuf() ? &checkedBuffer : nullptr);
     checked.imbue(out.getloc());
     checked.flags(out.flags());
-    const auto status = runMode(args, in, checked, err);
+    const auto status = runMode(args, in, checked, err, rates);
     if (!status) return std::nullopt;
     // A value that never reached its reader must not pass for success: what is still buffered
     // goes out now, so that a failure shows before the status is chosen.
