@@ -15,7 +15,7 @@ bool value::isKnownName(std::string_view name) {
     static constexpr std::array kNames = {
         RThouSepOn, RIndColor, RIndFontColor, RMinToTray, RStayOnTop, RLang, RIndFontSize, RIndFontStyle,
         RIndFontName, RZ, RDecSepState, RMinState, RMemState, RCalcMode, RConvertItem, RZM, RReference,
-        RKeepTape, RTapeLeft, RTapeTop, RTapeWidth, RTapeHeight, RTapeDocked, RTapeOpen,
+        RKeepTape, RRateSource, RAutoRates, RTapeLeft, RTapeTop, RTapeWidth, RTapeHeight, RTapeDocked, RTapeOpen,
         "RZM1", "RZM2", "RZM3", "RZM4", "RZM5", "RZM6", "RZM7", "RZM8", "RZM9", "RZM10"};
     return std::find(kNames.begin(), kNames.end(), name) != kNames.end();
 }
@@ -55,6 +55,8 @@ Settings readSettings(SettingsStore& store) {
     s.DigitFontStyle = readDigitFontStyle(store);
     s.DigitFontName = store.readText(value::RIndFontName, defaults.DigitFontName);
     s.KeepTape = store.readBool(value::RKeepTape, defaults.KeepTape);
+    s.RateSource = readWithin(store, value::RRateSource, defaults.RateSource, 0, kRateSourceCount - 1, false);
+    s.AutoUpdateRates = store.readBool(value::RAutoRates, defaults.AutoUpdateRates);
     return s;
 }
 

@@ -32,6 +32,10 @@ inline constexpr const char* RConvertItem = "RConvertItem";
 inline constexpr const char* RZM = "RZM";
 inline constexpr const char* RReference = "RReference";
 inline constexpr const char* RKeepTape = "RKeepTape";
+// The bank whose exchange rates the currency group uses (0 European Central Bank, 1 Bank of
+// Russia), and whether showing the group fetches due rates by itself.
+inline constexpr const char* RRateSource = "RRateSource";
+inline constexpr const char* RAutoRates = "RAutoRates";
 // Where the tape window was left, its client area in screen pixels.
 inline constexpr const char* RTapeLeft = "RTapeLeft";
 inline constexpr const char* RTapeTop = "RTapeTop";
@@ -50,12 +54,13 @@ inline constexpr int kColourWhite = 0xFFFFFF;
 inline constexpr int kColourNavy = 0x800000;
 
 // What Preferences offers: its size box runs 6..10, its style codes are 1 regular, 2 bold,
-// 3 italic and 4 bold italic. The conversion panel has ten groups, 0..9.
+// 3 italic and 4 bold italic. The conversion panel has eleven groups, 0..9 and the currencies, 10.
 inline constexpr int kMinDigitFontSize = 6;
 inline constexpr int kMaxDigitFontSize = 10;
 inline constexpr int kMinDigitFontStyle = 1;
 inline constexpr int kMaxDigitFontStyle = 4;
-inline constexpr int kConvertGroupCount = 10;
+inline constexpr int kConvertGroupCount = 11;
+inline constexpr int kRateSourceCount = 2;
 
 // The appearance preferences, read at start-up and written when the user applies them.
 struct Settings {
@@ -69,6 +74,8 @@ struct Settings {
     int DigitFontStyle = 2;
     QString DigitFontName = QStringLiteral("MS Sans Serif");
     bool KeepTape = true;
+    int RateSource = 0;
+    bool AutoUpdateRates = true;
 };
 
 // What is saved at exit and restored at the next start. Registers are general-form texts.

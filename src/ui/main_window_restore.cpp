@@ -3,6 +3,7 @@
 
 #include "main_window_restore.h"
 
+#include "currency.h"
 #include "settings_values.h"
 #include "unit_catalogue.h"
 
@@ -12,7 +13,7 @@
 
 namespace orv {
 
-static_assert(kConvertGroupCount == kGroupCount, "the stored group is read against the panel's groups");
+static_assert(kConvertGroupCount == kCurrencyGroup + 1, "the stored group is read against the panel's groups");
 
 namespace {
 

@@ -24,6 +24,8 @@ const LanguageText kTexts[] = {
     {"cbMinToTray", kCaption, "Minimize to System Tray", "Сворачиваться к часам"},
     {"cbkStayOnTop", kCaption, "Stay on top", "Поверх всех окон"},
     {"cbKeepTape", kCaption, "Keep the tape between runs", "Сохранять ленту между запусками"},
+    {"lbRateSource", kCaption, "Exchange rates of:", "Курсы валют:"},
+    {"cbAutoRates", kCaption, "Update exchange rates automatically", "Обновлять курсы валют автоматически"},
     {"bB", kCaption, "B", "Ж"},
     {"bB", kHint, "Bold numbers", "Полужирные"},
     {"bI", kCaption, "I", "К"},

@@ -5,6 +5,7 @@
 
 #include "calculator_window.h"
 #include "colour.h"
+#include "currency.h"
 #include "focus_link.h"
 #include "preferences_texts.h"
 #include "settings_store.h"
@@ -20,6 +21,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
@@ -120,7 +122,10 @@ constexpr int kButtonWidth = 92;
 // The tape's check box has the row under both columns to itself: its Russian caption is longer
 // than a column is wide.
 constexpr int kTapeRowTop = 200;
-constexpr int kButtonTop = 226;
+// The exchange rates' bank and their automatic update, in rows of their own under the tape's.
+constexpr int kRatesRowTop = 226;
+constexpr int kAutoRatesRowTop = 252;
+constexpr int kButtonTop = 274;
 
 QPushButton* button(QWidget* parent, const char* name, int left) {
     auto* b = new QPushButton(parent);
@@ -284,6 +289,20 @@ void TPreForm::buildControls() {
     cbKeepTape->setGeometry(12, kTapeRowTop, kWidth - 24, 20);
     connect(cbKeepTape, &QCheckBox::clicked, this, &TPreForm::cbKeepTapeClick);
 
+    auto* lbRateSource = new QLabel(this);
+    lbRateSource->setObjectName(QStringLiteral("lbRateSource"));
+    lbRateSource->setGeometry(12, kRatesRowTop, 130, 22);
+    cbRateSource = new QComboBox(this);
+    cbRateSource->setObjectName(QStringLiteral("cbRateSource"));
+    cbRateSource->setGeometry(146, kRatesRowTop, kWidth - 158, 22);
+    cbRateSource->addItems({QString(), QString()}); // the language names the banks
+    lbRateSource->setBuddy(cbRateSource);
+    connect(cbRateSource, &QComboBox::activated, this, [this] { enableApply(); });
+    cbAutoRates = new QCheckBox(this);
+    cbAutoRates->setObjectName(QStringLiteral("cbAutoRates"));
+    cbAutoRates->setGeometry(12, kAutoRatesRowTop, kWidth - 24, 20);
+    connect(cbAutoRates, &QCheckBox::clicked, this, [this] { enableApply(); });
+
     bbOk = button(this, "bbOk", 4);
     bbOk->setDefault(true);
     bbNo = button(this, "bbNo", 109);
@@ -332,6 +351,10 @@ void TPreForm::SetLang(int language) {
     for (QComboBox* list : {cbIndColor, cbIndFontColor})
         for (int i = 0; i < list->count(); ++i)
             list->setItemData(i, QString::fromUtf8(kColourNames[i][language]), Qt::AccessibleTextRole);
+    for (const RateSource source : {RateSource::EuropeanCentralBank, RateSource::BankOfRussia}) {
+        const std::string_view bank = sourceName(source, language == 1 ? Language::Russian : Language::English);
+        cbRateSource->setItemText(int(source), QString::fromUtf8(bank.data(), qsizetype(bank.size())));
+    }
     for (QComboBox* list : {cbIndColor, cbIndFontColor, cbIndFontName, cbLang})
         nameChosenItem(list);
 }
@@ -366,6 +389,8 @@ void TPreForm::FormActivate() {
     cbkStayOnTop->setChecked(current.StayOnTop);
     cbMinToTray->setChecked(current.MinimizeToTray);
     cbKeepTape->setChecked(current.KeepTape);
+    cbRateSource->setCurrentIndex(current.RateSource);
+    cbAutoRates->setChecked(current.AutoUpdateRates);
 
     const auto* digits = calculator_.findChild<TextPanel*>(QStringLiteral("pnOut3"));
     setPreviewBackground(digits ? digits->background() : colorFromColorRef(kColourWhite));
@@ -525,6 +550,10 @@ void TPreForm::SetParam() {
     store_.writeString(value::RIndFontName, s.DigitFontName);
     s.KeepTape = cbKeepTape->isChecked();
     store_.writeBool(value::RKeepTape, s.KeepTape);
+    s.RateSource = cbRateSource->currentIndex();
+    store_.writeInt(value::RRateSource, s.RateSource);
+    s.AutoUpdateRates = cbAutoRates->isChecked();
+    store_.writeBool(value::RAutoRates, s.AutoUpdateRates);
     store_.flush();
 
     SetLang(s.Language);

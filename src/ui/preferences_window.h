@@ -25,13 +25,13 @@ class TCalculator;
 class TextPanel;
 
 // The modal Preferences window: display colours, digit typeface, size and style, grouping,
-// tray, stay-on-top, language and keeping the tape, with a live preview. Nothing reaches the
+// tray, stay-on-top, language, keeping the tape and the exchange rates, with a live preview. Nothing reaches the
 // other windows or the settings until Apply or OK.
 class TPreForm : public QDialog {
     Q_OBJECT
   public:
     static constexpr int kWidth = 416;
-    static constexpr int kHeight = 255;
+    static constexpr int kHeight = 303;
     static constexpr int kHelpTopic = 80;
     static constexpr int kMinFontSize = kMinDigitFontSize;
     static constexpr int kMaxFontSize = kMaxDigitFontSize;
@@ -108,6 +108,8 @@ class TPreForm : public QDialog {
     QCheckBox* cbMinToTray = nullptr;
     QCheckBox* cbkStayOnTop = nullptr;
     QCheckBox* cbKeepTape = nullptr;
+    QComboBox* cbRateSource = nullptr;
+    QCheckBox* cbAutoRates = nullptr;
     QSpinBox* spFontSize = nullptr;
     QToolButton* bB = nullptr;
     QToolButton* bI = nullptr;
