@@ -5,6 +5,7 @@
 
 #include "calculator_keys.h"
 #include "colour.h"
+#include "conversion_panel.h"
 #include "display_line.h"
 #include "keypad.h"
 #include "legacy_font.h"
@@ -348,6 +349,7 @@ void TCalculator::applyPreferences(const Settings& settings) {
     setTrayShown(settings_.MinimizeToTray);
     tape_->setKeep(settings_.KeepTape);
     if (tapeWindow_) tapeWindow_->showTrouble();
+    pnConvert->setRateSettings(settings_.RateSource, settings_.AutoUpdateRates);
 }
 
 void TCalculator::setStayOnTop(bool on) {

@@ -5,17 +5,23 @@
 
 #include "button_panel.h"
 #include "calculator_conversion.h"
+#include "colour.h"
+#include "currency.h"
+#include "currency_rates.h"
 #include "key_pictures.h"
 #include "keypad_table.h"
 #include "qt_text.h"
+#include "rates_texts.h"
 #include "unit_catalogue.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStylePainter>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -24,6 +30,11 @@ namespace {
 
 constexpr int kListLeft = 4, kUpperListTop = 53, kLowerListTop = 140;
 constexpr int kButtonTop = 85, kButtonWidth = 45, kButtonHeight = 40;
+// The currency group's rates line, between the group list and the upper unit list, and its
+// update button beside the direction buttons.
+constexpr int kRatesLineTop = 39, kRatesLineHeight = 13;
+constexpr QRect kUpdateButton{136, 93, 24, 24};
+constexpr int kOrange = 0x4080FF; // COLORREF, as the settings keep colours
 
 // A drop-down under the control with a scroll bar, not a menu over the whole screen that ignores
 // the visible-item limit. A proxy style, not a style sheet: style sheets cost milliseconds at
@@ -161,6 +172,7 @@ TConversionPanel::TConversionPanel(Calculator& calculator, QWidget* listParent)
     // The designed texts; the language replaces them.
     for (int group = 0; group < kGroupCount; ++group)
         cbVibor->addItem(fromUtf8(groupName(group, Language::Russian)));
+    cbVibor->addItem(fromUtf8(currencyGroupName(Language::Russian)));
     connect(cbVibor, &QComboBox::activated, this, [this] { cbViborClick(); });
 
     auto* line = new QFrame(this);
@@ -209,20 +221,130 @@ TConversionPanel::TConversionPanel(Calculator& calculator, QWidget* listParent)
     QWidget::setTabOrder(cb1, RxSpeedButton7);
     QWidget::setTabOrder(RxSpeedButton7, RxSpeedButton8);
     QWidget::setTabOrder(RxSpeedButton8, cb2);
+
+    rates_ = new CurrencyRates(this);
+    lbRates = new QLabel(this);
+    lbRates->setObjectName(QStringLiteral("lbRates"));
+    lbRates->setGeometry(kListLeft, kRatesLineTop, kListWidth, kRatesLineHeight);
+    QFont small = lbRates->font();
+    small.setPointSizeF(7);
+    lbRates->setFont(small);
+    bpUpdateRates = new QToolButton(this);
+    bpUpdateRates->setObjectName(QStringLiteral("bpUpdateRates"));
+    bpUpdateRates->setGeometry(kUpdateButton);
+    bpUpdateRates->setAutoRaise(true);
+    bpUpdateRates->setText(QStringLiteral("\u27F3")); // a circular arrow: fetch again
+    miUpdateRates = new QAction(this);
+    miUpdateRates->setObjectName(QStringLiteral("miUpdateRates"));
+    miUpdateRates->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    miUpdateRates->setShortcutContext(Qt::WindowShortcut);
+    addAction(miUpdateRates); // live while the panel is shown
+    connect(miUpdateRates, &QAction::triggered, this, &TConversionPanel::updateRates);
+    connect(bpUpdateRates, &QToolButton::clicked, this, &TConversionPanel::updateRates);
+    connect(rates_, &CurrencyRates::changed, this, [this] {
+        if (convertGroup_ == kCurrencyGroup) fillCurrencies(false);
+        showRatesState();
+    });
+    connect(rates_, &CurrencyRates::updated, this, [this](const RatesFailure& failure) {
+        const bool manual = std::exchange(manualUpdate_, false);
+        if (manual && failure.problem != RatesProblem::None)
+            calc_.ShowErrorHint(updateFailedText(failure, messagesLanguage()).toStdString());
+    });
+    lbRates->hide();
+    bpUpdateRates->hide();
     setShown(false);
 }
+
+Language TConversionPanel::messagesLanguage() const {
+    return unitLanguage_;
+}
+
+void TConversionPanel::setRateSettings(int source, bool automatic) {
+    rates_->setSource(source == 1 ? RateSource::BankOfRussia : RateSource::EuropeanCentralBank);
+    rates_->setAutomatic(automatic);
+    if (shown_ && convertGroup_ == kCurrencyGroup) rates_->updateIfDue();
+}
+
+void TConversionPanel::updateRates() {
+    manualUpdate_ = true;
+    if (convertGroup_ != kCurrencyGroup && shown_) {
+        // The command leads to what it updates.
+        cbVibor->setCurrentIndex(kCurrencyGroup);
+        cbViborClick();
+    }
+    rates_->update();
+}
+
+void TConversionPanel::currencyGroupShown() {
+    rates_->loadKept();
+    if (shown_) rates_->updateIfDue();
+}
+
+void TConversionPanel::fillCurrencies(bool fresh) {
+    const RateTable* table = rates_->table();
+    const auto codeAt = [](const QComboBox* list) { return list->currentData().toString(); };
+    const QString upper = fresh ? QStringLiteral("USD") : codeAt(cb1);
+    const QString lower = fresh ? QString() : codeAt(cb2);
+    const QSignalBlocker block1(cb1), block2(cb2);
+    cb1->clear();
+    cb2->clear();
+    if (!table) return;
+    for (const CurrencyRate& rate : table->rates) {
+        const QString name = fromUtf8(currencyUnitName(rate.code, unitLanguage_));
+        const QString code = QString::fromStdString(rate.code);
+        cb1->addItem(name, code);
+        cb2->addItem(name, code);
+    }
+    const auto select = [](QComboBox* list, const QString& code, int fallback) {
+        const int found = code.isEmpty() ? -1 : list->findData(code);
+        list->setCurrentIndex(found >= 0 ? found : std::min(fallback, list->count() - 1));
+    };
+    // The base currency below, another above: a conversion right away says something.
+    select(cb1, upper, 1);
+    select(cb2, lower, 0);
+}
+
+void TConversionPanel::showRatesState() {
+    const bool currency = convertGroup_ == kCurrencyGroup;
+    lbRates->setVisible(currency);
+    bpUpdateRates->setVisible(currency);
+    if (!currency) return;
+    const Language language = unitLanguage_;
+    bpUpdateRates->setToolTip(updateRatesCaption(language));
+    bpUpdateRates->setAccessibleName(updateRatesCaption(language));
+    miUpdateRates->setText(updateRatesCaption(language));
+    const RateTable* table = rates_->table();
+    QString text;
+    if (rates_->fetching()) text = updatingLine(language);
+    else if (table) text = ratesLine(*table, language);
+    else text = noRatesLine(rates_->failure(), language);
+    QString hint = text;
+    if (table && rates_->failure().problem != RatesProblem::None && !rates_->fetching())
+        hint += QLatin1Char('\n') + updateFailedText(rates_->failure(), language);
+    // Orange: a week or more without new rates is worth a second look.
+    QPalette palette = this->palette();
+    if (table && rates_->ratesOld() && !rates_->fetching())
+        palette.setColor(QPalette::WindowText, colorFromColorRef(kOrange));
+    lbRates->setPalette(palette);
+    lbRates->setText(QFontMetrics(lbRates->font()).elidedText(text, Qt::ElideRight, lbRates->width()));
+    lbRates->setToolTip(hint);
+    lbRates->setAccessibleName(hint);
+}
+
 
 QList<QWidget*> TConversionPanel::tabStops() const {
     return {cbVibor, cb1, RxSpeedButton7, RxSpeedButton8, cb2};
 }
 
 void TConversionPanel::setShown(bool shown) {
+    shown_ = shown;
     setVisible(shown);
     cb1->setVisible(shown);
     cb2->setVisible(shown);
     if (shown) {
         cb1->raise();
         cb2->raise();
+        if (convertGroup_ == kCurrencyGroup) currencyGroupShown();
     }
 }
 
@@ -230,6 +352,14 @@ void TConversionPanel::cbViborClick() {
     cb1->clear();
     cb2->clear();
     const int group = cbVibor->currentIndex();
+    convertGroup_ = group;
+    if (group == kCurrencyGroup) {
+        currencyGroupShown();
+        fillCurrencies(true);
+        showRatesState();
+        return;
+    }
+    showRatesState();
     QStringList names;
     for (std::string_view name : unitNames(group, unitLanguage_))
         names << fromUtf8(name);
@@ -246,6 +376,11 @@ void TConversionPanel::selectGroup(int group) {
 }
 
 void TConversionPanel::convert(const QComboBox* from, const QComboBox* to) {
+    if (convertGroup_ == kCurrencyGroup) {
+        convertCurrentCurrency(calc_, rates_->table(), from->currentIndex(), to->currentIndex(),
+                               noRatesHint(messagesLanguage()).toStdString());
+        return;
+    }
     convertCurrentValue(calc_, convertGroup_, from->currentIndex(), to->currentIndex());
 }
 

@@ -11,8 +11,13 @@
 #include <QList>
 #include <QPointer>
 
+class QAction;
+class QLabel;
+class QToolButton;
+
 namespace orv {
 
+class CurrencyRates;
 class TButtonPanel;
 
 // A list of the conversion panel. It reports its list opening first, so the window can widen it
@@ -55,6 +60,12 @@ class TConversionPanel : public QFrame {
     TConversionPanel(Calculator& calculator, QWidget* listParent);
 
     void setShown(bool shown);
+    // The bank chosen in Preferences (0 ECB, 1 Bank of Russia) and whether showing the currency
+    // group fetches due rates by itself.
+    void setRateSettings(int source, bool automatic);
+    CurrencyRates& currencyRates() { return *rates_; }
+    // The update command (button, Ctrl+U): fetches now; a failure shows in the error hint.
+    void updateRates();
     // Unit names are Russian only for language 1; the group names are the window's texts.
     void setUnitLanguage(Language language) { unitLanguage_ = language; }
 
@@ -80,6 +91,12 @@ class TConversionPanel : public QFrame {
 
   private:
     void convert(const QComboBox* from, const QComboBox* to);
+    Language messagesLanguage() const;
+    // The currency lists refilled from the rates, keeping the chosen currencies where they still
+    // are; `fresh` (the group just chosen) selects the US dollar above the base currency.
+    void fillCurrencies(bool fresh);
+    void showRatesState();
+    void currencyGroupShown();
 
     Calculator& calc_;
     Language unitLanguage_ = Language::English;
@@ -90,6 +107,12 @@ class TConversionPanel : public QFrame {
     TButtonPanel* RxSpeedButton7 = nullptr;
     TButtonPanel* RxSpeedButton8 = nullptr;
     QPointer<TUnitList> lastOpened_;
+    CurrencyRates* rates_ = nullptr;
+    QLabel* lbRates = nullptr;
+    QToolButton* bpUpdateRates = nullptr;
+    QAction* miUpdateRates = nullptr;
+    bool shown_ = false;
+    bool manualUpdate_ = false;
 };
 
 } // namespace orv

@@ -94,6 +94,7 @@ void TCalculator::buildSidePanels(QWidget* area) {
     pnStatist->setGeometry(410, 2, TStatisticsPanel::kWidth, TStatisticsPanel::kHeight);
     pnStatist->hide();
     pnConvert = new TConversionPanel(calc_, area);
+    pnConvert->setRateSettings(settings_.RateSource, settings_.AutoUpdateRates);
 
     // Tab goes as the window is drawn, from the left: the conversion panel, the display, the
     // keypad, the panel beside it, then the registers drawn under that panel. Panels out of view

@@ -7,6 +7,7 @@
 #include "keypad_table.h"
 #include "science_panel.h"
 #include "statistics_panel.h"
+#include "currency.h"
 #include "unit_catalogue.h"
 
 #include <QComboBox>
@@ -138,6 +139,10 @@ void applyMainWindowPanelTexts(QWidget* window, int language) {
     for (int i = 0; i < kGroupCount && i < groups->count(); ++i) {
         const std::string_view name = groupName(i, lang);
         groups->setItemText(i, QString::fromUtf8(name.data(), qsizetype(name.size())));
+    }
+    if (groups->count() > kCurrencyGroup) {
+        const std::string_view name = currencyGroupName(lang);
+        groups->setItemText(kCurrencyGroup, QString::fromUtf8(name.data(), qsizetype(name.size())));
     }
     groups->setCurrentIndex(selected);
 }

@@ -5,6 +5,7 @@
 
 #include "currency.h"
 #include "settings_values.h"
+#include "currency.h"
 #include "unit_catalogue.h"
 
 #include <QAction>
