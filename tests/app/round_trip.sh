@@ -29,7 +29,7 @@ xdotool mousemove $((X + 300)) $((Y + 176)) click 1 # the language list
 sleep 0.3
 xdotool key Down Return
 sleep 0.2
-xdotool mousemove $((X + 41)) $((Y + 238)) click 1 # OK
+xdotool mousemove $((X + 41)) $((Y + 310)) click 1 # OK
 sleep 0.3
 stop INT
 [ -f "$conf" ] || fail "nothing saved after SIGINT"

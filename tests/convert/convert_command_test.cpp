@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Orvantis developers
 
 #include "command_line.h"
+#include "currency_rates_access.h"
 
 #include <gtest/gtest.h>
 
@@ -147,12 +148,13 @@ std::vector<std::string> lines(const std::string& text) {
     return out;
 }
 
-TEST(UnitsCommand, ListsTheTenGroups) {
+TEST(UnitsCommand, ListsTheTenGroupsAndTheCurrencies) {
     const CommandRun result = run({"--units"});
     EXPECT_EQ(result.status, 0);
     const auto listed = lines(result.out);
-    ASSERT_EQ(listed.size(), 10u);
+    ASSERT_EQ(listed.size(), 11u);
     EXPECT_EQ(listed[2], "2\tVolume&Capacity\tОбъем\t79 units");
+    EXPECT_EQ(listed[10], "10\tCurrency\tВалюта\tthe kept exchange rates");
 }
 
 TEST(UnitsCommand, ListsOneGroupWithIndicesAndFactors) {
@@ -174,6 +176,78 @@ TEST(UsageText, NamesBothOptions) {
     const CommandRun result = run({"--help"});
     EXPECT_NE(result.out.find("--convert VALUE FROM TO"), std::string::npos);
     EXPECT_NE(result.out.find("--units [GROUP]"), std::string::npos);
+}
+
+} // namespace
+} // namespace orv::cli
+
+namespace orv::cli {
+namespace {
+
+// Rates as the ECB gives them, kept or not, and an update that is never expected here.
+class KeptRates final : public CurrencyRatesAccess {
+  public:
+    explicit KeptRates(bool kept) {
+        if (!kept) return;
+        RateTable table;
+        table.year = 2026, table.month = 12, table.day = 4;
+        table.rates = {{"EUR", "1", "1", 1, 1}, {"USD", "1", "1.0812", 1, 1.0812L}, {"JPY", "1", "162.43", 1, 162.43L}};
+        rates_.table = table;
+    }
+    KeptCurrencyRates kept() override {
+        ++reads;
+        return rates_;
+    }
+    int update(std::ostream&, std::ostream&) override {
+        ADD_FAILURE() << "--convert must never fetch";
+        return 1;
+    }
+    int reads = 0;
+
+  private:
+    KeptCurrencyRates rates_{std::nullopt, "no rates have been fetched yet", false};
+};
+
+struct CurrencyRow {
+    const char* name;
+    std::vector<std::string> args;
+    bool kept;
+    int status;
+    const char* out;
+    const char* errContains;
+};
+
+TEST(ConvertCommand, CurrenciesConvertWithTheKeptRatesOnly) {
+    const CurrencyRow rows[] = {
+        {"codes", {"--convert", "100", "USD", "EUR"}, true, 0, "92.4898261191269\n", "rates of 2026-12-04, European Central Bank"},
+        {"lower case and names", {"--convert", "1", "euro", "доллар сша"}, true, 0, "1.0812\n", "2026-12-04"},
+        {"across the base", {"--convert", "1", "USD", "JPY"}, true, 0, "150.231224565298\n", ""},
+        {"none kept", {"--convert", "100", "USD", "EUR"}, false, 1, "", "orvantis --update-rates"},
+        {"not in the rates", {"--convert", "100", "USD", "RUB"}, true, 2, "", "have no RUB"},
+        {"unit and currency", {"--convert", "1", "Mile", "USD"}, true, 2, "", "unknown unit 'USD'"},
+        {"units stay units", {"--convert", "1", "Mile", "Meter"}, true, 0, "1609.344\n", ""},
+    };
+    for (const CurrencyRow& row : rows) {
+        KeptRates rates(row.kept);
+        std::istringstream in;
+        std::ostringstream out, err;
+        EXPECT_EQ(runCommandLine(row.args, in, out, err, &rates), row.status) << row.name << ": " << err.str();
+        EXPECT_EQ(out.str(), row.out) << row.name;
+        EXPECT_NE(err.str().find(row.errContains), std::string::npos) << row.name << ": " << err.str();
+    }
+}
+
+TEST(UnitsCommand, CurrencyGroupListsTheKeptRates) {
+    KeptRates rates(true);
+    std::istringstream in;
+    std::ostringstream out, err;
+    EXPECT_EQ(runCommandLine({"--units", "Валюта"}, in, out, err, &rates), 0);
+    const auto listed = lines(out.str());
+    ASSERT_EQ(listed.size(), 4u);
+    EXPECT_EQ(listed[0], "Group 10: Currency / Валюта (3 units, rates of 2026-12-04, European Central Bank)");
+    EXPECT_EQ(listed[2], "1\tUS dollar (USD)\tДоллар США (USD)\t1 EUR = 1.0812 USD");
+    KeptRates none(false);
+    EXPECT_EQ(runCommandLine({"--units", "10"}, in, out, err, &none), 1);
 }
 
 } // namespace

@@ -212,8 +212,8 @@ TEST_F(SettingsStoreTest, ValuesOutOfTheirRangeAreCorrectedAndWrittenBack) {
         {"RIndFontSize", 500, 10}, {"RIndFontSize", 11, 10},  {"RIndFontSize", 5, 6},
         {"RIndFontSize", -40, 6},  {"RIndFontSize", 6, 6},    {"RIndFontSize", 8, 8},
         {"RIndFontStyle", 0, 2},   {"RIndFontStyle", 5, 2},   {"RIndFontStyle", -3, 2},
-        {"RIndFontStyle", 1, 1},   {"RIndFontStyle", 4, 4},   {"RConvertItem", 10, 0},
-        {"RConvertItem", -1, 0},   {"RConvertItem", 1000, 0}, {"RConvertItem", 9, 9},
+        {"RIndFontStyle", 1, 1},   {"RIndFontStyle", 4, 4},   {"RConvertItem", 11, 0},
+        {"RConvertItem", -1, 0},   {"RConvertItem", 1000, 0}, {"RConvertItem", 10, 10},
     };
     for (const RangeRow& row : rows) {
         SCOPED_TRACE(testing::Message() << row.name << " stored as " << row.stored);

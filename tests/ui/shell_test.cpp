@@ -832,7 +832,7 @@ TEST_F(ShellTest, EveryPreferencesControlIsNamedAndTabVisitsThemAllInReadingOrde
     // Down the left column, then the right one, then the row under both, then the buttons.
     const QStringList expected{"cbIndColor", "cbIndFontColor", "cbIndFontName", "ckbThou", "cbMinToTray",
                                "cbkStayOnTop", "spFontSize", "bB", "bI", "cbLang", "cbKeepTape",
-                               "bbOk", "bbNo", "bbApply", "bbHelp"};
+                               "cbRateSource", "cbAutoRates", "bbOk", "bbNo", "bbApply", "bbHelp"};
     pref<QWidget>("bbHelp")->setFocus();
     QStringList walk;
     for (int step = 0; step < 40; ++step) {

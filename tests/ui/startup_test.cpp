@@ -186,7 +186,7 @@ TEST_P(StoredGroupOutOfRangeTest, ShowsTheFirstGroupWithItsUnitsAndStoresIt) {
     EXPECT_EQ(groups->currentIndex(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Groups, StoredGroupOutOfRangeTest, ::testing::Values(10, -1, 57));
+INSTANTIATE_TEST_SUITE_P(Groups, StoredGroupOutOfRangeTest, ::testing::Values(11, -1, 57));
 
 // A digit size beyond the size box goes to the nearest size it offers; an unknown style code
 // takes the default (bold). Both are written back corrected.

@@ -18,6 +18,10 @@ int main(int argc, char** argv) {
     if (!home.isValid()) return 2;
     qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+    // Kept exchange rates stay here too, and no bank is ever asked: the rate tests start their
+    // own server and point the address at it.
+    qputenv("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toUtf8());
+    qputenv("ORVANTIS_RATES_URL", "http://127.0.0.1:9/");
 
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
