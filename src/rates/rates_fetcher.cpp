@@ -28,6 +28,7 @@ void RatesFetcher::fetch(const QUrl& address) {
         QMetaObject::invokeMethod(this, [this, failure] { emit fetched({}, failure); }, Qt::QueuedConnection);
         return;
     }
+    address_ = address;
     QNetworkRequest request(address);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
     request.setMaximumRedirectsAllowed(5);
@@ -38,13 +39,16 @@ void RatesFetcher::fetch(const QUrl& address) {
     QNetworkReply* reply = network_->get(request);
     reply_ = reply;
     connect(reply, &QNetworkReply::redirected, this, [this, reply](const QUrl& target) {
-        const QUrl from = reply->url();
+        // The reply already names the new address: compare with the one it leaves.
+        const QUrl from = address_;
         const QUrl to = from.resolved(target);
         // Downgrading HTTPS to HTTP counts as leaving the host.
         const bool sameHost = to.host().compare(from.host(), Qt::CaseInsensitive) == 0 &&
                               (to.scheme() == from.scheme() || to.scheme() == QLatin1String("https"));
-        if (sameHost && isAllowedRatesAddress(to)) emit reply->redirectAllowed();
-        else fail(RatesProblem::RedirectOffHost, to.toDisplayString());
+        if (sameHost && isAllowedRatesAddress(to)) {
+            address_ = to;
+            emit reply->redirectAllowed();
+        } else fail(RatesProblem::RedirectOffHost, to.toDisplayString());
     });
     connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);

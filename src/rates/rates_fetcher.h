@@ -43,6 +43,7 @@ class RatesFetcher : public QObject {
 
     QNetworkAccessManager* network_ = nullptr;
     QPointer<QNetworkReply> reply_;
+    QUrl address_; // where the reply now fetches from
     QTimer deadline_;
     int timeoutMs_ = kTimeoutMs;
     RatesFailure failure_;
