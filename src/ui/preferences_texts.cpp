@@ -24,7 +24,7 @@ const LanguageText kTexts[] = {
     {"cbMinToTray", kCaption, "Minimize to System Tray", "Сворачиваться к часам"},
     {"cbkStayOnTop", kCaption, "Stay on top", "Поверх всех окон"},
     {"cbKeepTape", kCaption, "Keep the tape between runs", "Сохранять ленту между запусками"},
-    {"lbRateSource", kCaption, "Exchange rates of:", "Курсы валют:"},
+    {"gbRates", kCaption, "Exchange rates", "Курсы валют"},
     {"cbAutoRates", kCaption, "Update exchange rates automatically", "Обновлять курсы валют автоматически"},
     {"bB", kCaption, "B", "Ж"},
     {"bB", kHint, "Bold numbers", "Полужирные"},
@@ -44,6 +44,7 @@ const LanguageText kTexts[] = {
     {"bB", kName, "Bold numbers", "Полужирные"},
     {"bI", kName, "Italic numbers", "Курсив"},
     {"cbLang", kName, "Language", "Язык"},
+    {"cbRateSource", kName, "Exchange rates", "Курсы валют"},
 };
 
 } // namespace

@@ -21,7 +21,6 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
@@ -122,10 +121,9 @@ constexpr int kButtonWidth = 92;
 // The tape's check box has the row under both columns to itself: its Russian caption is longer
 // than a column is wide.
 constexpr int kTapeRowTop = 200;
-// The exchange rates' bank and their automatic update, in rows of their own under the tape's.
-constexpr int kRatesRowTop = 226;
-constexpr int kAutoRatesRowTop = 252;
-constexpr int kButtonTop = 274;
+// The exchange rates' bank and their automatic update, in a box across both columns.
+constexpr int kRatesBoxTop = 224;
+constexpr int kButtonTop = 298;
 
 QPushButton* button(QWidget* parent, const char* name, int left) {
     auto* b = new QPushButton(parent);
@@ -289,18 +287,16 @@ void TPreForm::buildControls() {
     cbKeepTape->setGeometry(12, kTapeRowTop, kWidth - 24, 20);
     connect(cbKeepTape, &QCheckBox::clicked, this, &TPreForm::cbKeepTapeClick);
 
-    auto* lbRateSource = new QLabel(this);
-    lbRateSource->setObjectName(QStringLiteral("lbRateSource"));
-    lbRateSource->setGeometry(12, kRatesRowTop, 130, 22);
-    cbRateSource = new QComboBox(this);
+    auto* gbRates = groupBox(this, "gbRates", {4, kRatesBoxTop, kWidth - 8, 70});
+    cbRateSource = new QComboBox(gbRates);
     cbRateSource->setObjectName(QStringLiteral("cbRateSource"));
-    cbRateSource->setGeometry(146, kRatesRowTop, kWidth - 158, 22);
+    cbRateSource->setGeometry(8, 18, kWidth - 24, 24);
+    nameByPurpose(cbRateSource);
     cbRateSource->addItems({QString(), QString()}); // the language names the banks
-    lbRateSource->setBuddy(cbRateSource);
     connect(cbRateSource, &QComboBox::activated, this, [this] { enableApply(); });
-    cbAutoRates = new QCheckBox(this);
+    cbAutoRates = new QCheckBox(gbRates);
     cbAutoRates->setObjectName(QStringLiteral("cbAutoRates"));
-    cbAutoRates->setGeometry(12, kAutoRatesRowTop, kWidth - 24, 20);
+    cbAutoRates->setGeometry(8, 44, kWidth - 24, 20);
     connect(cbAutoRates, &QCheckBox::clicked, this, [this] { enableApply(); });
 
     bbOk = button(this, "bbOk", 4);
@@ -355,7 +351,7 @@ void TPreForm::SetLang(int language) {
         const std::string_view bank = sourceName(source, language == 1 ? Language::Russian : Language::English);
         cbRateSource->setItemText(int(source), QString::fromUtf8(bank.data(), qsizetype(bank.size())));
     }
-    for (QComboBox* list : {cbIndColor, cbIndFontColor, cbIndFontName, cbLang})
+    for (QComboBox* list : {cbIndColor, cbIndFontColor, cbIndFontName, cbLang, cbRateSource})
         nameChosenItem(list);
 }
 

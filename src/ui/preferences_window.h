@@ -31,7 +31,7 @@ class TPreForm : public QDialog {
     Q_OBJECT
   public:
     static constexpr int kWidth = 416;
-    static constexpr int kHeight = 303;
+    static constexpr int kHeight = 327;
     static constexpr int kHelpTopic = 80;
     static constexpr int kMinFontSize = kMinDigitFontSize;
     static constexpr int kMaxFontSize = kMaxDigitFontSize;
