@@ -30,9 +30,9 @@ namespace {
 
 constexpr int kListLeft = 4, kUpperListTop = 53, kLowerListTop = 140;
 constexpr int kButtonTop = 85, kButtonWidth = 45, kButtonHeight = 40;
-// The currency group's rates line, between the group list and the upper unit list, and its
-// update button beside the direction buttons.
-constexpr int kRatesLineTop = 39, kRatesLineHeight = 13;
+// The currency group's rates line, two lines between the group list and the upper unit list in
+// place of the bevel, and its update button beside the direction buttons.
+constexpr int kRatesLineTop = 28, kRatesLineHeight = 24;
 constexpr QRect kUpdateButton{136, 93, 24, 24};
 constexpr int kOrange = 0x4080FF; // COLORREF, as the settings keep colours
 
@@ -56,6 +56,21 @@ void styleList(QComboBox* list) {
     style->setParent(list);
     list->setStyle(style);
     list->setMaxVisibleItems(20);
+}
+
+// The text as it fits in `room` when wrapped, shortened with an ellipsis when it does not.
+QString fittedText(const QString& text, const QFont& font, const QSize& room) {
+    const QFontMetrics metrics(font);
+    const auto fits = [&](const QString& candidate) {
+        return metrics.boundingRect(QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, candidate).height() <=
+               room.height();
+    };
+    if (fits(text)) return text;
+    for (qsizetype length = text.size() - 1; length > 0; --length) {
+        const QString shortened = text.left(length).trimmed() + QStringLiteral("…");
+        if (fits(shortened)) return shortened;
+    }
+    return {};
 }
 
 } // namespace
@@ -229,11 +244,16 @@ TConversionPanel::TConversionPanel(Calculator& calculator, QWidget* listParent)
     QFont small = lbRates->font();
     small.setPointSizeF(7);
     lbRates->setFont(small);
+    lbRates->setWordWrap(true);
+    lbRates->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     bpUpdateRates = new QToolButton(this);
     bpUpdateRates->setObjectName(QStringLiteral("bpUpdateRates"));
     bpUpdateRates->setGeometry(kUpdateButton);
     bpUpdateRates->setAutoRaise(true);
     bpUpdateRates->setText(QStringLiteral("\u27F3")); // a circular arrow: fetch again
+    QFont large = bpUpdateRates->font();
+    large.setPointSize(14);
+    bpUpdateRates->setFont(large);
     miUpdateRates = new QAction(this);
     miUpdateRates->setObjectName(QStringLiteral("miUpdateRates"));
     miUpdateRates->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
@@ -308,6 +328,7 @@ void TConversionPanel::showRatesState() {
     const bool currency = convertGroup_ == kCurrencyGroup;
     lbRates->setVisible(currency);
     bpUpdateRates->setVisible(currency);
+    if (auto* bevel = findChild<QFrame*>(QStringLiteral("Bevel1"))) bevel->setVisible(!currency);
     if (!currency) return;
     const Language language = unitLanguage_;
     bpUpdateRates->setToolTip(updateRatesCaption(language));
@@ -326,7 +347,7 @@ void TConversionPanel::showRatesState() {
     if (table && rates_->ratesOld() && !rates_->fetching())
         palette.setColor(QPalette::WindowText, colorFromColorRef(kOrange));
     lbRates->setPalette(palette);
-    lbRates->setText(QFontMetrics(lbRates->font()).elidedText(text, Qt::ElideRight, lbRates->width()));
+    lbRates->setText(fittedText(text, lbRates->font(), lbRates->size()));
     lbRates->setToolTip(hint);
     lbRates->setAccessibleName(hint);
 }
