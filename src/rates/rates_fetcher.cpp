@@ -13,6 +13,7 @@ namespace orv {
 
 RatesFetcher::RatesFetcher(QObject* parent) : QObject(parent), network_(new QNetworkAccessManager(this)) {
     deadline_.setSingleShot(true);
+    deadline_.setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5% early
     connect(&deadline_, &QTimer::timeout, this, [this] { fail(RatesProblem::TimedOut, {}); });
 }
 
