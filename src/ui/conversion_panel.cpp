@@ -354,7 +354,7 @@ void TConversionPanel::showRatesState() {
 
 
 QList<QWidget*> TConversionPanel::tabStops() const {
-    return {cbVibor, cb1, RxSpeedButton7, RxSpeedButton8, cb2};
+    return {cbVibor, cb1, RxSpeedButton7, RxSpeedButton8, bpUpdateRates, cb2};
 }
 
 void TConversionPanel::setShown(bool shown) {
