@@ -4,10 +4,10 @@
 #include "main_window_panel_texts.h"
 
 #include "calculator_state.h"
+#include "currency.h"
 #include "keypad_table.h"
 #include "science_panel.h"
 #include "statistics_panel.h"
-#include "currency.h"
 #include "unit_catalogue.h"
 
 #include <QComboBox>
