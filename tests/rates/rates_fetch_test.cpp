@@ -9,6 +9,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QSslServer>
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
@@ -129,6 +132,35 @@ TEST_F(RatesFetchTest, PlainHttpIsRefusedOffThisComputer) {
         EXPECT_TRUE(isAllowedRatesAddress(QUrl(QString::fromLatin1(address)))) << address;
     for (const char* address : {"http://www.cbr.ru/scripts/XML_daily.asp", "ftp://127.0.0.1/x", "file:///etc/passwd"})
         EXPECT_FALSE(isAllowedRatesAddress(QUrl(QString::fromLatin1(address)))) << address;
+}
+
+// A certificate nobody vouches for (self-signed, in the fixtures) is refused before the request
+// goes out: the server reads nothing.
+TEST_F(RatesFetchTest, AnUntrustedCertificateIsRefused) {
+    QFile certificate(kFixtures + QStringLiteral("localhost-cert.pem"));
+    QFile key(kFixtures + QStringLiteral("localhost-key.pem"));
+    ASSERT_TRUE(certificate.open(QIODevice::ReadOnly) && key.open(QIODevice::ReadOnly));
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    configuration.setLocalCertificate(QSslCertificate(certificate.readAll()));
+    configuration.setPrivateKey(QSslKey(key.readAll(), QSsl::Rsa));
+    QSslServer tls;
+    tls.setSslConfiguration(configuration);
+    ASSERT_TRUE(tls.listen(QHostAddress::LocalHost, 0));
+    int requestBytes = 0;
+    QObject::connect(&tls, &QTcpServer::pendingConnectionAvailable, &tls, [&] {
+        while (QTcpSocket* socket = tls.nextPendingConnection())
+            QObject::connect(socket, &QIODevice::readyRead, socket, [&, socket] { requestBytes += int(socket->readAll().size()); });
+    });
+    fetch(QStringLiteral("/ecb"));
+    qputenv("ORVANTIS_RATES_URL", QStringLiteral("https://127.0.0.1:%1/ecb").arg(tls.serverPort()).toUtf8());
+    QSignalSpy done(&rates, &CurrencyRates::updated);
+    rates.update();
+    ASSERT_TRUE(done.wait(5000));
+    EXPECT_EQ(rates.failure().problem, RatesProblem::Unreachable);
+    EXPECT_FALSE(rates.failure().detail.isEmpty());
+    EXPECT_EQ(requestBytes, 0);
+    ASSERT_TRUE(rates.table());
+    EXPECT_EQ(keptDocument(), fixture("ecb-2026-12-04.xml"));
 }
 
 TEST_F(RatesFetchTest, AutomaticFetchOnlyWhenDueAndAllowed) {
