@@ -23,7 +23,7 @@ void convertCurrentValue(Calculator& calculator, int group, int from, int to) {
     const ConversionResult result = convertValue(x, group, from, to, messages, calculator.separators());
     if (isUnit(group, from) && isUnit(group, to)) {
         TapeStep step{TapeForm::Conversion, calculator.tapeNumber(x), std::string(unitName(group, to, messages.language)),
-                      std::string(unitName(group, from, messages.language)), {}, {}, {}};
+                      std::string(unitName(group, from, messages.language)), {}, {}, {}, {}};
         if (result.outcome == ConversionOutcome::Converted) step.setResult(result.value, result.entryText);
         else step.message = result.message;
         calculator.writeTape(step);
