@@ -23,6 +23,7 @@
 #include "tape_texts.h"
 #include "tape_window.h"
 #include "toolkit_translation.h"
+#include "tray_icon.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -34,7 +35,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTimer>
-#include <QSystemTrayIcon>
 
 #include <algorithm>
 
@@ -125,6 +125,10 @@ TCalculator::TCalculator(SettingsStore& store, Separators separators, QWidget* p
                                          });
     tape_->onTrouble = [this](TapeKeeper::Trouble) { showTapeTrouble(); };
     calc_.setTape(tape_.get());
+}
+
+void TCalculator::setTrayCheck(std::function<bool()> check) {
+    tray_->setAvailabilityCheck(std::move(check));
 }
 
 TCalculator::~TCalculator() {
@@ -288,7 +292,7 @@ void TCalculator::SetLang(int language) {
     miMax->setText(QString::fromUtf8(texts->miMax));
     miMin->setText(QString::fromUtf8(texts->miMin));
     if (tapeWindow_) tapeWindow_->SetLang(language);
-    setTrayLanguage(language);
+    tray_->setLanguage(language);
     miHelp->setTitle(QString::fromUtf8(texts->miHelp));
     miContens->setText(QString::fromUtf8(texts->miContens));
     miPage->setText(QString::fromUtf8(texts->miPage));
@@ -346,7 +350,7 @@ void TCalculator::applyPreferences(const Settings& settings) {
     // The texts follow the new grouping; the panels show them at their next update.
     calc_.refreshDisplays();
     applyAppearance();
-    setTrayShown(settings_.MinimizeToTray);
+    tray_->setShown(settings_.MinimizeToTray);
     tape_->setKeep(settings_.KeepTape);
     if (tapeWindow_) tapeWindow_->showTrouble();
     pnConvert->setRateSettings(settings_.RateSource, settings_.AutoUpdateRates);

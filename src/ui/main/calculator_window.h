@@ -23,7 +23,6 @@
 
 class QAction;
 class QKeyEvent;
-class QSystemTrayIcon;
 class QTimer;
 
 namespace orv {
@@ -37,6 +36,7 @@ class TStatisticsPanel;
 class TapeKeeper;
 class TapeWindow;
 class TooltipController;
+class TrayIcon;
 
 // The main window: display strip, keypad, memory line and register row. It only draws and
 // forwards: every key goes to the calculator engine, which reports back through CalculatorView.
@@ -107,7 +107,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     // tape went with it.
     void restoreFromTray();
     // Whether the desktop has a tray; the toolkit's answer unless a test stands in for a tray.
-    void setTrayCheck(std::function<bool()> check) { trayAvailable_ = std::move(check); }
+    void setTrayCheck(std::function<bool()> check);
     bool conversionShown() const { return ConversionShown; }
     bool scientificShown() const { return ScientificShown; }
     bool statisticsShown() const { return StatisticsShown; }
@@ -161,9 +161,6 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void setSizeItemsEnabled(bool enabled);
     void CalcMinimize();
     void hideToTray();
-    void setTrayShown(bool shown);
-    void setTrayLanguage(int language);
-    void updateTrayMenu();
     void buildDisplay(QWidget* area);
     void buildKeypad(QWidget* area);
     void buildMemoryRow(QWidget* area);
@@ -244,14 +241,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     TStatisticsPanel* pnStatist = nullptr;
     TConversionPanel* pnConvert = nullptr;
     QTimer* Timer1 = nullptr;
-    QSystemTrayIcon* RxTrayIcon1 = nullptr;
-    QMenu* trayMenu_ = nullptr;
-    QAction* trayShowHide_ = nullptr;
-    QAction* trayQuit_ = nullptr;
-    int trayLanguage_ = 0;
-    std::function<bool()> trayAvailable_;
-    QTimer* trayWait_ = nullptr; // looks again for a tray that was not there
-    int trayLooksLeft_ = 0;
+    TrayIcon* tray_ = nullptr;
     bool tapeHiddenWithWindow_ = false;
     TooltipController* tooltips_ = nullptr;
 };

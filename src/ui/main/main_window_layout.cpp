@@ -2,20 +2,20 @@
 // Copyright (C) 2026 The Orvantis developers
 
 // The main window's layouts: the side panels and the View-menu commands that show them, the
-// window's sizes and the 168-pixel moves, the size button, the housekeeping timer, the tray and
-// the hints.
+// window's sizes and the 168-pixel moves, the size button, the housekeeping timer, hiding to the
+// tray and the hints.
 #include "calculator_window.h"
 
 #include "accessible_panels.h"
 #include "colour.h"
 #include "conversion_panel.h"
 #include "keypad.h"
-#include "program_picture.h"
 #include "register_row.h"
 #include "science_panel.h"
 #include "statistics_panel.h"
 #include "tape_window.h"
 #include "tooltip_controller.h"
+#include "tray_icon.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,7 +24,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
-#include <QSystemTrayIcon>
 #include <QTimer>
 
 #include <algorithm>
@@ -52,10 +51,6 @@ void drawSizeArrow(QPainter& painter, const QRectF& area, bool pointsUp) {
     painter.drawPath(triangle);
 }
 
-// How often and how long a tray that is not there yet is looked for: two minutes.
-constexpr int kTrayLookInterval = 3000;
-constexpr int kTrayLooks = 40;
-
 constexpr int kConversionShift = 168; // the keypad keeps its place on the screen
 constexpr int kPanelBesideKeypad = 244;
 
@@ -66,15 +61,6 @@ struct DisplayGeometry {
 constexpr DisplayGeometry kNarrowDisplay{209, 166, 191};
 constexpr DisplayGeometry kWideDisplay{240, 197, 222};
 constexpr int kMantissaLeft = 16, kExponentTop = 1, kExponentWidth = 42, kExponentHeight = 10;
-
-// The tray icon's menu, English and Russian.
-struct TrayTexts {
-    const char* show;
-    const char* hide;
-    const char* quit;
-};
-constexpr TrayTexts kTrayTexts[] = {{"Show", "Hide", "Quit"},
-                                    {"Показать", "Скрыть", "Выход"}};
 
 // The controls of a panel that Tab stops at, in the order they were made.
 QList<QWidget*> tabStopsIn(const QWidget* panel) {
@@ -119,72 +105,21 @@ void TCalculator::buildSidePanels(QWidget* area) {
     for (TUnitList* list : area->findChildren<TUnitList*>())
         connect(list, &TUnitList::dropDown, this, &TCalculator::startHousekeeping);
 
-    trayAvailable_ = &QSystemTrayIcon::isSystemTrayAvailable;
-    trayWait_ = new QTimer(this);
-    trayWait_->setObjectName(QStringLiteral("TrayWait"));
-    trayWait_->setInterval(kTrayLookInterval);
-    connect(trayWait_, &QTimer::timeout, this, [this] {
-        if (trayAvailable_())
-            setTrayShown(true);
-        else if (--trayLooksLeft_ <= 0)
-            trayWait_->stop();
-    });
-    RxTrayIcon1 = new QSystemTrayIcon(this);
-    RxTrayIcon1->setObjectName(QStringLiteral("RxTrayIcon1"));
-    RxTrayIcon1->setToolTip(QStringLiteral("Orvantis"));
-    connect(RxTrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) RxTrayIcon1Click();
-    });
-    trayMenu_ = new QMenu(this);
-    trayMenu_->setObjectName(QStringLiteral("RxTrayMenu"));
-    trayShowHide_ = trayMenu_->addAction(QString());
-    trayShowHide_->setObjectName(QStringLiteral("miTrayShowHide"));
-    connect(trayShowHide_, &QAction::triggered, this, [this] {
+    tray_ = new TrayIcon(*this);
+    connect(tray_, &TrayIcon::clicked, this, &TCalculator::RxTrayIcon1Click);
+    connect(tray_, &TrayIcon::showHideChosen, this, [this] {
         if (isVisible() && !isMinimized())
             hideToTray();
         else
             restoreFromTray();
     });
-    trayMenu_->addSeparator();
-    trayQuit_ = trayMenu_->addAction(QString());
-    trayQuit_->setObjectName(QStringLiteral("miTrayQuit"));
-    connect(trayQuit_, &QAction::triggered, this, [this] {
+    connect(tray_, &TrayIcon::quitChosen, this, [this] {
         close(); // saves the working state as any close does
         QCoreApplication::quit();
     });
-    // Show or Hide, whichever the window's state calls for when the menu opens.
-    connect(trayMenu_, &QMenu::aboutToShow, this, &TCalculator::updateTrayMenu);
-    RxTrayIcon1->setContextMenu(trayMenu_);
-    setTrayShown(settings_.MinimizeToTray);
+    tray_->setShown(settings_.MinimizeToTray);
 
     tooltips_ = new TooltipController(this);
-}
-
-// Where the desktop has no tray there is no icon, and minimising stays ordinary. The icon is the
-// program's picture, drawn only where a tray will show it, and set before the icon is shown.
-void TCalculator::setTrayShown(bool shown) {
-    trayWait_->stop();
-    if (!shown || !trayAvailable_()) {
-        RxTrayIcon1->hide();
-        // The tray may start after the program, as a session starts: it is looked for a while.
-        trayLooksLeft_ = kTrayLooks;
-        if (shown) trayWait_->start();
-        return;
-    }
-    if (RxTrayIcon1->icon().isNull()) RxTrayIcon1->setIcon(programIcon());
-    RxTrayIcon1->show();
-}
-
-void TCalculator::updateTrayMenu() {
-    const TrayTexts& texts = kTrayTexts[trayLanguage_ == 1 ? 1 : 0];
-    const bool windowShown = isVisible() && !isMinimized();
-    trayShowHide_->setText(QString::fromUtf8(windowShown ? texts.hide : texts.show));
-    trayQuit_->setText(QString::fromUtf8(texts.quit));
-}
-
-void TCalculator::setTrayLanguage(int language) {
-    trayLanguage_ = language;
-    updateTrayMenu();
 }
 
 void TCalculator::refillUnitLists() {
@@ -344,7 +279,7 @@ void TCalculator::changeEvent(QEvent* event) {
 }
 
 void TCalculator::CalcMinimize() {
-    if (!settings_.MinimizeToTray || !RxTrayIcon1->isVisible() || !trayAvailable_())
+    if (!settings_.MinimizeToTray || !tray_->ready())
         return; // minimising behaves as usual
     // Hidden after the state change has been handled, so the task-bar button goes with it.
     QTimer::singleShot(0, this, &TCalculator::hideToTray);
