@@ -9,6 +9,7 @@
 #include "display_line.h"
 #include "keypad.h"
 #include "legacy_font.h"
+#include "main_menus.h"
 #include "main_window_panel_texts.h"
 #include "main_window_restore.h"
 #include "main_window_texts.h"
@@ -25,7 +26,6 @@
 #include "toolkit_translation.h"
 #include "tray_icon.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -203,74 +203,24 @@ void TCalculator::buildMemoryRow(QWidget* area) {
     connect(pnMemory, &RegisterRow::registerClicked, this, &TCalculator::pnMClick);
 }
 
-QAction* TCalculator::addCommand(QMenu* menu, void (TCalculator::*handler)(), const QKeySequence& shortcut) {
-    QAction* action = menu->addAction(QString());
-    action->setShortcut(shortcut);
+void TCalculator::buildMenus() {
+    menus_ = new MainMenus(*menuBar(), this);
+    using C = MenuCommand;
+    const std::pair<MenuCommand, void (TCalculator::*)()> handlers[] = {
+        {C::Undo, &TCalculator::miUndoClick},         {C::Redo, &TCalculator::miRedoClick},
+        {C::Copy, &TCalculator::miCopyClick},         {C::Paste, &TCalculator::miPasteClick},
+        {C::Conversion, &TCalculator::miConvertClick}, {C::Science, &TCalculator::miScienceClick},
+        {C::Statistics, &TCalculator::miStatistClick}, {C::Evaluator, &TCalculator::Evaluator1Click},
+        {C::Tape, &TCalculator::miTapeClick},         {C::Max, &TCalculator::MaxMinClick},
+        {C::Min, &TCalculator::MaxMinClick},
+    };
     // A menu command hides the error hint before it acts.
-    if (handler)
-        connect(action, &QAction::triggered, this, [this, handler] {
+    for (const auto& [command, handler] : handlers)
+        connect(menus_->item(command), &QAction::triggered, this, [this, handler = handler] {
             errorHint_->hideHint();
             (this->*handler)();
         });
-    return action;
-}
-
-void TCalculator::buildMenus() {
-    miEdit = menuBar()->addMenu(QString());
-    miEdit->setObjectName(QStringLiteral("miEdit"));
-    miUndo = addCommand(miEdit, &TCalculator::miUndoClick, QKeySequence(Qt::CTRL | Qt::Key_Z));
-    miRedo = addCommand(miEdit, &TCalculator::miRedoClick, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-    miRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(miEdit, &QMenu::aboutToShow, this, &TCalculator::nameUndoSteps);
-    miEdit->addSeparator();
-    miCopy = addCommand(miEdit, &TCalculator::miCopyClick, QKeySequence(Qt::CTRL | Qt::Key_Insert));
-    miPaste = addCommand(miEdit, &TCalculator::miPasteClick, QKeySequence(Qt::SHIFT | Qt::Key_Insert));
-    miEdit->addSeparator();
-    miPrefer = addCommand(miEdit, nullptr, QKeySequence(Qt::Key_F2));
-
-    miView = menuBar()->addMenu(QString());
-    miView->setObjectName(QStringLiteral("miView"));
-    miConvert = addCommand(miView, &TCalculator::miConvertClick, QKeySequence(Qt::Key_F5));
-    miScience = addCommand(miView, &TCalculator::miScienceClick, QKeySequence(Qt::Key_F6));
-    miStatist = addCommand(miView, &TCalculator::miStatistClick, QKeySequence(Qt::Key_F7));
-    // The check marks are the panels' state; each command sets its own mark when done.
-    for (QAction* item : {miConvert, miScience, miStatist})
-        item->setCheckable(true);
-    miView->addSeparator();
-    Evaluator1 = addCommand(miView, &TCalculator::Evaluator1Click, QKeySequence(Qt::Key_F8));
-    miTape = addCommand(miView, &TCalculator::miTapeClick, QKeySequence(Qt::CTRL | Qt::Key_H));
-    miView->addSeparator();
-    // F4 switches to the other layout: only that one's item has the key (MaxMinClick moves it),
-    // so the key is never ambiguous and the menu shows it where it leads.
-    miMax = addCommand(miView, &TCalculator::MaxMinClick);
-    miMin = addCommand(miView, &TCalculator::MaxMinClick, QKeySequence(Qt::Key_F4));
-    auto* sizeGroup = new QActionGroup(this);
-    for (QAction* item : {miMax, miMin}) {
-        item->setCheckable(true);
-        sizeGroup->addAction(item);
-    }
-    miMax->setChecked(true);
-
-    miHelp = menuBar()->addMenu(QString());
-    miHelp->setObjectName(QStringLiteral("miHelp"));
-    miContens = addCommand(miHelp, nullptr); // F1 is the window's topic, wired with the help
-    miHelp->addSeparator();
-    miPage = addCommand(miHelp, nullptr);
-    miHelp->addSeparator();
-    miAbout = addCommand(miHelp, nullptr);
-
-    const std::pair<QAction*, const char*> names[] = {
-        {miUndo, "miUndo"},         {miRedo, "miRedo"},
-        {miCopy, "miCopy"},         {miPaste, "miPaste"},     {miPrefer, "miPrefer"},
-        {miConvert, "miConvert"},   {miScience, "miScience"}, {miStatist, "miStatist"},
-        {Evaluator1, "Evaluator1"}, {miTape, "miTape"},       {miMax, "miMax"},
-        {miMin, "miMin"},           {miContens, "miContens"}, {miPage, "miPage"},
-        {miAbout, "miAbout"}};
-    for (const auto& [action, name] : names)
-        action->setObjectName(QString::fromLatin1(name));
-    // Their windows and panels are not part of this window yet.
-    for (QAction* item : {miPrefer, Evaluator1, miContens, miPage, miAbout})
-        item->setEnabled(false);
+    connect(menus_->editMenu(), &QMenu::aboutToShow, this, &TCalculator::nameUndoSteps);
 }
 
 void TCalculator::SetLang(int language) {
@@ -279,24 +229,9 @@ void TCalculator::SetLang(int language) {
     const MainWindowTexts* texts = mainWindowTexts(language);
     if (!texts) return;
     setWindowTitle(QString::fromUtf8(texts->title));
-    miEdit->setTitle(QString::fromUtf8(texts->miEdit));
-    miCopy->setText(QString::fromUtf8(texts->miCopy));
-    miPaste->setText(QString::fromUtf8(texts->miPaste));
-    miPrefer->setText(QString::fromUtf8(texts->miPrefer));
-    miView->setTitle(QString::fromUtf8(texts->miView));
-    miConvert->setText(QString::fromUtf8(texts->miConvert));
-    miScience->setText(QString::fromUtf8(texts->miScience));
-    miStatist->setText(QString::fromUtf8(texts->miStatist));
-    Evaluator1->setText(QString::fromUtf8(texts->Evaluator1));
-    miTape->setText(QString::fromUtf8(texts->miTape));
-    miMax->setText(QString::fromUtf8(texts->miMax));
-    miMin->setText(QString::fromUtf8(texts->miMin));
+    menus_->setTexts(*texts);
     if (tapeWindow_) tapeWindow_->SetLang(language);
     tray_->setLanguage(language);
-    miHelp->setTitle(QString::fromUtf8(texts->miHelp));
-    miContens->setText(QString::fromUtf8(texts->miContens));
-    miPage->setText(QString::fromUtf8(texts->miPage));
-    miAbout->setText(QString::fromUtf8(texts->miAbout));
     pnOut->setToolTip(QString::fromUtf8(texts->pnOutHint));
     pnSSS->setToolTip(QString::fromUtf8(texts->pnSSSHint));
     pnMHist->setToolTip(QString::fromUtf8(texts->pnMHistHint));
@@ -368,7 +303,7 @@ void TCalculator::SetTopMost() {
 
 void TCalculator::setEvaluatorOpener(std::function<void(const QString&)> opener) {
     evaluatorOpener_ = std::move(opener);
-    Evaluator1->setEnabled(bool(evaluatorOpener_));
+    menus_->item(MenuCommand::Evaluator)->setEnabled(bool(evaluatorOpener_));
 }
 
 void TCalculator::miCopyClick() {

@@ -28,6 +28,7 @@ class QTimer;
 namespace orv {
 
 class Keypad;
+class MainMenus;
 class RegisterRow;
 class SettingsStore;
 class TConversionPanel;
@@ -165,7 +166,6 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void buildKeypad(QWidget* area);
     void buildMemoryRow(QWidget* area);
     void buildMenus();
-    QAction* addCommand(QMenu* menu, void (TCalculator::*handler)(), const QKeySequence& shortcut = {});
     void applyAppearance();
     void FormKeyDown(const QKeyEvent& event);
     int keypadKeyCode(const QKeyEvent& event) const;
@@ -212,24 +212,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     TextPanel* Panel15 = nullptr;
     RegisterRow* pnMemory = nullptr;
 
-    QAction* miUndo = nullptr;
-    QAction* miRedo = nullptr;
-    QAction* miCopy = nullptr;
-    QAction* miPaste = nullptr;
-    QAction* miPrefer = nullptr;
-    QAction* miConvert = nullptr;
-    QAction* miScience = nullptr;
-    QAction* miStatist = nullptr;
-    QAction* Evaluator1 = nullptr;
-    QAction* miTape = nullptr;
-    QAction* miMax = nullptr;
-    QAction* miMin = nullptr;
-    QAction* miContens = nullptr;
-    QAction* miPage = nullptr;
-    QAction* miAbout = nullptr;
-    QMenu* miEdit = nullptr;
-    QMenu* miView = nullptr;
-    QMenu* miHelp = nullptr;
+    MainMenus* menus_ = nullptr;
 
     bool ConversionShown = false;
     bool ScientificShown = false;

@@ -10,6 +10,7 @@
 #include "colour.h"
 #include "conversion_panel.h"
 #include "keypad.h"
+#include "main_menus.h"
 #include "register_row.h"
 #include "science_panel.h"
 #include "statistics_panel.h"
@@ -148,8 +149,7 @@ void TCalculator::setWindowWidth(int outerWidth) {
 }
 
 void TCalculator::setSizeItemsEnabled(bool enabled) {
-    miMax->setEnabled(enabled);
-    miMin->setEnabled(enabled);
+    menus_->setSizeItemsEnabled(enabled);
 }
 
 void TCalculator::Peredvizka() {
@@ -170,8 +170,8 @@ void TCalculator::switchWidePanel(WidePanel which) {
     QWidget* other = science ? static_cast<QWidget*>(pnStatist) : pnScience;
     bool& shown = science ? ScientificShown : StatisticsShown;
     bool& otherShown = science ? StatisticsShown : ScientificShown;
-    QAction* item = science ? miScience : miStatist;
-    QAction* otherItem = science ? miStatist : miScience;
+    QAction* item = menus_->item(science ? MenuCommand::Science : MenuCommand::Statistics);
+    QAction* otherItem = menus_->item(science ? MenuCommand::Statistics : MenuCommand::Science);
 
     if (shown) {
         WidePanelShown = false;
@@ -228,7 +228,7 @@ void TCalculator::miConvertClick() {
         conversionShiftTaken_ = 0; // beside a wide panel the window stays where it is
         pnConvert->setShown(false);
         ConversionShown = false;
-        miConvert->setChecked(false);
+        menus_->item(MenuCommand::Conversion)->setChecked(false);
         pnInd->move(0, pnInd->y());
         pnSimple->move(0, pnSimple->y());
         pnMHist->move(0, pnMHist->y());
@@ -249,7 +249,7 @@ void TCalculator::miConvertClick() {
         pnMHist->move(168, pnMHist->y());
         pnConvert->setShown(true);
         ConversionShown = true;
-        miConvert->setChecked(true);
+        menus_->item(MenuCommand::Conversion)->setChecked(true);
         setDisplayWide(true);
     }
     Peredvizka();
@@ -313,10 +313,7 @@ void TCalculator::MaxMinClick() {
     else
         setWindowHeight(kHeightReduced);
     showSizeButton();
-    miMax->setChecked(fullSize_);
-    miMin->setChecked(!fullSize_);
-    miMax->setShortcut(fullSize_ ? QKeySequence() : QKeySequence(Qt::Key_F4));
-    miMin->setShortcut(fullSize_ ? QKeySequence(Qt::Key_F4) : QKeySequence());
+    menus_->showFullSize(fullSize_);
     SetLang(settings_.Language);
 }
 
