@@ -236,7 +236,7 @@ void TCalculator::SetLang(int language) {
     pnSSS->setToolTip(QString::fromUtf8(texts->pnSSSHint));
     pnMHist->setToolTip(QString::fromUtf8(texts->pnMHistHint));
     pnMemory->setHint(QString::fromUtf8(texts->registerHint));
-    pnSize->setToolTip(QString::fromUtf8(fullSize_ ? texts->sizeHintFull : texts->sizeHintReduced));
+    pnSize->setToolTip(QString::fromUtf8(layout_.fullSize() ? texts->sizeHintFull : texts->sizeHintReduced));
     applyMainWindowPanelTexts(this, language);
     calc_.setMessages(messagesFor(language == 1 ? Language::Russian : Language::English));
     nameUndoSteps();
@@ -399,7 +399,7 @@ std::optional<SaveFailure> TCalculator::SaveWorkingState() {
     WorkingState w = restored_;
     w.entryText = QString::fromStdString(s.EntryText);
     w.decimalEntered = s.DecimalEntered;
-    w.fullSize = fullSize_;
+    w.fullSize = layout_.fullSize();
     for (int i = 0; i < kRegisterCount; ++i)
         w.registers[i] = QString::fromStdString(generalText(s.MemoryRegisters[i], calc_.separators()));
     w.memoryUsed = s.MemoryUsed;

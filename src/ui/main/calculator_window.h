@@ -9,6 +9,7 @@
 #include "calculator_view.h"
 #include "display_line.h"
 #include "error_hint_window.h"
+#include "panel_layout.h"
 #include "settings_values.h"
 #include "text_panel.h"
 
@@ -68,7 +69,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     const Calculator& calculator() const { return calc_; }
     TErrorHintWindow& errorHint() { return *errorHint_; }
     TButtonPanel* keypadButton(KeypadKey key) const;
-    bool fullSize() const { return fullSize_; }
+    bool fullSize() const { return layout_.fullSize(); }
     const Settings& settings() const { return settings_; }
 
     // The Evaluator window comes separately; registering how to open it enables its command.
@@ -109,9 +110,9 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void restoreFromTray();
     // Whether the desktop has a tray; the toolkit's answer unless a test stands in for a tray.
     void setTrayCheck(std::function<bool()> check);
-    bool conversionShown() const { return ConversionShown; }
-    bool scientificShown() const { return ScientificShown; }
-    bool statisticsShown() const { return StatisticsShown; }
+    bool conversionShown() const { return layout_.conversionShown(); }
+    bool scientificShown() const { return layout_.shown(WidePanel::Science); }
+    bool statisticsShown() const { return layout_.shown(WidePanel::Statistics); }
     TSciencePanel* sciencePanel() const { return pnScience; }
     TStatisticsPanel* statisticsPanel() const { return pnStatist; }
     TConversionPanel* conversionPanel() const { return pnConvert; }
@@ -151,15 +152,15 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void changeEvent(QEvent* event) override;
 
   private:
-    enum class WidePanel { Science, Statistics };
     void buildSidePanels(QWidget* area);
     void refillUnitLists();
     void startHousekeeping();
     void switchWidePanel(WidePanel which);
+    void applyPanelLayout();
+    void showPanelChecks();
     static DisplayLine::Rooms displayRooms(bool wide);
     void setDisplayWide(bool wide);
     void setWindowWidth(int outerWidth);
-    void setSizeItemsEnabled(bool enabled);
     void CalcMinimize();
     void hideToTray();
     void buildDisplay(QWidget* area);
@@ -198,7 +199,6 @@ class TCalculator : public QMainWindow, public CalculatorView {
     bool tapeTroubleShown_ = false;
     bool ctrlCHintShown_ = false; // Ctrl+C clears a register; said once a run
     bool saveFailureBox_ = true;
-    bool fullSize_ = true;
     QPointer<QWindow> keyPreviewWindow_;
     std::function<void(const QString&)> evaluatorOpener_;
 
@@ -214,11 +214,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
 
     MainMenus* menus_ = nullptr;
 
-    bool ConversionShown = false;
-    bool ScientificShown = false;
-    bool StatisticsShown = false;
-    bool WidePanelShown = false;
-    int conversionShiftTaken_ = 0; // how far the conversion panel moved the window left
+    PanelLayout layout_;
     bool ComboFocusPending = true; // the first tick takes the focus off any list
     TSciencePanel* pnScience = nullptr;
     TStatisticsPanel* pnStatist = nullptr;

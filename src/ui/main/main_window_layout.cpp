@@ -52,7 +52,6 @@ void drawSizeArrow(QPainter& painter, const QRectF& area, bool pointsUp) {
     painter.drawPath(triangle);
 }
 
-constexpr int kConversionShift = 168; // the keypad keeps its place on the screen
 constexpr int kPanelBesideKeypad = 244;
 
 // The display beside the keypad alone, and widened over the size button beside a panel.
@@ -148,12 +147,8 @@ void TCalculator::setWindowWidth(int outerWidth) {
     setOuterSize(outerWidth, outerSize().height());
 }
 
-void TCalculator::setSizeItemsEnabled(bool enabled) {
-    menus_->setSizeItemsEnabled(enabled);
-}
-
 void TCalculator::Peredvizka() {
-    const int left = pnSimple->x() + kPanelBesideKeypad;
+    const int left = layout_.besideKeypadLeft();
     pnScience->move(left, pnScience->y());
     pnStatist->move(left, pnStatist->y());
     pnMemory->move(left, pnMemory->y());
@@ -168,91 +163,60 @@ void TCalculator::switchWidePanel(WidePanel which) {
     const bool science = which == WidePanel::Science;
     QWidget* panel = science ? static_cast<QWidget*>(pnScience) : pnStatist;
     QWidget* other = science ? static_cast<QWidget*>(pnStatist) : pnScience;
-    bool& shown = science ? ScientificShown : StatisticsShown;
-    bool& otherShown = science ? StatisticsShown : ScientificShown;
-    QAction* item = menus_->item(science ? MenuCommand::Science : MenuCommand::Statistics);
-    QAction* otherItem = menus_->item(science ? MenuCommand::Statistics : MenuCommand::Science);
-
-    if (shown) {
-        WidePanelShown = false;
-        calc_.setMemoryLineForced(false);
-        int target = 415;
-        if (!ConversionShown) {
-            pnSize->setEnabled(true);
-            setDisplayWide(false);
-            target = kWidth;
-            // The reduced layout exists only with the plain keypad.
-            setSizeItemsEnabled(true);
-        }
-        setWindowWidth(target);
-        Peredvizka();
+    const bool hiding = layout_.shown(which);
+    if (!hiding && !layout_.fullSize()) MaxMinClick();
+    layout_.toggle(which);
+    calc_.setMemoryLineForced(layout_.memoryLineForced());
+    if (hiding) {
+        applyPanelLayout();
         if (!calc_.state().MemoryUsed) memIndClose();
         panel->hide();
-        shown = false;
-        item->setChecked(false);
-        return;
-    }
-
-    if (!fullSize_) MaxMinClick();
-    WidePanelShown = true;
-    calc_.setMemoryLineForced(true);
-    panel->show();
-    other->hide();
-    if (!otherShown) {
-        setSizeItemsEnabled(false);
-        setDisplayWide(true);
-        Peredvizka();
+    } else {
+        panel->show();
+        other->hide();
+        applyPanelLayout();
         memIndOpen();
-        setWindowWidth(outerSize().width() + 228);
     }
-    otherShown = false;
-    otherItem->setChecked(false);
-    shown = true;
-    item->setChecked(true);
+    showPanelChecks();
     hideCutPanels();
 }
 
 void TCalculator::miConvertClick() {
-    if (ConversionShown) {
-        if (WidePanelShown) {
-            setWindowWidth(476);
-        } else {
-            setDisplayWide(false);
-            pnOut->resize(210, pnOut->height());
-            pnSize->setEnabled(true);
-            setSizeItemsEnabled(true);
-            setWindowWidth(kWidth);
-            move(x() + conversionShiftTaken_, y());
-            keepInsideScreen();
-        }
-        conversionShiftTaken_ = 0; // beside a wide panel the window stays where it is
-        pnConvert->setShown(false);
-        ConversionShown = false;
-        menus_->item(MenuCommand::Conversion)->setChecked(false);
-        pnInd->move(0, pnInd->y());
-        pnSimple->move(0, pnSimple->y());
-        pnMHist->move(0, pnMHist->y());
-    } else {
-        if (!fullSize_) MaxMinClick();
-        // The keypad keeps its place on the screen unless that would push the window's left part
-        // (menu bar and panel) off the screen: then the window only widens to the right, and
-        // hiding the panel gives back only what was taken.
-        const QScreen* where = screen();
-        const int left = where ? where->availableGeometry().left() : x() - kConversionShift;
-        conversionShiftTaken_ = std::clamp(x() - left, 0, kConversionShift);
-        move(x() - conversionShiftTaken_, y());
-        setWindowWidth(WidePanelShown ? 643 : 415);
-        pnSize->setEnabled(false);
-        setSizeItemsEnabled(false);
-        pnInd->move(166, pnInd->y());
-        pnSimple->move(166, pnSimple->y());
-        pnMHist->move(168, pnMHist->y());
-        pnConvert->setShown(true);
-        ConversionShown = true;
-        menus_->item(MenuCommand::Conversion)->setChecked(true);
-        setDisplayWide(true);
+    if (!layout_.conversionShown() && !layout_.fullSize()) MaxMinClick();
+    // The keypad keeps its place on the screen unless that would push the window's left part
+    // (menu bar and panel) off the screen: then the window only widens to the right, and
+    // hiding the panel gives back only what was taken.
+    const QScreen* where = screen();
+    const int room = where ? x() - where->availableGeometry().left() : PanelLayout::kConversionShift;
+    const int moveRight = layout_.toggleConversion(room);
+    if (moveRight < 0) move(x() + moveRight, y());
+    applyPanelLayout();
+    if (moveRight > 0) {
+        move(x() + moveRight, y());
+        keepInsideScreen();
     }
+    pnConvert->setShown(layout_.conversionShown());
+    showPanelChecks();
+}
+
+// The window's width, the display, the size controls and the places of the keypad and of what
+// stands beside it, as the layout has them.
+void TCalculator::applyPanelLayout() {
+    setDisplayWide(layout_.displayWide());
+    pnOut->resize(layout_.displayWidth(), pnOut->height());
+    pnSize->setEnabled(layout_.sizeButtonEnabled());
+    menus_->setSizeItemsEnabled(layout_.sizeItemsEnabled());
+    setWindowWidth(layout_.outerWidth());
+    pnInd->move(layout_.keypadLeft(), pnInd->y());
+    pnSimple->move(layout_.keypadLeft(), pnSimple->y());
+    pnMHist->move(layout_.memoryLineLeft(), pnMHist->y());
     Peredvizka();
+}
+
+void TCalculator::showPanelChecks() {
+    menus_->item(MenuCommand::Conversion)->setChecked(layout_.conversionShown());
+    menus_->item(MenuCommand::Science)->setChecked(layout_.shown(WidePanel::Science));
+    menus_->item(MenuCommand::Statistics)->setChecked(layout_.shown(WidePanel::Statistics));
 }
 
 void TCalculator::Timer1Timer() {
@@ -307,19 +271,19 @@ void TCalculator::RxTrayIcon1Click() {
 }
 
 void TCalculator::MaxMinClick() {
-    fullSize_ = !fullSize_;
-    if (fullSize_)
+    layout_.toggleFullSize();
+    if (layout_.fullSize())
         setWindowHeight(calc_.state().MemoryUsed ? kHeightWithMemory : kHeightWithoutMemory);
     else
         setWindowHeight(kHeightReduced);
     showSizeButton();
-    menus_->showFullSize(fullSize_);
+    menus_->showFullSize(layout_.fullSize());
     SetLang(settings_.Language);
 }
 
 void TCalculator::showSizeButton() {
-    pnSize->setFrameShadow(fullSize_ ? QFrame::Raised : QFrame::Sunken);
-    const bool full = fullSize_;
+    const bool full = layout_.fullSize();
+    pnSize->setFrameShadow(full ? QFrame::Raised : QFrame::Sunken);
     pnSize->setPicture([full](QPainter& p, const QRectF& r) { drawSizeArrow(p, r, full); });
 }
 
@@ -365,11 +329,11 @@ void TCalculator::resizeEvent(QResizeEvent* event) {
 }
 
 void TCalculator::memIndOpen() {
-    if (fullSize_) setWindowHeight(kHeightWithMemory);
+    if (layout_.fullSize()) setWindowHeight(kHeightWithMemory);
 }
 
 void TCalculator::memIndClose() {
-    if (fullSize_) setWindowHeight(kHeightWithoutMemory);
+    if (layout_.fullSize()) setWindowHeight(kHeightWithoutMemory);
 }
 
 } // namespace orv
