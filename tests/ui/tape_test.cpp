@@ -26,6 +26,9 @@
 #include <QListView>
 #include <QPushButton>
 
+#include <cerrno>
+#include <cstring>
+
 namespace orv::testing {
 namespace {
 
@@ -377,6 +380,34 @@ TEST_F(TapeTest, KeepingTurnedOffRemovesTheFileAndTheTapeGoesOnInMemory) {
     on.KeepTape = true;
     window->applyPreferences(on);
     EXPECT_EQ(fileLines(), shownLines());
+}
+
+TEST_F(TapeTest, SaveAsWritesTheLinesWithoutResultsOrSaysWhyNot) {
+    seed = QStringList{"1 + 1 = 2\t2"};
+    window.reset();
+    prepareStore(*store);
+    openWindow();
+    write("2 + 3 = 5", 5);
+    write("7 ÷ 0: It is impossible to divide into a zero!");
+    TapeWindow* tape = openTape();
+    ASSERT_NE(tape, nullptr);
+    const auto* message = tape->findChild<QLabel*>(QStringLiteral("lbTapeMessage"));
+    ASSERT_NE(message, nullptr);
+
+    const QString nowhere = dir.filePath(QStringLiteral("missing/saved.txt"));
+    EXPECT_FALSE(tape->saveTo(nowhere));
+    EXPECT_TRUE(message->isVisible());
+    EXPECT_TRUE(message->text().contains(QDir::toNativeSeparators(nowhere)));
+    EXPECT_TRUE(message->text().contains(QString::fromLocal8Bit(std::strerror(ENOENT)))) << "the system's reason";
+
+    const QString saved = dir.filePath(QStringLiteral("saved.txt"));
+    ASSERT_TRUE(tape->saveTo(saved));
+    EXPECT_FALSE(message->isVisible()) << "the earlier failure is past";
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()),
+              QStringLiteral("1 + 1 = 2\n2 + 3 = 5\n7 ÷ 0: It is impossible to divide into a zero!\n"))
+        << "the file's lines first, the text only";
 }
 
 TEST_F(TapeTest, ClearingCanBeTakenBackUntilTheProgramEnds) {

@@ -6,6 +6,7 @@
 #include "calculator.h"
 #include "colour.h"
 #include "error_hint_window.h"
+#include "file_writer.h"
 #include "settings_store.h"
 #include "settings_values.h"
 #include "tape_dock.h"
@@ -19,12 +20,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QListView>
-#include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
@@ -479,14 +480,14 @@ void TapeWindow::saveAs() {
 
 bool TapeWindow::saveTo(const QString& path) {
     keeper_.settle(); // every line the file holds
-    QByteArray bytes;
-    for (const TapeEntry& line : keeper_.lines()) bytes.append(line.text.data(), qsizetype(line.text.size())).append('\n');
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+    std::string bytes;
+    for (const TapeEntry& line : keeper_.lines()) bytes.append(line.text).append(1, '\n');
+    const TapeFileError error = replaceFileAtomically(QFile::encodeName(path).toStdString(), bytes);
+    if (!error) {
         hideMessage(); // an earlier failure to save is past
         return true;
     }
-    showMessage(tapeSaveFailedText(QDir::toNativeSeparators(path), file.errorString(), language_));
+    showMessage(tapeSaveFailedText(QDir::toNativeSeparators(path), tapeFileErrorText(error, language_), language_));
     return false;
 }
 
