@@ -77,7 +77,7 @@ TEST_F(CurrencyTest, ShowingTheGroupFetchesAndConvertsBothWays) {
     EXPECT_EQ(display(), "92,4898261191269 "); // 100 / 1.0812
     click("RxSpeedButton7");
     EXPECT_EQ(display(), "100 ");
-    window->tape().settle();
+    window->tape().settleWithFile();
     const auto& lines = window->tape().lines();
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[lines.size() - 2].text, "100 US dollar (USD) = 92,4898261191269 Euro (EUR), rates of 2026-12-04");

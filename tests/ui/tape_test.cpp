@@ -51,7 +51,7 @@ class TapeTest : public WindowTest {
     QString tapePath() const { return dir.filePath(QStringLiteral("tape.txt")); }
     // The file as it stands once the tape's file work is done, each line whole with its result.
     QStringList fileRecords() const {
-        if (window) window->tape().settle();
+        if (window) window->tape().settleWithFile();
         QFile file(tapePath());
         if (!file.open(QIODevice::ReadOnly)) return {};
         QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
@@ -81,7 +81,7 @@ class TapeTest : public WindowTest {
     }
     QListView* view() const { return window->tapeWindow()->view(); }
     QStringList shownLines() const {
-        window->tape().settle();
+        window->tape().settleWithFile();
         QStringList lines;
         for (int row = 0; row < view()->model()->rowCount(); ++row) lines << view()->model()->index(row, 0).data().toString();
         return lines;
@@ -94,7 +94,7 @@ class TapeTest : public WindowTest {
     }
     // The worker's file work done, and what it reported taken in by the window.
     void finishFileWork() {
-        window->tape().settle();
+        window->tape().settleWithFile();
         QCoreApplication::processEvents();
     }
     bool mainWindowActive() const { return QTest::qWaitForWindowActive(window.get(), 1000); }
@@ -464,7 +464,7 @@ TEST_F(TapeTest, ALongLineIsShownCutAndUsedWhole) {
     prepareStore(*store);
     openWindow();
     ASSERT_NE(openTape(), nullptr);
-    window->tape().settle();
+    window->tape().settleWithFile();
     QTest::keyClick(view(), Qt::Key_Up);
     const QString shown = currentLine();
     EXPECT_EQ(shown.size(), qsizetype(TapeModel::kShownCharacters) + 1);

@@ -8,7 +8,7 @@
 namespace orv {
 
 TapeModel::TapeModel(TapeKeeper& keeper, QObject* parent) : QAbstractListModel(parent), keeper_(keeper) {
-    keeper_.lines(); // the file's lines are on their way
+    keeper_.readFile(); // the file's lines are on their way
     keeper_.setListener(this);
 }
 

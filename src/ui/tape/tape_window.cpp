@@ -479,7 +479,7 @@ void TapeWindow::saveAs() {
 }
 
 bool TapeWindow::saveTo(const QString& path) {
-    keeper_.settle(); // every line the file holds
+    keeper_.settleWithFile(); // every line the file holds
     std::string bytes;
     for (const TapeEntry& line : keeper_.lines()) bytes.append(line.text).append(1, '\n');
     const TapeFileError error = replaceFileAtomically(QFile::encodeName(path).toStdString(), bytes);
