@@ -12,14 +12,13 @@ TapeKeeper::TapeKeeper(std::string filePath, bool keep, Poster toOwner, std::siz
 
 TapeKeeper::~TapeKeeper() = default;
 
-void TapeKeeper::writeTapeEntry(const TapeEntry& entry) {
-    TapeEntry line{tapeLineText(entry.text), entry.result};
+void TapeKeeper::writeTapeStep(const TapeStep& step) {
     if (usingFile()) {
         readFile(); // read before this line is appended, so that it is not read twice
-        fileJob(Trouble::Write, [record = tapeRecord(line)](TapeFile& file) { return file.append(record); });
+        fileJob(Trouble::Write, [record = tapeRecord(step)](TapeFile& file) { return file.append(record); });
     }
     if (lines().size() >= maxLines_) store_.dropOldest();
-    store_.append(std::move(line));
+    store_.append(step);
 }
 
 void TapeKeeper::readFile() {
@@ -38,7 +37,7 @@ void TapeKeeper::takeFileLines(TapeTail tail) {
     // The lines written meanwhile are the newest; the file's oldest give way to them.
     const std::size_t room = maxLines_ - std::min(maxLines_, lines().size());
     const std::size_t count = std::min(room, tail.lines.size());
-    std::deque<TapeEntry> stored;
+    std::deque<TapeStep> stored;
     for (std::size_t i = tail.lines.size() - count; i < tail.lines.size(); ++i)
         stored.push_back(parseTapeRecord(tail.lines[i]));
     store_.prepend(std::move(stored));
@@ -68,7 +67,7 @@ void TapeKeeper::clear() {
 
 void TapeKeeper::restoreCleared() {
     if (cleared_.empty()) return;
-    std::deque<TapeEntry> restored = std::move(cleared_.back());
+    std::deque<TapeStep> restored = std::move(cleared_.back());
     cleared_.pop_back();
     restored.insert(restored.end(), lines().begin(), lines().end());
     while (restored.size() > maxLines_) restored.pop_front();
@@ -80,7 +79,7 @@ void TapeKeeper::restoreCleared() {
 std::vector<std::string> TapeKeeper::records() const {
     std::vector<std::string> records;
     records.reserve(lines().size());
-    for (const TapeEntry& line : lines()) records.push_back(tapeRecord(line));
+    for (const TapeStep& step : lines()) records.push_back(tapeRecord(step));
     return records;
 }
 

@@ -32,10 +32,10 @@ class TapeKeeper final : public TapeObserver {
     // Waits for the file work already given.
     ~TapeKeeper() override;
 
-    void writeTapeEntry(const TapeEntry& entry) override;
+    void writeTapeStep(const TapeStep& step) override;
 
-    // The tape, oldest line first, at most maxLines: what is here now, the file untouched.
-    const std::deque<TapeEntry>& lines() const { return store_.lines(); }
+    // The tape's steps, oldest first, at most maxLines: what is here now, the file untouched.
+    const std::deque<TapeStep>& lines() const { return store_.lines(); }
     // Starts reading the file's lines, once; they join the front when the worker has them.
     void readFile();
     // The one wait on the file: reads it if not yet asked for, waits for the file work given so
@@ -69,7 +69,7 @@ class TapeKeeper final : public TapeObserver {
 
     bool keep_;
     std::size_t maxLines_;
-    std::vector<std::deque<TapeEntry>> cleared_; // each clearing's lines, the latest last
+    std::vector<std::deque<TapeStep>> cleared_; // each clearing's lines, the latest last
     bool fileLinesAsked_ = false;
     Trouble trouble_ = Trouble::None;
     TapeFileError troubleDetail_;

@@ -12,9 +12,9 @@ TapeStore::~TapeStore() {
     worker_.drain();
 }
 
-void TapeStore::append(TapeEntry line) {
+void TapeStore::append(TapeStep step) {
     if (listener_) listener_->beginInsert(lines_.size(), 1);
-    lines_.push_back(std::move(line));
+    lines_.push_back(std::move(step));
     if (listener_) listener_->endInsert();
 }
 
@@ -25,14 +25,14 @@ void TapeStore::dropOldest() {
     if (listener_) listener_->endRemove();
 }
 
-void TapeStore::prepend(std::deque<TapeEntry> lines) {
+void TapeStore::prepend(std::deque<TapeStep> lines) {
     if (lines.empty()) return;
     if (listener_) listener_->beginInsert(0, lines.size());
     lines_.insert(lines_.begin(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
     if (listener_) listener_->endInsert();
 }
 
-std::deque<TapeEntry> TapeStore::replaceLines(std::deque<TapeEntry> lines) {
+std::deque<TapeStep> TapeStore::replaceLines(std::deque<TapeStep> lines) {
     if (listener_) listener_->beginReset();
     std::swap(lines_, lines);
     if (listener_) listener_->endReset();

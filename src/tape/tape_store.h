@@ -44,15 +44,15 @@ class TapeStore {
     TapeStore& operator=(const TapeStore&) = delete;
 
     // Oldest first.
-    const std::deque<TapeEntry>& lines() const { return lines_; }
+    const std::deque<TapeStep>& lines() const { return lines_; }
     const std::string& filePath() const { return path_; }
     void setListener(TapeLinesListener* listener) { listener_ = listener; }
 
-    void append(TapeEntry line);
+    void append(TapeStep step);
     void dropOldest();
-    void prepend(std::deque<TapeEntry> lines);
+    void prepend(std::deque<TapeStep> lines);
     // The lines become these; the old ones are handed back.
-    std::deque<TapeEntry> replaceLines(std::deque<TapeEntry> lines);
+    std::deque<TapeStep> replaceLines(std::deque<TapeStep> lines);
 
     // File work, run in order on the worker. A job that fails gives the file up: later jobs are
     // skipped until resumeFile, and `failed` hears why on the owner's thread.
@@ -70,7 +70,7 @@ class TapeStore {
 
     std::string path_;
     Poster toOwner_;
-    std::deque<TapeEntry> lines_;
+    std::deque<TapeStep> lines_;
     TapeLinesListener* listener_ = nullptr;
     std::function<void(TapeTail)> fileLinesArrived_;
     // Gone with the store, so that what the worker sent back afterwards is dropped.

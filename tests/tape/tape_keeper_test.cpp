@@ -4,6 +4,7 @@
 // The keeper between the calculator and the file: the file's lines join those written meanwhile
 // without doubling, the cap holds, and a file that cannot be the tape is given up once.
 #include "tape_keeper.h"
+#include "tape_line.h"
 #include "tape_record.h"
 
 #include <gtest/gtest.h>
@@ -57,11 +58,11 @@ TEST_P(TapeKeeperTest, TheFileAndTheSessionMakeOneTape) {
         TapeKeeper keeper(path, true, [this](std::function<void()> job) { posted.push_back(std::move(job)); },
                           row.maxLines);
         keeper.onTrouble = [&](TapeKeeper::Trouble) { ++troubles; };
-        for (const std::string& text : row.written) keeper.writeTapeEntry({text, 1});
+        for (const std::string& text : row.written) keeper.writeTapeStep(writtenTapeLine(text, 1));
         keeper.settleWithFile();
         for (auto& job : posted) job();
         EXPECT_EQ(keeper.trouble(), row.trouble);
-        for (const TapeEntry& line : keeper.lines()) shown.push_back(line.text);
+        for (const TapeStep& step : keeper.lines()) shown.push_back(tapeLine(step));
     }
     EXPECT_EQ(shown, row.shown);
     EXPECT_EQ(troubles, row.trouble == TapeKeeper::Trouble::None ? 0 : 1) << "said once";
@@ -83,7 +84,7 @@ TEST(TapeKeeper, ReadingTheLinesLeavesTheFileAlone) {
         keeper.settleWithFile();
         for (auto& job : posted) job();
         ASSERT_EQ(keeper.lines().size(), 1u);
-        EXPECT_EQ(keeper.lines().front(), (TapeEntry{"b = 2", 2})) << "read when settled, not before";
+        EXPECT_EQ(keeper.lines().front(), writtenTapeLine("b = 2", 2)) << "read when settled, not before";
     }
     std::filesystem::remove_all(dir);
 }

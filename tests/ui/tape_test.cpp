@@ -11,6 +11,7 @@
 #include "settings_values.h"
 #include "tape_dock.h"
 #include "tape_keeper.h"
+#include "tape_line.h"
 #include "tape_model.h"
 #include "tape_texts.h"
 #include "tape_window.h"
@@ -65,7 +66,7 @@ class TapeTest : public WindowTest {
         return lines;
     }
     void write(const char* line, std::optional<Extended> result = std::nullopt) {
-        window->tape().writeTapeEntry({line, result});
+        window->tape().writeTapeStep(writtenTapeLine(line, result));
     }
 
     TapeWindow* openTape() {
