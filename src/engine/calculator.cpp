@@ -117,7 +117,7 @@ const char* Calculator::tapeSign(Operation operation) {
 }
 
 void Calculator::writeTape(const TapeStep& step) const {
-    if (tape_) tape_->writeTapeEntry(tapeEntry(step));
+    if (tape_) tape_->writeTapeStep(step);
 }
 
 std::string Calculator::tapeNumber(Extended value) const { return generalText(value, separators_); }

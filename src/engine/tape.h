@@ -7,13 +7,12 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace orv {
 
-// The shapes a line of the tape takes; the table in tape.cpp writes each one. Every line is a
-// statement that reads right without the calculator: "2 + 3 = 5", "sin 30° = 0.5", or, for a step
-// that failed, what was asked and why it has no result: "7 ÷ 0: It is impossible to divide...".
+// The shapes a line of the tape takes; the tape's text forms (tape_line.cpp) write each one. Every
+// line is a statement that reads right without the calculator: "2 + 3 = 5", "sin 30° = 0.5", or,
+// for a step that failed, what was asked and why it has no result: "7 ÷ 0: It is impossible...".
 enum class TapeForm {
     Operation,  // a op b = result             2 + 3 = 5, 2 ^ 10 = 1024, 1 ÷ 4 = 0.25
     LogBase,    // log_b a = result            log₂ 8 = 3 (b written in subscript)
@@ -28,6 +27,7 @@ enum class TapeForm {
     Statistic,  // name = result               Mean of 8 values = 5
     Expression, // a = result b                SUM(1,100,I*I) = 338350, SIN(30) = 0.5 (degrees)
     Note,       // name, no result             Undo: clear M1
+    Written,    // name, as it stands          a line read back from the tape's file
 };
 
 // One step for the tape. Numbers are already text, as Copy gives them (no grouping, the
@@ -46,28 +46,16 @@ struct TapeStep {
         value = number;
         result = std::move(text);
     }
+
+    bool operator==(const TapeStep&) const = default;
 };
 
-// A line of the tape with its result kept as a number beside it, never read back out of the
-// text: a failed step or a note has none.
-struct TapeEntry {
-    std::string text;
-    std::optional<Extended> result;
-
-    bool operator==(const TapeEntry&) const = default;
-};
-
-// The line the tape shows for a step.
-std::string tapeLine(const TapeStep& step);
-
-// The line and, unless the step failed, its result.
-TapeEntry tapeEntry(const TapeStep& step);
-
-// Told of every step the calculator completes, in order. The window keeps and shows the lines.
+// Told of every step the calculator completes, in order, as data: the tape keeps the steps, and
+// the window and the file write them out, so the calculator never deals in the tape's text.
 class TapeObserver {
 public:
     virtual ~TapeObserver() = default;
-    virtual void writeTapeEntry(const TapeEntry& entry) = 0;
+    virtual void writeTapeStep(const TapeStep& step) = 0;
 };
 
 } // namespace orv

@@ -3,10 +3,12 @@
 
 #include "tape_file.h"
 
+#include "file_writer.h"
+#include "posix_file.h"
+
 #include <algorithm>
 #include <bit>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -35,34 +37,6 @@ constexpr std::size_t kLargestChunk = std::size_t{4} << 20;
 TapeFileError systemError(int error) { return {Kind::System, error}; }
 TapeFileError failure(Kind kind) { return {kind, 0}; }
 bool isMissing(const TapeFileError& error) { return error.kind == Kind::System && error.systemError == ENOENT; }
-
-template <typename Call>
-auto retryOnInterrupt(Call call) {
-    for (;;) {
-        const auto result = call();
-        if (result != -1 || errno != EINTR) return result;
-    }
-}
-
-// A file descriptor closed when it goes.
-class Descriptor {
-  public:
-    Descriptor() = default;
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    ~Descriptor() { reset(); }
-    // No retry of close on EINTR: on Linux the descriptor is gone either way.
-    void reset(int fd = -1) {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = fd;
-    }
-    int get() const { return fd_; }
-
-  private:
-    int fd_ = -1;
-};
 
 // The tape's file, opened, locked, and still the file its path names.
 struct LockedFile {
@@ -111,18 +85,6 @@ int readAt(int fd, char* out, std::size_t size, std::uint64_t offset) {
         out += got;
         size -= static_cast<std::size_t>(got);
         offset += static_cast<std::uint64_t>(got);
-    }
-    return 0;
-}
-
-// Writes all of `bytes`; returns 0 or the errno of the write that failed. A write that stops short
-// is followed by one for the rest, which either completes the line or says why it cannot.
-int writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = retryOnInterrupt([&] { return ::write(fd, bytes.data(), bytes.size()); });
-        if (written < 0) return errno;
-        if (written == 0) return EIO;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return 0;
 }
@@ -246,43 +208,6 @@ KeptLines keptLines(const Tail& tail, std::size_t maxLines, std::size_t maxBytes
     return kept;
 }
 
-// Where a file renamed into place must go: beside the file a link names, so the link stays.
-std::string renameTarget(const std::string& path) {
-    const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr), &std::free);
-    return resolved ? std::string(resolved.get()) : path;
-}
-
-// Makes the rename that put a file into the folder last across a crash. Filesystems that cannot
-// sync a folder say so; the file is in place either way, so that is no failure of the caller's.
-void syncFolder(const std::string& file) {
-    const std::filesystem::path parent = std::filesystem::path(file).parent_path();
-    const std::filesystem::path folder = parent.empty() ? std::filesystem::path(".") : parent;
-    const Descriptor fd(retryOnInterrupt([&] { return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
-    if (fd.get() >= 0) retryOnInterrupt([&] { return ::fsync(fd.get()); });
-}
-
-// Puts `bytes` in place of `target`: written to a new file beside it with `mode`'s permission bits,
-// synced and renamed over it, so that a crash leaves either the old file or the new one. `fd` is
-// left open on the new file.
-TapeFileError writeInPlaceOf(const std::string& target, std::string_view bytes, mode_t mode, Descriptor& fd,
-                             struct stat& written) {
-    std::string name = target + ".XXXXXX";
-    fd.reset(::mkostemp(name.data(), O_CLOEXEC));
-    if (fd.get() < 0) return systemError(errno);
-    int error = writeAll(fd.get(), bytes);
-    if (!error && ::fchmod(fd.get(), mode & 07777) != 0) error = errno;
-    if (!error && retryOnInterrupt([&] { return ::fsync(fd.get()); }) != 0) error = errno;
-    if (!error && ::fstat(fd.get(), &written) != 0) error = errno;
-    if (!error && ::rename(name.c_str(), target.c_str()) != 0) error = errno;
-    if (error) {
-        ::unlink(name.c_str());
-        fd.reset();
-        return systemError(error);
-    }
-    syncFolder(target);
-    return {};
-}
-
 std::shared_ptr<void> held(Descriptor&& fd) { return std::make_shared<Descriptor>(std::move(fd)); }
 
 TapeFileError makeFolderOf(const std::string& path) {
@@ -353,11 +278,9 @@ TapeFileError TapeFile::append(std::string_view line) {
         Tail tail;
         if (readTailBytes(file.fd.get(), known_.size, window, maxLines_, tail)) return {};
         const KeptLines kept = keptLines(tail, maxLines_, maxBytes_);
-        Descriptor copy;
-        struct stat written {};
-        if (kept.error || writeInPlaceOf(renameTarget(path_), kept.bytes, file.status.st_mode, copy, written))
-            return {};
-        known_ = {written.st_dev, written.st_ino, kept.bytes.size(), kept.lines, true, held(std::move(copy))};
+        WrittenFile written;
+        if (kept.error || replaceFileAtomically(path_, kept.bytes, &written)) return {};
+        known_ = {written.device, written.inode, kept.bytes.size(), kept.lines, true, std::move(written.held)};
         return {};
     }
     ::flock(file.fd.get(), LOCK_UN);
@@ -406,11 +329,10 @@ TapeFileError TapeFile::replace(const std::vector<std::string>& lines) {
     if (auto error = makeFolderOf(path_)) return error;
     LockedFile file;
     if (auto error = openLocked(path_, O_RDWR | O_CREAT, LOCK_EX, file)) return error;
-    Descriptor copy;
-    struct stat written {};
+    WrittenFile written;
     known_.valid = false;
-    if (auto error = writeInPlaceOf(renameTarget(path_), bytes, file.status.st_mode, copy, written)) return error;
-    known_ = {written.st_dev, written.st_ino, bytes.size(), lines.size(), true, held(std::move(copy))};
+    if (auto error = replaceFileAtomically(path_, bytes, &written)) return error;
+    known_ = {written.device, written.inode, bytes.size(), lines.size(), true, std::move(written.held)};
     return {};
 }
 

@@ -3,38 +3,20 @@
 
 #pragma once
 
-#include "serial_worker.h"
-#include "tape.h"
-#include "tape_file.h"
+#include "tape_store.h"
 
 #include <deque>
 #include <functional>
-#include <memory>
-#include <mutex>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace orv {
 
-// Told before and after every change to the tape's lines, so that a view over them stays true.
-class TapeLinesListener {
-  public:
-    virtual ~TapeLinesListener() = default;
-    virtual void beginInsert(std::size_t row, std::size_t count) = 0;
-    virtual void endInsert() = 0;
-    virtual void beginRemove(std::size_t row, std::size_t count) = 0;
-    virtual void endRemove() = 0;
-    virtual void beginReset() = 0;
-    virtual void endReset() = 0;
-};
-
-// The tape's lines and the file that keeps them between runs. The lines live here, each once,
-// with their results; the file is worked on by a thread of its own, in order, so that a slow, full
-// or strange file never holds up the calculator. The file's last lines are read when the first
-// line is written or the tape is first asked for, and join the lines at the front. A file that
-// cannot be used is given up for the session: the tape goes on in memory and the trouble is
-// reported once.
+// What becomes of the tape's lines: how many are kept, when the file takes part, and what is said
+// when it fails. The lines and the file themselves are the store's. The file's last lines are read
+// when the first line is written or the tape is first shown, and join the lines at the front. A
+// file that cannot be used is given up for the session: the tape goes on in memory and the
+// trouble is reported once.
 class TapeKeeper final : public TapeObserver {
   public:
     static constexpr std::size_t kKeptLines = TapeFile::kMaxLines;
@@ -50,12 +32,15 @@ class TapeKeeper final : public TapeObserver {
     // Waits for the file work already given.
     ~TapeKeeper() override;
 
-    void writeTapeEntry(const TapeEntry& entry) override;
+    void writeTapeStep(const TapeStep& step) override;
 
-    // The tape, oldest line first, at most maxLines.
-    const std::deque<TapeEntry>& lines();
-    // Waits for the file work given so far and takes in the lines the file gave.
-    void settle();
+    // The tape's steps, oldest first, at most maxLines: what is here now, the file untouched.
+    const std::deque<TapeStep>& lines() const { return store_.lines(); }
+    // Starts reading the file's lines, once; they join the front when the worker has them.
+    void readFile();
+    // The one wait on the file: reads it if not yet asked for, waits for the file work given so
+    // far, and takes in the lines the file gave.
+    void settleWithFile();
 
     // Off: the file goes and the tape lives in memory. On: the lines so far become the file.
     void setKeep(bool keep);
@@ -66,48 +51,32 @@ class TapeKeeper final : public TapeObserver {
     bool canRestoreCleared() const { return !cleared_.empty(); }
     void restoreCleared();
 
-    const std::string& filePath() const { return path_; }
+    const std::string& filePath() const { return store_.filePath(); }
     Trouble trouble() const { return trouble_; }
     const TapeFileError& troubleDetail() const { return troubleDetail_; }
 
-    void setListener(TapeLinesListener* listener) { listener_ = listener; }
+    void setListener(TapeLinesListener* listener) { store_.setListener(listener); }
     std::function<void(Trouble trouble)> onTrouble;
 
   private:
-    bool usingFile() const { return keep_ && !path_.empty() && trouble_ == Trouble::None; }
-    void askForFileLines();
-    void takeFileLines();
-    void replaceLines(std::deque<TapeEntry> lines);
+    bool usingFile() const { return keep_ && !filePath().empty() && trouble_ == Trouble::None; }
+    void takeFileLines(TapeTail tail);
     void report(Trouble trouble, const TapeFileError& detail);
-    // File work, run in order on the worker; a failure gives the file up until the user's next
-    // choice about keeping it.
-    void postFileJob(Trouble onFailure, std::function<TapeFileError(TapeFile&)> job);
+    // Runs on the worker after what was given before; a failure gives the file up until the user's
+    // next choice about keeping it.
+    void fileJob(Trouble onFailure, TapeStore::FileJob job);
     std::vector<std::string> records() const;
 
-    std::string path_;
     bool keep_;
     std::size_t maxLines_;
-    Poster toOwner_;
-    std::deque<TapeEntry> lines_;
-    std::vector<std::deque<TapeEntry>> cleared_; // each clearing's lines, the latest last
+    std::vector<std::deque<TapeStep>> cleared_; // each clearing's lines, the latest last
     bool fileLinesAsked_ = false;
     Trouble trouble_ = Trouble::None;
     TapeFileError troubleDetail_;
-    TapeLinesListener* listener_ = nullptr;
     // Counts the user's choices about keeping the tape: what the worker reports from before the
     // latest one is about a file given up already.
     unsigned choice_ = 0;
-    // Gone with the keeper, so that what the worker sent back afterwards is dropped.
-    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
-
-    // The worker's own: the file, and whether it was given up.
-    TapeFile file_;
-    bool givenUp_ = false;
-    // The file's lines, from the worker to the owner.
-    std::mutex fileLinesMutex_;
-    std::optional<TapeTail> fileLines_;
-
-    SerialWorker worker_; // last: it ends first, running what was given before the rest goes
+    TapeStore store_; // last: its worker ends first, running what was given before the rest goes
 };
 
 } // namespace orv

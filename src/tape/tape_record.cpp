@@ -4,6 +4,7 @@
 #include "tape_record.h"
 
 #include "c_locale.h"
+#include "tape_line.h"
 
 #include <cctype>
 #include <charconv>
@@ -12,17 +13,18 @@
 
 namespace orv {
 
-std::string tapeRecord(const TapeEntry& entry) {
-    std::string record = tapeLineText(entry.text);
-    if (!entry.result || !std::isfinite(*entry.result)) return record;
+std::string tapeRecord(const TapeStep& step) {
+    std::string record = tapeLineText(tapeLine(step));
+    const std::optional<Extended> result = tapeResult(step);
+    if (!result || !std::isfinite(*result)) return record;
     char digits[64];
-    const auto written = std::to_chars(digits, digits + sizeof digits, *entry.result);
+    const auto written = std::to_chars(digits, digits + sizeof digits, *result);
     record += '\t';
     record.append(digits, written.ptr);
     return record;
 }
 
-TapeEntry parseTapeRecord(std::string_view record) {
+TapeStep parseTapeRecord(std::string_view record) {
     if (!record.empty() && record.back() == '\r') record.remove_suffix(1); // edited elsewhere
     const std::size_t tab = record.rfind('\t');
     if (tab != std::string_view::npos) {
@@ -32,9 +34,9 @@ TapeEntry parseTapeRecord(std::string_view record) {
         const Extended value = strtold_l(column.c_str(), &end, cLocale());
         const bool number = !column.empty() && (std::isdigit(static_cast<unsigned char>(column[0])) || column[0] == '-');
         if (number && end == column.c_str() + column.size() && std::isfinite(value))
-            return {std::string(record.substr(0, tab)), value};
+            return writtenTapeLine(std::string(record.substr(0, tab)), value);
     }
-    return {std::string(record), std::nullopt};
+    return writtenTapeLine(std::string(record), std::nullopt);
 }
 
 std::string tapeLineText(std::string text) {

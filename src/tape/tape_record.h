@@ -14,11 +14,11 @@ namespace orv {
 // result in the shortest digits that read back as the same number (C notation, "." whatever the
 // display uses), so that it survives a change of separators and any reader of tab-separated text
 // can take it.
-std::string tapeRecord(const TapeEntry& entry);
+std::string tapeRecord(const TapeStep& step);
 
-// The entry a line of the file holds. A line without a readable result column (a failed step, a
-// note, a line written by hand) is all text and has no result.
-TapeEntry parseTapeRecord(std::string_view record);
+// The line a record of the file holds, as a written line. A record without a readable result
+// column (a failed step, a note, a line written by hand) is all text and has no result.
+TapeStep parseTapeRecord(std::string_view record);
 
 // What the text of a line may not hold: line breaks and tabs become blanks, so that a step is
 // always one line and its result column stays the last.

@@ -5,6 +5,7 @@
 
 #include "calculator.h"
 #include "locale_text.h"
+#include "tape_line.h"
 
 #include <string>
 #include <vector>
@@ -51,9 +52,10 @@ public:
     void beep() override { ++beeps; }
     void memIndOpen() override { height = 244; }
     void memIndClose() override { height = 216; }
-    void writeTapeEntry(const TapeEntry& entry) override {
-        tape.push_back(entry.text);
-        results.push_back(entry.result);
+    // The line as the tape window would show it.
+    void writeTapeStep(const TapeStep& step) override {
+        tape.push_back(tapeLine(step));
+        results.push_back(tapeResult(step));
     }
 
     // The display as one line of text: mantissa without its padding, then "^exponent".

@@ -4,6 +4,7 @@
 #include "diagnostic_list.h"
 #include "evaluation_tape.h"
 #include "expression_rows.h"
+#include "tape_line.h"
 #include "variable_text.h"
 
 #include <cstdint>

@@ -4,6 +4,7 @@
 // The keeper between the calculator and the file: the file's lines join those written meanwhile
 // without doubling, the cap holds, and a file that cannot be the tape is given up once.
 #include "tape_keeper.h"
+#include "tape_line.h"
 #include "tape_record.h"
 
 #include <gtest/gtest.h>
@@ -57,15 +58,35 @@ TEST_P(TapeKeeperTest, TheFileAndTheSessionMakeOneTape) {
         TapeKeeper keeper(path, true, [this](std::function<void()> job) { posted.push_back(std::move(job)); },
                           row.maxLines);
         keeper.onTrouble = [&](TapeKeeper::Trouble) { ++troubles; };
-        for (const std::string& text : row.written) keeper.writeTapeEntry({text, 1});
-        keeper.settle();
+        for (const std::string& text : row.written) keeper.writeTapeStep(writtenTapeLine(text, 1));
+        keeper.settleWithFile();
         for (auto& job : posted) job();
         EXPECT_EQ(keeper.trouble(), row.trouble);
-        for (const TapeEntry& line : keeper.lines()) shown.push_back(line.text);
+        for (const TapeStep& step : keeper.lines()) shown.push_back(tapeLine(step));
     }
     EXPECT_EQ(shown, row.shown);
     EXPECT_EQ(troubles, row.trouble == TapeKeeper::Trouble::None ? 0 : 1) << "said once";
     if (!row.fifo) EXPECT_EQ(fileRecords(), row.filed);
+}
+
+TEST(TapeKeeper, ReadingTheLinesLeavesTheFileAlone) {
+    const auto dir = std::filesystem::temp_directory_path() / ("orv-keeper-pure-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "tape.txt").string();
+    std::ofstream(path) << "a = 1\t1\n";
+    std::vector<std::function<void()>> posted;
+    {
+        TapeKeeper keeper(path, true, [&](std::function<void()> job) { posted.push_back(std::move(job)); });
+        EXPECT_TRUE(keeper.lines().empty());
+        std::filesystem::remove(path);
+        std::ofstream(path) << "b = 2\t2\n";
+        EXPECT_TRUE(keeper.lines().empty()) << "a look at the lines reads nothing";
+        keeper.settleWithFile();
+        for (auto& job : posted) job();
+        ASSERT_EQ(keeper.lines().size(), 1u);
+        EXPECT_EQ(keeper.lines().front(), writtenTapeLine("b = 2", 2)) << "read when settled, not before";
+    }
+    std::filesystem::remove_all(dir);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -11,6 +11,7 @@
 #include "settings_values.h"
 #include "tape_dock.h"
 #include "tape_keeper.h"
+#include "tape_line.h"
 #include "tape_model.h"
 #include "tape_texts.h"
 #include "tape_window.h"
@@ -25,6 +26,9 @@
 #include <QClipboard>
 #include <QListView>
 #include <QPushButton>
+
+#include <cerrno>
+#include <cstring>
 
 namespace orv::testing {
 namespace {
@@ -48,7 +52,7 @@ class TapeTest : public WindowTest {
     QString tapePath() const { return dir.filePath(QStringLiteral("tape.txt")); }
     // The file as it stands once the tape's file work is done, each line whole with its result.
     QStringList fileRecords() const {
-        if (window) window->tape().settle();
+        if (window) window->tape().settleWithFile();
         QFile file(tapePath());
         if (!file.open(QIODevice::ReadOnly)) return {};
         QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
@@ -62,7 +66,7 @@ class TapeTest : public WindowTest {
         return lines;
     }
     void write(const char* line, std::optional<Extended> result = std::nullopt) {
-        window->tape().writeTapeEntry({line, result});
+        window->tape().writeTapeStep(writtenTapeLine(line, result));
     }
 
     TapeWindow* openTape() {
@@ -78,7 +82,7 @@ class TapeTest : public WindowTest {
     }
     QListView* view() const { return window->tapeWindow()->view(); }
     QStringList shownLines() const {
-        window->tape().settle();
+        window->tape().settleWithFile();
         QStringList lines;
         for (int row = 0; row < view()->model()->rowCount(); ++row) lines << view()->model()->index(row, 0).data().toString();
         return lines;
@@ -91,7 +95,7 @@ class TapeTest : public WindowTest {
     }
     // The worker's file work done, and what it reported taken in by the window.
     void finishFileWork() {
-        window->tape().settle();
+        window->tape().settleWithFile();
         QCoreApplication::processEvents();
     }
     bool mainWindowActive() const { return QTest::qWaitForWindowActive(window.get(), 1000); }
@@ -379,6 +383,34 @@ TEST_F(TapeTest, KeepingTurnedOffRemovesTheFileAndTheTapeGoesOnInMemory) {
     EXPECT_EQ(fileLines(), shownLines());
 }
 
+TEST_F(TapeTest, SaveAsWritesTheLinesWithoutResultsOrSaysWhyNot) {
+    seed = QStringList{"1 + 1 = 2\t2"};
+    window.reset();
+    prepareStore(*store);
+    openWindow();
+    write("2 + 3 = 5", 5);
+    write("7 ÷ 0: It is impossible to divide into a zero!");
+    TapeWindow* tape = openTape();
+    ASSERT_NE(tape, nullptr);
+    const auto* message = tape->findChild<QLabel*>(QStringLiteral("lbTapeMessage"));
+    ASSERT_NE(message, nullptr);
+
+    const QString nowhere = dir.filePath(QStringLiteral("missing/saved.txt"));
+    EXPECT_FALSE(tape->saveTo(nowhere));
+    EXPECT_TRUE(message->isVisible());
+    EXPECT_TRUE(message->text().contains(QDir::toNativeSeparators(nowhere)));
+    EXPECT_TRUE(message->text().contains(QString::fromLocal8Bit(std::strerror(ENOENT)))) << "the system's reason";
+
+    const QString saved = dir.filePath(QStringLiteral("saved.txt"));
+    ASSERT_TRUE(tape->saveTo(saved));
+    EXPECT_FALSE(message->isVisible()) << "the earlier failure is past";
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()),
+              QStringLiteral("1 + 1 = 2\n2 + 3 = 5\n7 ÷ 0: It is impossible to divide into a zero!\n"))
+        << "the file's lines first, the text only";
+}
+
 TEST_F(TapeTest, ClearingCanBeTakenBackUntilTheProgramEnds) {
     write("2 + 3 = 5");
     write("4 × 5 = 20");
@@ -433,7 +465,7 @@ TEST_F(TapeTest, ALongLineIsShownCutAndUsedWhole) {
     prepareStore(*store);
     openWindow();
     ASSERT_NE(openTape(), nullptr);
-    window->tape().settle();
+    window->tape().settleWithFile();
     QTest::keyClick(view(), Qt::Key_Up);
     const QString shown = currentLine();
     EXPECT_EQ(shown.size(), qsizetype(TapeModel::kShownCharacters) + 1);

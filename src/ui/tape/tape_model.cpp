@@ -3,12 +3,13 @@
 
 #include "tape_model.h"
 
+#include "tape_line.h"
 #include "utf8.h"
 
 namespace orv {
 
 TapeModel::TapeModel(TapeKeeper& keeper, QObject* parent) : QAbstractListModel(parent), keeper_(keeper) {
-    keeper_.lines(); // the file's lines are on their way
+    keeper_.readFile(); // the file's lines are on their way
     keeper_.setListener(this);
 }
 
@@ -20,7 +21,7 @@ int TapeModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(keeper_.lines().size());
 }
 
-const TapeEntry* TapeModel::entry(int row) const {
+const TapeStep* TapeModel::entry(int row) const {
     const auto& lines = keeper_.lines();
     return row >= 0 && std::size_t(row) < lines.size() ? &lines[std::size_t(row)] : nullptr;
 }
@@ -40,8 +41,8 @@ QString TapeModel::shownText(const std::string& text) {
 
 QVariant TapeModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
-    const TapeEntry* line = entry(index.row());
-    return line ? QVariant(shownText(line->text)) : QVariant();
+    const TapeStep* step = entry(index.row());
+    return step ? QVariant(shownText(tapeLine(*step))) : QVariant();
 }
 
 void TapeModel::beginInsert(std::size_t row, std::size_t count) {

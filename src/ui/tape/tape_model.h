@@ -24,7 +24,7 @@ class TapeModel final : public QAbstractListModel, private TapeLinesListener {
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    const TapeEntry* entry(int row) const;
+    const TapeStep* entry(int row) const;
     // The line as it is shown: whole, or its start and end around "…".
     static QString shownText(const std::string& text);
 

@@ -65,13 +65,13 @@ QString inLanguage(const char* english, const char* russian, int language) {
     return QString::fromUtf8(language == 1 ? russian : english);
 }
 
+} // namespace
+
 QString tapeFileErrorText(const TapeFileError& error, int language) {
     for (const auto& row : kUnusableFiles)
         if (row.kind == error.kind) return inLanguage(row.english, row.russian, language);
     return QString::fromLocal8Bit(std::strerror(error.systemError));
 }
-
-} // namespace
 
 std::span<const LanguageText> tapeTexts() {
     return kTexts;

@@ -6,10 +6,12 @@
 #include "calculator.h"
 #include "colour.h"
 #include "error_hint_window.h"
+#include "file_writer.h"
 #include "settings_store.h"
 #include "settings_values.h"
 #include "tape_dock.h"
 #include "tape_keeper.h"
+#include "tape_line.h"
 #include "tape_model.h"
 #include "tape_texts.h"
 
@@ -19,12 +21,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QListView>
-#include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
@@ -341,7 +343,7 @@ void TapeWindow::fitRowsToLines() {
 void TapeWindow::widenRowsFor(int first, int last) {
     std::vector<std::pair<std::size_t, int>> rows; // the line's bytes, its row
     for (int row = first; row <= last; ++row)
-        if (const TapeEntry* line = model_->entry(row)) rows.emplace_back(line->text.size(), row);
+        if (const TapeStep* step = model_->entry(row)) rows.emplace_back(tapeLine(*step).size(), row);
     if (rows.size() > std::size_t(kMeasuredAtOnce)) {
         std::nth_element(rows.begin(), rows.begin() + kMeasuredAtOnce, rows.end(), std::greater<>());
         rows.resize(kMeasuredAtOnce);
@@ -349,7 +351,7 @@ void TapeWindow::widenRowsFor(int first, int last) {
     const QFontMetrics metrics(memTape->font());
     int widest = rowWidth_;
     for (const auto& [bytes, row] : rows)
-        widest = std::max(widest, metrics.horizontalAdvance(TapeModel::shownText(model_->entry(row)->text)) + kRowPadding);
+        widest = std::max(widest, metrics.horizontalAdvance(TapeModel::shownText(tapeLine(*model_->entry(row)))) + kRowPadding);
     const int height = metrics.height() + 2;
     if (widest == rowWidth_ && memTape->gridSize().height() == height) return;
     rowWidth_ = widest;
@@ -381,17 +383,18 @@ int TapeWindow::currentRow() const {
     return current.isValid() ? current.row() : -1;
 }
 
-const TapeEntry* TapeWindow::currentEntry() const {
+const TapeStep* TapeWindow::currentEntry() const {
     return model_->entry(currentRow());
 }
 
 bool TapeWindow::useRow(int row) {
-    const TapeEntry* line = model_->entry(row);
-    if (!line || !line->result) {
+    const TapeStep* step = model_->entry(row);
+    const std::optional<Extended> result = step ? tapeResult(*step) : std::nullopt;
+    if (!result) {
         QApplication::beep(); // a failed step or a note has no result
         return false;
     }
-    calculator_.loadOperand(*line->result);
+    calculator_.loadOperand(*result);
     returnToMainWindow(); // typing goes on in the calculator
     return true;
 }
@@ -403,7 +406,7 @@ void TapeWindow::copyLines() {
     std::sort(picked.begin(), picked.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     std::string text;
     for (const QModelIndex& index : picked) {
-        if (const TapeEntry* line = model_->entry(index.row())) text += line->text + '\n';
+        if (const TapeStep* step = model_->entry(index.row())) text += tapeLine(*step) + '\n';
     }
     if (picked.size() == 1 && !text.empty()) text.pop_back(); // one line pastes into a field
     if (QClipboard* clipboard = QGuiApplication::clipboard(); clipboard && !text.empty())
@@ -411,10 +414,11 @@ void TapeWindow::copyLines() {
 }
 
 void TapeWindow::copyResult() {
-    const TapeEntry* line = currentEntry();
-    if (!line || !line->result) return;
+    const TapeStep* step = currentEntry();
+    const std::optional<Extended> result = step ? tapeResult(*step) : std::nullopt;
+    if (!result) return;
     if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setText(QString::fromStdString(calculator_.tapeNumber(*line->result)));
+        clipboard->setText(QString::fromStdString(calculator_.tapeNumber(*result)));
 }
 
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -456,9 +460,9 @@ void TapeWindow::showMenu(const QPoint& position) {
     // The line clicked is the one the menu acts on, unless it is one of several picked to copy.
     const QModelIndex clicked = memTape->indexAt(position);
     if (clicked.isValid() && !memTape->selectionModel()->isSelected(clicked)) memTape->setCurrentIndex(clicked);
-    const TapeEntry* line = currentEntry();
-    const bool result = line && line->result;
-    miTapeCopy->setEnabled(line != nullptr);
+    const TapeStep* step = currentEntry();
+    const bool result = step && tapeResult(*step);
+    miTapeCopy->setEnabled(step != nullptr);
     miTapeCopyResult->setEnabled(result);
     miTapeUndoClear->setEnabled(keeper_.canRestoreCleared());
     miTapeUseResult->setEnabled(result);
@@ -478,15 +482,15 @@ void TapeWindow::saveAs() {
 }
 
 bool TapeWindow::saveTo(const QString& path) {
-    keeper_.settle(); // every line the file holds
-    QByteArray bytes;
-    for (const TapeEntry& line : keeper_.lines()) bytes.append(line.text.data(), qsizetype(line.text.size())).append('\n');
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+    keeper_.settleWithFile(); // every line the file holds
+    std::string bytes;
+    for (const TapeStep& step : keeper_.lines()) bytes.append(tapeLine(step)).append(1, '\n');
+    const TapeFileError error = replaceFileAtomically(QFile::encodeName(path).toStdString(), bytes);
+    if (!error) {
         hideMessage(); // an earlier failure to save is past
         return true;
     }
-    showMessage(tapeSaveFailedText(QDir::toNativeSeparators(path), file.errorString(), language_));
+    showMessage(tapeSaveFailedText(QDir::toNativeSeparators(path), tapeFileErrorText(error, language_), language_));
     return false;
 }
 

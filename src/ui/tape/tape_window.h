@@ -19,7 +19,7 @@ class Calculator;
 class SettingsStore;
 class TapeKeeper;
 class TapeModel;
-struct TapeEntry;
+struct TapeStep;
 
 // The tape beside the main window: every completed step, one line each, in a list that lays out
 // only the lines on screen. A line's result goes back into the calculator with Enter or a double
@@ -79,7 +79,7 @@ class TapeWindow : public QWidget {
     void closeByUser();
     void returnToMainWindow();
     int currentRow() const;
-    const TapeEntry* currentEntry() const;
+    const TapeStep* currentEntry() const;
     void showMenu(const QPoint& position);
     void copyLines();
     void copyResult();

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Orvantis developers
 
-#include "tape.h"
+#include "tape_line.h"
+
+#include "tape_record.h"
 
 #include <array>
+#include <string_view>
 
 namespace orv {
 namespace {
@@ -72,9 +75,7 @@ std::string filled(std::string_view pattern, const TapeStep& step) {
     return text;
 }
 
-} // namespace
-
-std::string tapeLine(const TapeStep& step) {
+std::string formatted(const TapeStep& step) {
     for (const FormRow& row : kForms) {
         if (row.form != step.form) continue;
         if (!step.message.empty())
@@ -86,8 +87,24 @@ std::string tapeLine(const TapeStep& step) {
     return {};
 }
 
-TapeEntry tapeEntry(const TapeStep& step) {
-    return {tapeLine(step), step.message.empty() ? step.value : std::nullopt};
+} // namespace
+
+std::string tapeLine(const TapeStep& step) {
+    // A line read back from the file stays as it was read, as it always was shown.
+    if (step.form == TapeForm::Written) return step.name;
+    return tapeLineText(formatted(step));
+}
+
+std::optional<Extended> tapeResult(const TapeStep& step) {
+    return step.message.empty() ? step.value : std::nullopt;
+}
+
+TapeStep writtenTapeLine(std::string text, std::optional<Extended> result) {
+    TapeStep step;
+    step.form = TapeForm::Written;
+    step.name = std::move(text);
+    step.value = result;
+    return step;
 }
 
 } // namespace orv
