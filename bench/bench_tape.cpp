@@ -66,7 +66,7 @@ void BM_OpenFullTape(benchmark::State& state) {
         session.start();
         state.ResumeTiming();
         session.window->miTapeClick();
-        session.window->tape().settle();
+        session.window->tape().settleWithFile();
         session.window->tapeWindow()->repaint();
         state.PauseTiming();
         session.window.reset();
@@ -85,14 +85,15 @@ void BM_AddLineToShownFullTape(benchmark::State& state) {
     Session session;
     session.start();
     session.window->miTapeClick();
-    session.window->tape().settle();
+    session.window->tape().settleWithFile();
     QListView* view = session.window->tapeWindow()->view();
-    const orv::TapeEntry line{"12 345 × 6,5 = 80242,5", 80242.5L};
+    orv::TapeStep line{orv::TapeForm::Operation, "12 345", "6,5", {}, "×", {}, {}, {}};
+    line.setResult(80242.5L, "80242,5");
     for (auto _ : state) {
-        session.window->tape().writeTapeEntry(line);
+        session.window->tape().writeTapeStep(line);
         view->viewport()->repaint();
     }
-    session.window->tape().settle();
+    session.window->tape().settleWithFile();
 }
 BENCHMARK(BM_AddLineToShownFullTape)
     ->Unit(benchmark::kMicrosecond)
