@@ -21,6 +21,7 @@
 #include "settings_values.h"
 #include "stay_on_top.h"
 #include "tape_keeper.h"
+#include "tape_link.h"
 #include "tape_texts.h"
 #include "tape_window.h"
 #include "toolkit_translation.h"
@@ -30,11 +31,9 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -117,23 +116,26 @@ TCalculator::TCalculator(SettingsStore& store, Separators separators, QWidget* p
     SetLang(settings_.Language);
     SetTopMost();
 
-    // Nothing is read here: the file is opened when a line is written or the tape is shown.
-    // The file's work comes back to the event loop, never into the middle of a keystroke.
-    tape_ = std::make_unique<TapeKeeper>(QFile::encodeName(tapeFilePath(store_)).toStdString(), settings_.KeepTape,
-                                         [this](std::function<void()> job) {
-                                             QMetaObject::invokeMethod(this, std::move(job), Qt::QueuedConnection);
-                                         });
-    tape_->onTrouble = [this](TapeKeeper::Trouble) { showTapeTrouble(); };
-    calc_.setTape(tape_.get());
+    tape_ = std::make_unique<TapeLink>(*this, calc_, store_, tapeFilePath(store_), settings_.KeepTape);
+    tape_->sayTrouble = [this](const QString& text) { showDisplayHint(text); };
+    tape_->returnToCalculator = [this] { focusDisplay(); };
+    tape_->setLanguage(settings_.Language);
+    tape_->setStaysOnTop(settings_.StayOnTop);
+    applyTapeLook();
 }
 
 void TCalculator::setTrayCheck(std::function<bool()> check) {
     tray_->setAvailabilityCheck(std::move(check));
 }
 
-TCalculator::~TCalculator() {
-    calc_.setTape(nullptr);
-    delete tapeWindow_; // before the tape it shows
+TCalculator::~TCalculator() = default;
+
+TapeKeeper& TCalculator::tape() {
+    return tape_->keeper();
+}
+
+TapeWindow* TCalculator::tapeWindow() const {
+    return tape_->window();
 }
 
 void TCalculator::buildDisplay(QWidget* area) {
@@ -230,7 +232,7 @@ void TCalculator::SetLang(int language) {
     if (!texts) return;
     setWindowTitle(QString::fromUtf8(texts->title));
     menus_->setTexts(*texts);
-    if (tapeWindow_) tapeWindow_->SetLang(language);
+    if (tape_) tape_->setLanguage(language);
     tray_->setLanguage(language);
     pnOut->setToolTip(QString::fromUtf8(texts->pnOutHint));
     pnSSS->setToolTip(QString::fromUtf8(texts->pnSSSHint));
@@ -271,8 +273,8 @@ void TCalculator::applyAppearance() {
 
 // The display's face and its chosen colours, not the red of a failure it may be showing now.
 void TCalculator::applyTapeLook() {
-    if (!tapeWindow_) return;
-    tapeWindow_->applyLook(pnOut->mantissaPanel()->font(),
+    if (!tape_) return;
+    tape_->setLook(pnOut->mantissaPanel()->font(),
                            colorFromColorRef(mapper_.MapStandardColor(settings_.DigitColor)),
                            colorFromColorRef(mapper_.MapStandardColor(settings_.IndicatorColor)));
 }
@@ -287,7 +289,6 @@ void TCalculator::applyPreferences(const Settings& settings) {
     applyAppearance();
     tray_->setShown(settings_.MinimizeToTray);
     tape_->setKeep(settings_.KeepTape);
-    if (tapeWindow_) tapeWindow_->showTrouble();
     pnConvert->setRateSettings(settings_.RateSource, settings_.AutoUpdateRates);
 }
 
@@ -298,7 +299,7 @@ void TCalculator::setStayOnTop(bool on) {
 
 void TCalculator::SetTopMost() {
     setStaysOnTop(*this, settings_.StayOnTop);
-    if (tapeWindow_) setStaysOnTop(*tapeWindow_, settings_.StayOnTop);
+    if (tape_) tape_->setStaysOnTop(settings_.StayOnTop);
 }
 
 void TCalculator::setEvaluatorOpener(std::function<void(const QString&)> opener) {
@@ -326,18 +327,7 @@ void TCalculator::Evaluator1Click() {
 }
 
 void TCalculator::miTapeClick() {
-    openTape(true);
-}
-
-void TCalculator::openTape(bool takeKeyboard) {
-    if (!tapeWindow_) {
-        tapeWindow_ = new TapeWindow(*tape_, calc_, store_, *this);
-        tapeWindow_->returnToCalculator = [this] { focusDisplay(); };
-        tapeWindow_->SetLang(settings_.Language);
-        applyTapeLook();
-        setStaysOnTop(*tapeWindow_, settings_.StayOnTop);
-    }
-    tapeWindow_->open(takeKeyboard);
+    tape_->open(true);
 }
 
 void TCalculator::focusDisplay() {
@@ -347,29 +337,13 @@ void TCalculator::focusDisplay() {
     pnOut->setFocus(Qt::OtherFocusReason);
 }
 
-void TCalculator::showTapeTrouble() {
-    if (tapeWindow_) tapeWindow_->showTrouble();
-    // Said once under the display as well, when the user is at work here.
-    if (tapeTroubleShown_ || !isActiveWindow()) return;
-    tapeTroubleShown_ = true;
-    showDisplayHint(tapeTroubleText(*tape_, settings_.Language));
-}
-
 void TCalculator::pnMClick(int registerNumber) {
     calc_.selectRegister(registerNumber);
 }
 
 void TCalculator::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!tapeReopened_) {
-        tapeReopened_ = true;
-        // Beside the calculator once it has its place; the keyboard stays with the calculator.
-        if (store_.readInt(QString::fromLatin1(value::RTapeOpen)).value_or(0) == 1)
-            QTimer::singleShot(0, this, [this] {
-                openTape(false);
-                activateWindow();
-            });
-    }
+    tape_->reopenIfItWasOpen();
     installKeyPreview();
     hideCutPanels();
     startHousekeeping();
@@ -378,7 +352,7 @@ void TCalculator::showEvent(QShowEvent* event) {
 void TCalculator::closeEvent(QCloseEvent* event) {
     errorHint_->hideHint();
     const auto failure = SaveWorkingState();
-    if (tapeWindow_) tapeWindow_->hide(); // the tape goes with the window it belongs to
+    tape_->hide(); // the tape goes with the window it belongs to
     if (failure && saveFailureBox_) showSaveFailure(*failure);
     QMainWindow::closeEvent(event);
 }
@@ -405,9 +379,7 @@ std::optional<SaveFailure> TCalculator::SaveWorkingState() {
     w.memoryUsed = s.MemoryUsed;
     w.calcMode = shownPanelsCode(*this);
     if (const auto group = selectedConvertGroup(*this)) w.convertItem = *group;
-    if (tapeWindow_ && tapeWindow_->isVisible()) tapeWindow_->rememberGeometry();
-    // Open at the end, open at the next start.
-    store_.writeInt(QString::fromLatin1(value::RTapeOpen), tapeWindow_ && tapeWindow_->wantedOpen() ? 1 : 0);
+    tape_->rememberForNextRun();
     return writeWorkingState(store_, w, QString::fromStdString(s.MemoryEntryText));
 }
 

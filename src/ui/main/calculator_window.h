@@ -36,6 +36,7 @@ class TConversionPanel;
 class TSciencePanel;
 class TStatisticsPanel;
 class TapeKeeper;
+class TapeLink;
 class TapeWindow;
 class TooltipController;
 class TrayIcon;
@@ -87,9 +88,9 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void miRedoClick();
     // Ctrl+H: opens the tape beside the window, or takes the keyboard to it when it is open.
     void miTapeClick();
-    TapeKeeper& tape() { return *tape_; }
+    TapeKeeper& tape();
     // The tape's window, once it has been opened.
-    TapeWindow* tapeWindow() const { return tapeWindow_; }
+    TapeWindow* tapeWindow() const;
     // The keyboard on the display, where a screen reader reads the number; the window is
     // brought back first if it is hidden or minimised. Typing goes on here after a result is
     // taken from another window.
@@ -179,9 +180,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void keepInsideScreen();
     void installKeyPreview();
     void hideCutPanels();
-    void openTape(bool takeKeyboard);
     void applyTapeLook();
-    void showTapeTrouble();
     // The error hint under the display, the keyboard left where it is.
     void showDisplayHint(const QString& text);
     void showSaveFailure(const SaveFailure& failure);
@@ -193,10 +192,7 @@ class TCalculator : public QMainWindow, public CalculatorView {
     WorkingState restored_;
     AppearanceMapper mapper_;
     Calculator calc_;
-    bool tapeReopened_ = false;
-    std::unique_ptr<TapeKeeper> tape_;
-    TapeWindow* tapeWindow_ = nullptr; // made when first opened
-    bool tapeTroubleShown_ = false;
+    std::unique_ptr<TapeLink> tape_; // after the calculator: gone before it
     bool ctrlCHintShown_ = false; // Ctrl+C clears a register; said once a run
     bool saveFailureBox_ = true;
     QPointer<QWindow> keyPreviewWindow_;
@@ -221,7 +217,6 @@ class TCalculator : public QMainWindow, public CalculatorView {
     TConversionPanel* pnConvert = nullptr;
     QTimer* Timer1 = nullptr;
     TrayIcon* tray_ = nullptr;
-    bool tapeHiddenWithWindow_ = false;
     TooltipController* tooltips_ = nullptr;
 };
 

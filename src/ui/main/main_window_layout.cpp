@@ -14,7 +14,7 @@
 #include "register_row.h"
 #include "science_panel.h"
 #include "statistics_panel.h"
-#include "tape_window.h"
+#include "tape_link.h"
 #include "tooltip_controller.h"
 #include "tray_icon.h"
 
@@ -252,15 +252,13 @@ void TCalculator::CalcMinimize() {
 // The tape belongs to the window: it goes to the tray with it, and comes back with it.
 void TCalculator::hideToTray() {
     if (!isVisible()) return; // a second state change on the way there must not forget the tape
-    tapeHiddenWithWindow_ = tapeWindow_ && tapeWindow_->isVisible();
-    if (tapeHiddenWithWindow_) tapeWindow_->hide();
+    tape_->hideWithCalculator();
     hide();
 }
 
 void TCalculator::restoreFromTray() {
     // The tape first, so that the window shown after it has the keyboard.
-    if (tapeHiddenWithWindow_ && tapeWindow_) tapeWindow_->showNormal();
-    tapeHiddenWithWindow_ = false;
+    tape_->showWithCalculator();
     showNormal();
     raise();
     activateWindow();
