@@ -346,7 +346,7 @@ void TCalculator::showEvent(QShowEvent* event) {
     tape_->reopenIfItWasOpen();
     installKeyPreview();
     hideCutPanels();
-    startHousekeeping();
+    pnConvert->startHousekeeping();
 }
 
 void TCalculator::closeEvent(QCloseEvent* event) {

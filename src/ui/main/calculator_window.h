@@ -24,7 +24,6 @@
 
 class QAction;
 class QKeyEvent;
-class QTimer;
 
 namespace orv {
 
@@ -104,7 +103,6 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void miScienceClick();
     void miStatistClick();
     void Peredvizka();
-    void Timer1Timer();
     void RxTrayIcon1Click();
     // The window hidden to the tray (or minimised) shown again and active, with the tape if the
     // tape went with it.
@@ -155,7 +153,6 @@ class TCalculator : public QMainWindow, public CalculatorView {
   private:
     void buildSidePanels(QWidget* area);
     void refillUnitLists();
-    void startHousekeeping();
     void switchWidePanel(WidePanel which);
     void applyPanelLayout();
     void showPanelChecks();
@@ -211,11 +208,9 @@ class TCalculator : public QMainWindow, public CalculatorView {
     MainMenus* menus_ = nullptr;
 
     PanelLayout layout_;
-    bool ComboFocusPending = true; // the first tick takes the focus off any list
     TSciencePanel* pnScience = nullptr;
     TStatisticsPanel* pnStatist = nullptr;
     TConversionPanel* pnConvert = nullptr;
-    QTimer* Timer1 = nullptr;
     TrayIcon* tray_ = nullptr;
     TooltipController* tooltips_ = nullptr;
 };

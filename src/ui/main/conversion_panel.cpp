@@ -21,6 +21,7 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStylePainter>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -273,6 +274,34 @@ TConversionPanel::TConversionPanel(Calculator& calculator, QWidget* listParent)
     lbRates->hide();
     bpUpdateRates->hide();
     setShown(false);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &TConversionPanel::Timer1Timer);
+    for (TUnitList* list : {cbVibor, cb1, cb2})
+        connect(list, &TUnitList::dropDown, this, &TConversionPanel::startHousekeeping);
+}
+
+void TConversionPanel::startHousekeeping() {
+    if (!Timer1->isActive()) Timer1->start();
+}
+
+void TConversionPanel::Timer1Timer() {
+    narrowClosedLists();
+    if (anyListOpen()) {
+        ComboFocusPending = true;
+        return;
+    }
+    Timer1->stop(); // until a list opens again
+    if (ComboFocusPending) {
+        ComboFocusPending = false;
+        // After a choice the user goes on from the list just closed (the window sees every key
+        // first, so the keypad keys still work).
+        if (refocusClosedList()) return;
+        // Elsewhere no list takes a typed letter for the first letter of a unit.
+        if (keyboardHome) keyboardHome();
+    }
 }
 
 Language TConversionPanel::messagesLanguage() const {

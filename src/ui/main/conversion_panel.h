@@ -11,8 +11,11 @@
 #include <QList>
 #include <QPointer>
 
+#include <functional>
+
 class QAction;
 class QLabel;
+class QTimer;
 class QToolButton;
 
 namespace orv {
@@ -79,17 +82,22 @@ class TConversionPanel : public QFrame {
     int convertGroup() const { return convertGroup_; }
     void selectGroup(int group);
 
-    // The housekeeping timer's view of the lists.
-    bool anyListOpen() const;
-    void narrowClosedLists();
-    // Gives the focus back to the list last opened, once it is closed, with its focus mark; false
-    // when there is none to give it to (no list opened since the last call, or one out of view).
-    bool refocusClosedList();
+    // The housekeeping timer watches open lists only: a list opening wakes it, and it stops once
+    // the lists are closed and their aftermath handled, so an idle window is never woken.
+    void startHousekeeping();
+    void Timer1Timer();
+    // Where the keyboard goes when no list was chosen in (at start none was): the display.
+    std::function<void()> keyboardHome;
 
     // The panel's controls in Tab order, top to bottom (cb1 and cb2 are the window's).
     QList<QWidget*> tabStops() const;
 
   private:
+    bool anyListOpen() const;
+    void narrowClosedLists();
+    // Gives the focus back to the list last opened, once it is closed, with its focus mark; false
+    // when there is none to give it to (no list opened since the last call, or one out of view).
+    bool refocusClosedList();
     void convert(const QComboBox* from, const QComboBox* to);
     Language messagesLanguage() const;
     // The currency lists refilled from the rates, keeping the chosen currencies where they still
@@ -113,6 +121,8 @@ class TConversionPanel : public QFrame {
     QAction* miUpdateRates = nullptr;
     bool shown_ = false;
     bool manualUpdate_ = false;
+    QTimer* Timer1 = nullptr;
+    bool ComboFocusPending = true; // the first tick takes the focus off any list
 };
 
 } // namespace orv

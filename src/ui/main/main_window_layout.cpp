@@ -96,14 +96,7 @@ void TCalculator::buildSidePanels(QWidget* area) {
     // the keyboard cannot reach is left out for screen readers too.
     hideFromScreenReaders(pnSize);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &TCalculator::Timer1Timer);
-    // The timer only watches open lists: a list opening wakes it, and it stops once the lists
-    // are closed and their aftermath handled, so an idle window is never woken.
-    for (TUnitList* list : area->findChildren<TUnitList*>())
-        connect(list, &TUnitList::dropDown, this, &TCalculator::startHousekeeping);
+    pnConvert->keyboardHome = [this] { pnOut->setFocus(Qt::OtherFocusReason); };
 
     tray_ = new TrayIcon(*this);
     connect(tray_, &TrayIcon::clicked, this, &TCalculator::RxTrayIcon1Click);
@@ -125,10 +118,6 @@ void TCalculator::buildSidePanels(QWidget* area) {
 void TCalculator::refillUnitLists() {
     pnConvert->setUnitLanguage(settings_.Language == 1 ? Language::Russian : Language::English);
     pnConvert->cbViborClick();
-}
-
-void TCalculator::startHousekeeping() {
-    if (!Timer1->isActive()) Timer1->start();
 }
 
 DisplayLine::Rooms TCalculator::displayRooms(bool wide) {
@@ -217,24 +206,6 @@ void TCalculator::showPanelChecks() {
     menus_->item(MenuCommand::Conversion)->setChecked(layout_.conversionShown());
     menus_->item(MenuCommand::Science)->setChecked(layout_.shown(WidePanel::Science));
     menus_->item(MenuCommand::Statistics)->setChecked(layout_.shown(WidePanel::Statistics));
-}
-
-void TCalculator::Timer1Timer() {
-    pnConvert->narrowClosedLists();
-    if (pnConvert->anyListOpen()) {
-        ComboFocusPending = true;
-        return;
-    }
-    Timer1->stop(); // until a list opens again
-    if (ComboFocusPending) {
-        ComboFocusPending = false;
-        // After a choice the user goes on from the list just closed (the window sees every key
-        // first, so the keypad keys still work).
-        if (pnConvert->refocusClosedList()) return;
-        // No list was chosen in (at start none was): the keyboard is on the display, so no list
-        // takes a typed letter for the first letter of a unit.
-        pnOut->setFocus(Qt::OtherFocusReason);
-    }
 }
 
 void TCalculator::changeEvent(QEvent* event) {
