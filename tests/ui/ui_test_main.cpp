@@ -30,8 +30,9 @@ int main(int argc, char** argv) {
     QObject::connect(&watchdog, &QTimer::timeout, [] {
         QWidget* modal = QApplication::activeModalWidget();
         // A progress dialog reports on work under way; it cannot hang a test. Nor can a dialog
-        // that the test itself opens and closes.
-        if (modal && !qobject_cast<QProgressDialog*>(modal) && !modal->property("closedByTest").toBool()) {
+        // that the test itself opens and closes, or one it waits for and answers.
+        if (modal && !qobject_cast<QProgressDialog*>(modal) && !modal->property("closedByTest").toBool() &&
+            !qApp->property("modalExpected").toBool()) {
             ADD_FAILURE() << "unexpected modal window: " << modal->objectName().toStdString();
             modal->close();
         }
