@@ -7,6 +7,7 @@
 #include "colour.h"
 #include "conversion_panel.h"
 #include "display_line.h"
+#include "key_preview.h"
 #include "keypad.h"
 #include "legacy_font.h"
 #include "main_menus.h"
@@ -81,6 +82,10 @@ TCalculator::TCalculator(SettingsStore& store, Separators separators, QWidget* p
     errorHint_ = new TErrorHintWindow(this);
     // Every window's Ctrl+letter goes by its key under any layout, as long as the program runs.
     qApp->installEventFilter(new PhysicalShortcuts(this));
+    keyPreview_ = new KeyPreview(*this);
+    keyPreview_->press = [this](KeypadKey key) { pressKeypadKey(key); };
+    keyPreview_->releaseAll = [this] { releaseAllKeys(); };
+    keyPreview_->firstCtrlC = [this] { calc_.ShowErrorHint(calc_.messages().CtrlCClearsMessage); };
 
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("ClientArea"));
@@ -344,7 +349,7 @@ void TCalculator::pnMClick(int registerNumber) {
 void TCalculator::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     tape_->reopenIfItWasOpen();
-    installKeyPreview();
+    keyPreview_->follow();
     hideCutPanels();
     pnConvert->startHousekeeping();
 }

@@ -27,6 +27,7 @@ class QKeyEvent;
 
 namespace orv {
 
+class KeyPreview;
 class Keypad;
 class MainMenus;
 class RegisterRow;
@@ -143,7 +144,6 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void memIndClose() override;
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -166,16 +166,12 @@ class TCalculator : public QMainWindow, public CalculatorView {
     void buildMemoryRow(QWidget* area);
     void buildMenus();
     void applyAppearance();
-    void FormKeyDown(const QKeyEvent& event);
-    int keypadKeyCode(const QKeyEvent& event) const;
-    void FormKeyPress(const QKeyEvent& event);
     void setWindowHeight(int outerHeight);
     void setOuterSize(int outerWidth, int outerHeight);
     // The size button shows the size the window is at.
     void showSizeButton();
     // Moves a shown window back inside its screen's available area after it grew or moved.
     void keepInsideScreen();
-    void installKeyPreview();
     void hideCutPanels();
     void applyTapeLook();
     // The error hint under the display, the keyboard left where it is.
@@ -190,9 +186,8 @@ class TCalculator : public QMainWindow, public CalculatorView {
     AppearanceMapper mapper_;
     Calculator calc_;
     std::unique_ptr<TapeLink> tape_; // after the calculator: gone before it
-    bool ctrlCHintShown_ = false; // Ctrl+C clears a register; said once a run
     bool saveFailureBox_ = true;
-    QPointer<QWindow> keyPreviewWindow_;
+    KeyPreview* keyPreview_ = nullptr;
     std::function<void(const QString&)> evaluatorOpener_;
 
     TErrorHintWindow* errorHint_ = nullptr;
