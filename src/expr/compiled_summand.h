@@ -6,6 +6,7 @@
 #include "expression.h"
 #include "expression_text.h"
 #include "extended.h"
+#include "operator_rule.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,25 +14,21 @@
 
 namespace orv {
 
-class Parser;
-
 // A SUM's summand read once into a short program, for the plain arithmetic that most summands
-// are: numbers, one-letter variables, PI, + - * /, unary minus and round brackets. Running the
-// program gives what reading the text again would give, value and diagnostics alike; the one case
-// where the reader would go on from another place (a quotient beyond the range, whose failure
-// leaves the text half read) is reported back, and that term is read from the text instead.
+// are: numbers, one-letter variables, PI, + - * /, unary minus and round brackets. Its operators
+// follow the parser's rule (operator_rule.h). Running the program gives the value that reading
+// the text again would give wherever the rule finds nothing to tell; a term where it does find
+// something (an overflow, a division by zero) is given back and read from the text, which tells
+// it as the parser does.
 class CompiledSummand {
 public:
     // The summand from `start` to `end` (where reading it once ended); empty when it holds
     // anything else, or the reading would not end at `end`.
     static std::optional<CompiledSummand> compile(const ExpressionText& text, int start, int end);
 
-    // The summand's value, reporting through the parser as the reader would; `ok` turns false
-    // when the term has to be read from the text (its diagnostics so far are then to be taken back).
-    Extended run(Parser& parser, bool& ok) const;
-
-    // Whether a term can end up read from the text: only a quotient can send it there.
-    bool mayFallBack() const { return mayFallBack_; }
+    // The summand's value into `term`, with the variables as they stand. Nothing is reported:
+    // false when any operator would report or fail, and the term is then to be read from the text.
+    bool run(const ExpressionVariables& variables, Extended& term) const;
 
     // The most terms run together by runBlock.
     static constexpr int kBlock = 64;
@@ -50,7 +47,8 @@ private:
     // Stack entries of a block: columns of kBlock values each.
     static constexpr int kBlockStack = 8;
 
-    enum class Op : unsigned char { Push, Negate, Add, Subtract, Multiply, Divide };
+    // The operators first, as Operator numbers them.
+    enum class Op : unsigned char { Add, Subtract, Multiply, Divide, Push, Negate };
     // Where an instruction takes its operand (the right one of an operator): popped off the stack,
     // or straight from a variable or a number, which saves a push for the commonest operands.
     enum class Source : unsigned char { Stack, Variable, Number };
@@ -59,8 +57,6 @@ private:
         Op op = Op::Push;
         Source source = Source::Stack;
         unsigned char variable = 0; // a variable operand's index
-        int position = 0;           // an operator's position
-        int after = 0;              // the position after a divisor (where a division by zero is told)
     };
     class Reader;
 
@@ -70,7 +66,6 @@ private:
 
     std::vector<Instruction> code_;
     int stackDepth_ = 0;
-    bool mayFallBack_ = false;
 };
 
 } // namespace orv
