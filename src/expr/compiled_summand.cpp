@@ -7,6 +7,7 @@
 #include "characters.h"
 #include "extended_bits.h"
 #include "number_literal.h"
+#include "parser.h"
 
 #include <cmath>
 
@@ -51,9 +52,11 @@ private:
 
     // The operator after its right operand, whose code starts at `operandStart`: an operand that
     // is a lone number or variable is taken by the operator itself instead of being pushed.
-    void emitOperator(Op op, std::size_t operandStart) {
+    void emitOperator(Op op, std::size_t operandStart, int position) {
         Instruction instruction;
         instruction.op = op;
+        instruction.position = position;
+        instruction.after = cursor_;
         auto& code = out_.code_;
         if (code.size() == operandStart + 1 && code.back().op == Op::Push && code.back().source != Source::Stack) {
             instruction.source = code.back().source;
@@ -68,20 +71,20 @@ private:
     void sum() {
         product();
         for (char c = current(); ok_ && (c == '+' || c == '-'); c = current()) {
-            ++cursor_;
+            const int position = cursor_++;
             const std::size_t operandStart = out_.code_.size();
             product();
-            emitOperator(c == '+' ? Op::Add : Op::Subtract, operandStart);
+            emitOperator(c == '+' ? Op::Add : Op::Subtract, operandStart, position);
         }
     }
 
     void product() {
         factor();
         for (char c = current(); ok_ && (c == '*' || c == '/'); c = current()) {
-            ++cursor_;
+            const int position = cursor_++;
             const std::size_t operandStart = out_.code_.size();
             factor();
-            emitOperator(c == '*' ? Op::Multiply : Op::Divide, operandStart);
+            emitOperator(c == '*' ? Op::Multiply : Op::Divide, operandStart, position);
         }
     }
 
@@ -154,10 +157,20 @@ std::optional<CompiledSummand> CompiledSummand::compile(const ExpressionText& te
     return summand;
 }
 
-// Each operator applies the parser's rule; the first one that finds anything gives the term back.
-bool CompiledSummand::run(const ExpressionVariables& variables, Extended& term) const {
+// Each operator applies the parser's rule, in the order the parser computes. What the rule finds
+// is kept and told once the term is done, so that a term given back has told nothing.
+bool CompiledSummand::run(Parser& parser, Extended& term) const {
+    // A term that would tell more than this is read from the text.
+    constexpr int kMostFound = 8;
+    struct Found {
+        OperatorOutcome outcome;
+        const Instruction* at;
+    };
+    Found found[kMostFound];
+    int foundCount = 0;
     Extended stack[kStackLimit];
     int top = 0; // entries on the stack
+    const ExpressionVariables& variables = parser.variables();
     for (const Instruction& instruction : code_) {
         Extended w;
         switch (instruction.source) {
@@ -173,9 +186,14 @@ bool CompiledSummand::run(const ExpressionVariables& variables, Extended& term) 
             stack[top++] = -w;
             continue;
         }
-        if (applyOperator(static_cast<Operator>(instruction.op), stack[top - 1], w) != OperatorOutcome::Done)
-            return false;
+        const OperatorOutcome outcome = applyOperator(static_cast<Operator>(instruction.op), stack[top - 1], w);
+        if (outcome == OperatorOutcome::Done) continue;
+        // Beyond the range the reader leaves the rest of the text unread from here on.
+        if (outcome == OperatorOutcome::QuotientOverflow || foundCount == kMostFound) return false;
+        found[foundCount++] = {outcome, &instruction};
     }
+    for (int k = 0; k < foundCount; ++k)
+        parser.reportOperatorFailure(found[k].outcome, found[k].at->position, found[k].at->after);
     term = stack[0];
     return true;
 }

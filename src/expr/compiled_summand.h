@@ -14,21 +14,24 @@
 
 namespace orv {
 
+class Parser;
+
 // A SUM's summand read once into a short program, for the plain arithmetic that most summands
 // are: numbers, one-letter variables, PI, + - * /, unary minus and round brackets. Its operators
-// follow the parser's rule (operator_rule.h). Running the program gives the value that reading
-// the text again would give wherever the rule finds nothing to tell; a term where it does find
-// something (an overflow, a division by zero) is given back and read from the text, which tells
-// it as the parser does.
+// follow the parser's rule (operator_rule.h), and what the rule finds is told through the parser,
+// so running the program gives what reading the text again would give, value and diagnostics
+// alike. The one case where the reader would go on from another place (a quotient beyond the
+// range, whose failure leaves the text half read) gives the term back to be read from the text.
 class CompiledSummand {
 public:
     // The summand from `start` to `end` (where reading it once ended); empty when it holds
     // anything else, or the reading would not end at `end`.
     static std::optional<CompiledSummand> compile(const ExpressionText& text, int start, int end);
 
-    // The summand's value into `term`, with the variables as they stand. Nothing is reported:
-    // false when any operator would report or fail, and the term is then to be read from the text.
-    bool run(const ExpressionVariables& variables, Extended& term) const;
+    // The summand's value into `term`, with the parser's variables, telling what its operators
+    // find through the parser once the term is done. False, with nothing told, when the term is to
+    // be read from the text instead.
+    bool run(Parser& parser, Extended& term) const;
 
     // The most terms run together by runBlock.
     static constexpr int kBlock = 64;
@@ -57,6 +60,8 @@ private:
         Op op = Op::Push;
         Source source = Source::Stack;
         unsigned char variable = 0; // a variable operand's index
+        int position = 0;           // an operator's position
+        int after = 0;              // the position after its right operand (a division by zero is told there)
     };
     class Reader;
 

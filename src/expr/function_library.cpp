@@ -178,11 +178,9 @@ Extended summation(Parser& p) {
         }
         index = static_cast<Extended>(i);
         Extended term = 0;
-        if (compiled && compiled->run(p.variables(), term)) {
+        if (compiled && compiled->run(p, term)) {
             p.moveTo(end);
         } else {
-            // The first term, and any term where the program would tell something: the text
-            // tells it.
             p.moveTo(start);
             term = p.ParseSum();
             if (i == low && p.settings().readSummandOnce) {

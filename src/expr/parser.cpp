@@ -55,14 +55,16 @@ Parser::Parser(const ExpressionText& text, ExpressionVariables& variables, const
       // Only a poll reads the clock again: without one, no evaluation pays for reading it.
       lastClockRead_(settings.cancel ? std::chrono::steady_clock::now() : std::chrono::steady_clock::time_point{}) {}
 
-void Parser::report(std::string text) {
+void Parser::report(std::string text) { reportAt(std::move(text), cursor_); }
+
+void Parser::reportAt(std::string text, int position) {
     auto& list = result_.diagnostics;
     if (list.size() < kMaxDiagnostics) {
-        list.push_back({std::move(text), cursor_});
+        list.push_back({std::move(text), position});
         return;
     }
     ++result_.omittedDiagnostics;
-    list.back() = {std::move(text), cursor_};
+    list.back() = {std::move(text), position};
 }
 
 void Parser::report(const ArithmeticFailure& failure) {
@@ -71,10 +73,15 @@ void Parser::report(const ArithmeticFailure& failure) {
     std::string text = failure.kind == FailureKind::Overflow || failure.function.empty()
                            ? fillIn(messages.OverflowAtMessage, position)
                            : fillIn(messages.InvalidArgumentAtMessage, failure.function, position);
-    const int cursor = cursor_;
-    cursor_ = failure.position;
-    report(std::move(text));
-    cursor_ = cursor;
+    reportAt(std::move(text), failure.position);
+}
+
+void Parser::reportOperatorFailure(OperatorOutcome outcome, int operatorPosition, int afterOperand) {
+    if (outcome == OperatorOutcome::DivisionByZero) {
+        reportAt(messages().DivideByZeroMessage, afterOperand);
+        return;
+    }
+    report(ArithmeticFailure{FailureKind::Overflow, operatorPosition}); // v keeps its value
 }
 
 std::string Parser::expected(char character) const {
@@ -136,13 +143,11 @@ void Parser::checkSeparator() {
 }
 
 inline void Parser::applyOperator(Operator op, Extended& v, Extended w, int operatorPosition) {
-    switch (orv::applyOperator(op, v, w)) {
-    case OperatorOutcome::Done: return;
-    case OperatorOutcome::Overflow: report(ArithmeticFailure{FailureKind::Overflow, operatorPosition}); return;
-    case OperatorOutcome::DivisionByZero: report(messages().DivideByZeroMessage); return;
-    case OperatorOutcome::QuotientOverflow: break;
-    }
-    throw ArithmeticFailure{FailureKind::Overflow, operatorPosition}; // no guard of its own
+    const OperatorOutcome outcome = orv::applyOperator(op, v, w);
+    if (outcome == OperatorOutcome::Done) return;
+    if (outcome == OperatorOutcome::QuotientOverflow)
+        throw ArithmeticFailure{FailureKind::Overflow, operatorPosition}; // no guard of its own
+    reportOperatorFailure(outcome, operatorPosition, cursor_);
 }
 
 Extended Parser::ParseSum() {

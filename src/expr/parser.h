@@ -59,6 +59,10 @@ public:
     void report(std::string text);
     // Reports a caught failure at the position where it arose, in the language in use.
     void report(const ArithmeticFailure& failure);
+    // Tells what the operator rule (operator_rule.h) found for the operator at `operatorPosition`
+    // whose right operand ends before `afterOperand`: an overflow at the operator, a division by
+    // zero after the divisor. Not for Done, nor for a quotient beyond the range (it is thrown).
+    void reportOperatorFailure(OperatorOutcome outcome, int operatorPosition, int afterOperand);
     // The diagnostic of a missing ")", "]" or "," at the cursor.
     std::string expected(char character) const;
     const Messages& messages() const { return *settings_.messages; }
@@ -101,9 +105,10 @@ private:
     // The first position from the cursor on that holds more than white space; 0 when none does.
     int unreadPosition() const;
     bool reportedAt(int position) const;
+    void reportAt(std::string text, int position);
     // Applies the operator at `operatorPosition` to v and w by the one rule (operator_rule.h) and
-    // tells what the rule finds: an overflow at the operator, a division by zero at the cursor
-    // (after the divisor); a quotient beyond the range is thrown to the enclosing guard.
+    // tells what the rule finds, the cursor standing after w; a quotient beyond the range is
+    // thrown to the enclosing guard.
     void applyOperator(Operator op, Extended& v, Extended w, int operatorPosition);
 
     const ExpressionText& text_;
