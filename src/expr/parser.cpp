@@ -81,7 +81,7 @@ void Parser::reportOperatorFailure(OperatorOutcome outcome, int operatorPosition
         reportAt(messages().DivideByZeroMessage, afterOperand);
         return;
     }
-    report(ArithmeticFailure{FailureKind::Overflow, operatorPosition}); // v keeps its value
+    report(ArithmeticFailure{FailureKind::Overflow, operatorPosition});
 }
 
 std::string Parser::expected(char character) const {
