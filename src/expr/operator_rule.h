@@ -10,9 +10,10 @@
 
 namespace orv {
 
-// The rule of + - * / in an expression, in one place: the parser applies it and reports what it
-// finds; SUM's read-once summand applies it term by term and, a block of terms at a time, through
-// operatorValue; the summand gives a term back to the parser wherever the rule finds anything.
+// The rule of + - * / in an expression, in one place. The parser applies it (applyOperator) and
+// tells what it finds (Parser::reportOperatorFailure); SUM's read-once summand applies the same
+// rule term by term and tells through the same parser function, and a block of terms at a time
+// computes operatorValue for every term and runs the block term by term where any fails.
 
 enum class Operator : unsigned char { Add, Subtract, Multiply, Divide };
 
