@@ -47,8 +47,8 @@ struct Bits {
 Bits partsOf(const Extended& x) {
     const ExtendedBits raw = orv::bitsOf(x);
     const int biased = raw.biasedExponent();
-    constexpr int kBias = 16383, kFractionBits = 63;
-    return {raw.significand, (biased == 0 ? 1 : biased) - kBias - kFractionBits,
+    constexpr int kFractionBits = 63;
+    return {raw.significand, (biased == 0 ? 1 : biased) - kExponentBias - kFractionBits,
             raw.significand == kTwoToThe63Bits && biased > 1, !raw.finite(), raw.negative()};
 }
 

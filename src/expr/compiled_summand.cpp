@@ -4,9 +4,7 @@
 #include "compiled_summand.h"
 
 #include "angle.h"
-#include "arithmetic.h"
 #include "characters.h"
-#include "decimal_sum.h"
 #include "extended_bits.h"
 #include "number_literal.h"
 #include "parser.h"
@@ -16,18 +14,8 @@
 namespace orv {
 namespace {
 
-bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
-
 // SUM's index variable: the one variable whose value changes from term to term.
 constexpr unsigned char kIndex = 'I' - 'A';
-
-// Whether any of the values is infinite or not a number (its exponent bits all set), read from
-// their bytes: a plain integer scan instead of a floating-point test per value.
-bool anyNonFinite(const Extended* values, int count) {
-    unsigned bad = 0;
-    for (int k = 0; k < count; ++k) bad |= !bitsOf(values[k]).finite();
-    return bad != 0;
-}
 
 // Deeper summands are rare; they are read from the text as before.
 constexpr int kDeepest = 200;
@@ -77,7 +65,6 @@ private:
             code.pop_back();
             --stack_;
         }
-        if (op == Op::Divide) out_.mayFallBack_ = true;
         emit(instruction);
     }
 
@@ -170,9 +157,17 @@ std::optional<CompiledSummand> CompiledSummand::compile(const ExpressionText& te
     return summand;
 }
 
-// Each instruction does what the parser's routine does at that place: the same guards, the same
-// reports at the same positions, in the same order.
-Extended CompiledSummand::run(Parser& parser, bool& ok) const {
+// Each operator applies the parser's rule, in the order the parser computes. What the rule finds
+// is kept and told once the term is done, so that a term given back has told nothing.
+bool CompiledSummand::run(Parser& parser, Extended& term) const {
+    // A term that would tell more than this is read from the text.
+    constexpr int kMostFound = 8;
+    struct Found {
+        OperatorOutcome outcome;
+        const Instruction* at;
+    };
+    Found found[kMostFound];
+    int foundCount = 0;
     Extended stack[kStackLimit];
     int top = 0; // entries on the stack
     const ExpressionVariables& variables = parser.variables();
@@ -191,75 +186,43 @@ Extended CompiledSummand::run(Parser& parser, bool& ok) const {
             stack[top++] = -w;
             continue;
         }
-        Extended& v = stack[top - 1];
-        switch (instruction.op) {
-        case Op::Push:
-        case Op::Negate: break;
-        case Op::Add:
-        case Op::Subtract: {
-            const Extended b = instruction.op == Op::Add ? w : -w;
-            const Extended sum = v + b;
-            if (!std::isfinite(sum)) {
-                parser.report(ArithmeticFailure{FailureKind::Overflow, instruction.position}); // v stays
-                break;
-            }
-            v = decimalSum(v, b, sum);
-            break;
-        }
-        case Op::Multiply: {
-            const Extended product = v * w;
-            if (std::isfinite(product)) v = product;
-            else parser.report(ArithmeticFailure{FailureKind::Overflow, instruction.position});
-            break;
-        }
-        case Op::Divide: {
-            if (w == 0) {
-                parser.Cursor = instruction.after;
-                parser.report(parser.messages().DivideByZeroMessage);
-                break;
-            }
-            const Extended quotient = v / w;
-            // Beyond the range the reader leaves the rest of the text unread from here on.
-            if (!std::isfinite(quotient)) {
-                ok = false;
-                return 0;
-            }
-            v = quotient;
-            break;
-        }
-        }
+        const OperatorOutcome outcome = applyOperator(static_cast<Operator>(instruction.op), stack[top - 1], w);
+        if (outcome == OperatorOutcome::Done) continue;
+        // Beyond the range the reader leaves the rest of the text unread from here on.
+        if (outcome == OperatorOutcome::QuotientOverflow || foundCount == kMostFound) return false;
+        found[foundCount++] = {outcome, &instruction};
     }
-    return stack[0];
+    for (int k = 0; k < foundCount; ++k)
+        parser.reportOperatorFailure(found[k].outcome, found[k].at->position, found[k].at->after);
+    term = stack[0];
+    return true;
 }
 
 namespace {
 
-// One instruction across a block: out[k] = left(k) op right(k) for each term k (Push and Negate
-// take right(k) alone). False when a term's step would report or leave the program.
+// One operator across a block: out[k] = left(k) op right(k) for each term k, by the rule's value;
+// false when the rule's guard fails for any term, found by one scan after the loop.
+template <Operator op, class Left, class Right>
+bool operatorColumn(Extended* out, Left left, Right right, int count) {
+    for (int k = 0; k < count; ++k) out[k] = operatorValue<op>(left(k), right(k));
+    return !anyNonFinite(out, count);
+}
+
+// One instruction across a block (Push and Negate take right(k) alone). False when a term's step
+// would report or fail.
 template <class Left, class Right>
 bool runColumn(unsigned char op, Extended* out, Left left, Right right, int count) {
     switch (op) {
-    case 0: // Push
+    case 0: return operatorColumn<Operator::Add>(out, left, right, count);
+    case 1: return operatorColumn<Operator::Subtract>(out, left, right, count);
+    case 2: return operatorColumn<Operator::Multiply>(out, left, right, count);
+    case 3: return operatorColumn<Operator::Divide>(out, left, right, count);
+    case 4: // Push
         for (int k = 0; k < count; ++k) out[k] = right(k);
         return true;
-    case 1: // Negate
+    default: // Negate
         for (int k = 0; k < count; ++k) out[k] = -right(k);
         return true;
-    case 2: // Add
-    case 3: // Subtract
-        for (int k = 0; k < count; ++k) {
-            const Extended a = left(k);
-            const Extended b = op == 2 ? right(k) : -right(k);
-            // A sum beyond the range stays as it is and is caught by the scan below.
-            out[k] = decimalSum(a, b, a + b);
-        }
-        return !anyNonFinite(out, count);
-    case 4: // Multiply
-        for (int k = 0; k < count; ++k) out[k] = left(k) * right(k);
-        return !anyNonFinite(out, count);
-    default: // Divide: a zero divisor gives an infinity or a NaN, caught as well
-        for (int k = 0; k < count; ++k) out[k] = left(k) / right(k);
-        return !anyNonFinite(out, count);
     }
 }
 
@@ -281,9 +244,11 @@ bool CompiledSummand::withOperand(const Instruction& instruction, const Expressi
 
 bool CompiledSummand::runBlock(const ExpressionVariables& variables, std::int64_t first, int count,
                                Extended* terms) const {
-    static_assert(static_cast<int>(Op::Push) == 0 && static_cast<int>(Op::Negate) == 1 &&
-                  static_cast<int>(Op::Add) == 2 && static_cast<int>(Op::Subtract) == 3 &&
-                  static_cast<int>(Op::Multiply) == 4 && static_cast<int>(Op::Divide) == 5);
+    static_assert(static_cast<int>(Op::Add) == static_cast<int>(Operator::Add) &&
+                  static_cast<int>(Op::Subtract) == static_cast<int>(Operator::Subtract) &&
+                  static_cast<int>(Op::Multiply) == static_cast<int>(Operator::Multiply) &&
+                  static_cast<int>(Op::Divide) == static_cast<int>(Operator::Divide) &&
+                  static_cast<int>(Op::Push) == 4 && static_cast<int>(Op::Negate) == 5);
     // The program's result lands in its first stack entry: that column is `terms` itself.
     Extended columns[kBlockStack - 1][kBlock];
     Extended* stack[kBlockStack] = {terms};

@@ -6,6 +6,7 @@
 #include "expression.h"
 #include "expression_text.h"
 #include "extended.h"
+#include "operator_rule.h"
 
 #include <cstdint>
 #include <optional>
@@ -16,22 +17,21 @@ namespace orv {
 class Parser;
 
 // A SUM's summand read once into a short program, for the plain arithmetic that most summands
-// are: numbers, one-letter variables, PI, + - * /, unary minus and round brackets. Running the
-// program gives what reading the text again would give, value and diagnostics alike; the one case
-// where the reader would go on from another place (a quotient beyond the range, whose failure
-// leaves the text half read) is reported back, and that term is read from the text instead.
+// are: numbers, one-letter variables, PI, + - * /, unary minus and round brackets. Its operators
+// follow the parser's rule (operator_rule.h), and what the rule finds is told through the parser,
+// so running the program gives what reading the text again would give, value and diagnostics
+// alike. The one case where the reader would go on from another place (a quotient beyond the
+// range, whose failure leaves the text half read) gives the term back to be read from the text.
 class CompiledSummand {
 public:
     // The summand from `start` to `end` (where reading it once ended); empty when it holds
     // anything else, or the reading would not end at `end`.
     static std::optional<CompiledSummand> compile(const ExpressionText& text, int start, int end);
 
-    // The summand's value, reporting through the parser as the reader would; `ok` turns false
-    // when the term has to be read from the text (its diagnostics so far are then to be taken back).
-    Extended run(Parser& parser, bool& ok) const;
-
-    // Whether a term can end up read from the text: only a quotient can send it there.
-    bool mayFallBack() const { return mayFallBack_; }
+    // The summand's value into `term`, with the parser's variables, telling what its operators
+    // find through the parser once the term is done. False, with nothing told, when the term is to
+    // be read from the text instead.
+    bool run(Parser& parser, Extended& term) const;
 
     // The most terms run together by runBlock.
     static constexpr int kBlock = 64;
@@ -50,7 +50,8 @@ private:
     // Stack entries of a block: columns of kBlock values each.
     static constexpr int kBlockStack = 8;
 
-    enum class Op : unsigned char { Push, Negate, Add, Subtract, Multiply, Divide };
+    // The operators first, as Operator numbers them.
+    enum class Op : unsigned char { Add, Subtract, Multiply, Divide, Push, Negate };
     // Where an instruction takes its operand (the right one of an operator): popped off the stack,
     // or straight from a variable or a number, which saves a push for the commonest operands.
     enum class Source : unsigned char { Stack, Variable, Number };
@@ -60,7 +61,7 @@ private:
         Source source = Source::Stack;
         unsigned char variable = 0; // a variable operand's index
         int position = 0;           // an operator's position
-        int after = 0;              // the position after a divisor (where a division by zero is told)
+        int after = 0;              // the position after its right operand (a division by zero is told there)
     };
     class Reader;
 
@@ -70,7 +71,6 @@ private:
 
     std::vector<Instruction> code_;
     int stackDepth_ = 0;
-    bool mayFallBack_ = false;
 };
 
 } // namespace orv

@@ -35,4 +35,7 @@ private:
     std::vector<char> characters_; // index 0 is unused so that the cursor indexes directly
 };
 
+// A letter of a name as the text holds it: Latin letters are upper-cased there.
+inline bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
+
 } // namespace orv

@@ -111,7 +111,7 @@ public:
     DecimalTally decimals;
 
     void add(Extended term) {
-        addToSum(&term, 1);
+        addCompensated(sum, compensation, &term, 1);
         decimals.add(term);
         ++count;
         const Extended magnitude = std::fabs(term);
@@ -121,7 +121,7 @@ public:
     // Terms known to be finite: the largest magnitude is then found on the integer side, from the
     // bits, whose order (exponent, then significand) is the order of the magnitudes.
     void add(const Extended* terms, int termCount) {
-        addToSum(terms, termCount);
+        addCompensated(sum, compensation, terms, termCount);
         count += static_cast<std::uint64_t>(termCount);
         unsigned __int128 best = magnitudeKey(largest);
         const unsigned __int128 before = best;
@@ -137,37 +137,7 @@ public:
             for (int k = 0; k < termCount; ++k) decimals.add(terms[k]);
         }
         if (best == before) return;
-        largest = fromBits({static_cast<std::uint64_t>(best), static_cast<std::uint16_t>(best >> 64)});
-    }
-
-private:
-    static unsigned __int128 magnitudeKey(const Extended& x) {
-        const ExtendedBits bits = bitsOf(x);
-        return static_cast<unsigned __int128>(bits.biasedExponent()) << 64 | bits.significand;
-    }
-
-    // The significand's bits below the binary point, from a magnitude key; 1 from 2^63 on.
-    static std::uint64_t fractionBits(unsigned __int128 key) {
-        const auto significand = static_cast<std::uint64_t>(key);
-        const int exponent = static_cast<int>(key >> 64) - 16383;
-        if (exponent < 0) return significand;
-        return exponent < 63 ? significand << (exponent + 1) : 1;
-    }
-
-    // A function of its own, with copies: the few x87 registers then hold the running values
-    // from term to term, where inside the summation's loop they would go to memory every time.
-    [[gnu::noinline]] void addToSum(const Extended* terms, int termCount) {
-        Extended s = sum, c = compensation;
-        for (int k = 0; k < termCount; ++k) {
-            const Extended term = terms[k];
-            // Knuth's two-sum: next + error == s + term exactly, without a branch.
-            const Extended next = s + term;
-            const Extended termPart = next - s;
-            c += (s - (next - termPart)) + (term - termPart);
-            s = next;
-        }
-        sum = s;
-        compensation = c;
+        largest = fromMagnitudeKey(best);
     }
 };
 
@@ -183,7 +153,7 @@ Extended summation(Parser& p) {
     Extended& index = variable(p.variables(), 'I');
     const IndexKeeper keeper(index);
     p.advance();
-    const int start = p.Cursor;
+    const int start = p.cursor();
     Sums sums;
     // The summand is read from the text once; plain arithmetic is then run from its program,
     // a block of terms at a time where no term of the block reports anything.
@@ -207,27 +177,14 @@ Extended summation(Parser& p) {
             termByTerm = count;
         }
         index = static_cast<Extended>(i);
-        bool compiledOk = false;
         Extended term = 0;
-        if (compiled) {
-            // Only a program that can give a term back to the text needs the mark.
-            if (compiled->mayFallBack()) {
-                const Parser::DiagnosticMark mark = p.markDiagnostics();
-                compiledOk = true;
-                term = compiled->run(p, compiledOk);
-                if (!compiledOk) p.rollBack(mark);
-            } else {
-                compiledOk = true;
-                term = compiled->run(p, compiledOk);
-            }
-        }
-        if (compiledOk) {
-            p.Cursor = end;
+        if (compiled && compiled->run(p, term)) {
+            p.moveTo(end);
         } else {
-            p.Cursor = start;
+            p.moveTo(start);
             term = p.ParseSum();
             if (i == low && p.settings().readSummandOnce) {
-                end = p.Cursor;
+                end = p.cursor();
                 compiled = CompiledSummand::compile(p.text(), start, end);
             }
         }

@@ -5,7 +5,6 @@
 
 #include "angle.h"
 #include "characters.h"
-#include "decimal_sum.h"
 #include "function_library.h"
 #include "number_literal.h"
 
@@ -16,8 +15,6 @@
 namespace orv {
 namespace {
 
-bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
-
 // The cancel callback is polled about this often while SUM runs, however long its terms take.
 constexpr auto kPollPeriod = std::chrono::microseconds(500);
 // Terms between two reads of the clock at most: a sudden run of slow terms is noticed soon.
@@ -25,12 +22,6 @@ constexpr std::uint64_t kMaxTermsPerClockRead = 64;
 
 // The integer conversion fails beyond the 64-bit integer range.
 constexpr Extended kIntegerLimit = kTwoToThe63;
-
-// The result of the operator at `position`; beyond the range it fails there.
-Extended checked(Extended value, int position) {
-    if (!std::isfinite(value)) throw ArithmeticFailure{FailureKind::Overflow, position};
-    return value;
-}
 
 // [x]: the greatest whole number not above x ([2.7] is 2, [-2.5] is -3, [-2] is -2); `position`
 // is the "[".
@@ -64,28 +55,16 @@ Parser::Parser(const ExpressionText& text, ExpressionVariables& variables, const
       // Only a poll reads the clock again: without one, no evaluation pays for reading it.
       lastClockRead_(settings.cancel ? std::chrono::steady_clock::now() : std::chrono::steady_clock::time_point{}) {}
 
-void Parser::report(std::string text) {
+void Parser::report(std::string text) { reportAt(std::move(text), cursor_); }
+
+void Parser::reportAt(std::string text, int position) {
     auto& list = result_.diagnostics;
     if (list.size() < kMaxDiagnostics) {
-        list.push_back({std::move(text), Cursor});
+        list.push_back({std::move(text), position});
         return;
     }
     ++result_.omittedDiagnostics;
-    list.back() = {std::move(text), Cursor};
-}
-
-Parser::DiagnosticMark Parser::markDiagnostics() const {
-    const auto& list = result_.diagnostics;
-    // A full list replaces its last one in place: only then is there a text to keep.
-    const bool full = list.size() == kMaxDiagnostics;
-    return {list.size(), result_.omittedDiagnostics, full ? list.back() : Diagnostic{}};
-}
-
-void Parser::rollBack(const DiagnosticMark& mark) {
-    auto& list = result_.diagnostics;
-    list.resize(mark.count);
-    if (mark.count == kMaxDiagnostics) list.back() = mark.last;
-    result_.omittedDiagnostics = mark.omitted;
+    list.back() = {std::move(text), position};
 }
 
 void Parser::report(const ArithmeticFailure& failure) {
@@ -94,14 +73,19 @@ void Parser::report(const ArithmeticFailure& failure) {
     std::string text = failure.kind == FailureKind::Overflow || failure.function.empty()
                            ? fillIn(messages.OverflowAtMessage, position)
                            : fillIn(messages.InvalidArgumentAtMessage, failure.function, position);
-    const int cursor = Cursor;
-    Cursor = failure.position;
-    report(std::move(text));
-    Cursor = cursor;
+    reportAt(std::move(text), failure.position);
+}
+
+void Parser::reportOperatorFailure(OperatorOutcome outcome, int operatorPosition, int afterOperand) {
+    if (outcome == OperatorOutcome::DivisionByZero) {
+        reportAt(messages().DivideByZeroMessage, afterOperand);
+        return;
+    }
+    report(ArithmeticFailure{FailureKind::Overflow, operatorPosition});
 }
 
 std::string Parser::expected(char character) const {
-    return fillIn(messages().ExpectedMessage, std::string(1, character), std::to_string(Cursor));
+    return fillIn(messages().ExpectedMessage, std::string(1, character), std::to_string(cursor_));
 }
 
 bool Parser::reportedAt(int position) const {
@@ -114,21 +98,21 @@ void Parser::reportTextAfterEnd() {
     if (unread == 0) return;
     // "foo(2)": the ")" expected where the "2" stands has told of it already.
     if (characterAt(unread) != ExpressionText::kControlCharacter && !reportedAt(unread)) {
-        Cursor = unread;
+        cursor_ = unread;
         report(fillIn(messages().TextAfterExpressionMessage, std::to_string(unread)));
     }
     for (int i = unread; i < text_.length(); ++i) {
         if (characterAt(i) != ExpressionText::kControlCharacter) continue;
         // Where an operand had to start, the character has been reported already.
         if (reportedAt(i)) return;
-        Cursor = i;
-        report(fillIn(messages().SyntaxErrorMessage, std::to_string(Cursor)));
+        cursor_ = i;
+        report(fillIn(messages().SyntaxErrorMessage, std::to_string(cursor_)));
         return;
     }
 }
 
 int Parser::unreadPosition() const {
-    for (int i = Cursor; i < text_.length(); ++i) {
+    for (int i = cursor_; i < text_.length(); ++i) {
         const char c = characterAt(i);
         if (c != ' ' && c != '\t' && c != '\n' && c != '\r') return i;
     }
@@ -158,17 +142,27 @@ void Parser::checkSeparator() {
     if (current() != ',') report(expected(','));
 }
 
+inline void Parser::applyOperator(Operator op, Extended& v, Extended w, int operatorPosition) {
+    const OperatorOutcome outcome = orv::applyOperator(op, v, w);
+    if (outcome == OperatorOutcome::Done) return;
+    if (outcome == OperatorOutcome::QuotientOverflow)
+        throw ArithmeticFailure{FailureKind::Overflow, operatorPosition}; // no guard of its own
+    reportOperatorFailure(outcome, operatorPosition, cursor_);
+}
+
 Extended Parser::ParseSum() {
     Extended v = ParseProduct();
     for (char c = current(); c == '+' || c == '-'; c = current()) {
-        const int operatorPosition = Cursor;
+        const int operatorPosition = cursor_;
         advance();
+        Extended w;
         try {
-            const Extended w = c == '+' ? ParseProduct() : -ParseProduct();
-            v = decimalSum(v, w, checked(v + w, operatorPosition));
+            w = ParseProduct();
         } catch (const ArithmeticFailure& failure) {
             report(failure); // v keeps its value
+            continue;
         }
+        applyOperator(c == '+' ? Operator::Add : Operator::Subtract, v, w, operatorPosition);
     }
     return v;
 }
@@ -178,7 +172,7 @@ Extended Parser::ParseSum() {
 bool Parser::readVariable(Extended& value) {
     const char c = current();
     if (!isLetter(c)) return false;
-    const char next = characterAt(Cursor + 1);
+    const char next = characterAt(cursor_ + 1);
     if (isLetter(next) || isDigit(next) || next == '(') return false;
     advance();
     value = variable(variables_, c);
@@ -195,38 +189,30 @@ inline Extended Parser::operand() {
 Extended Parser::ParseProduct() {
     Extended v = operand();
     for (char c = current(); c == '*' || c == '/'; c = current()) {
-        const int operatorPosition = Cursor;
+        const int operatorPosition = cursor_;
         advance();
         if (c == '*') {
             Extended w;
-            if (readVariable(w)) {
-                const Extended product = v * w;
-                if (std::isfinite(product)) {
-                    v = product;
-                } else {
-                    report(ArithmeticFailure{FailureKind::Overflow, operatorPosition}); // v keeps its value
+            if (!readVariable(w)) {
+                try {
+                    w = ParseFactor();
+                } catch (const ArithmeticFailure& failure) {
+                    report(failure); // v keeps its value
+                    continue;
                 }
-                continue;
             }
-            try {
-                v = checked(v * ParseFactor(), operatorPosition);
-            } catch (const ArithmeticFailure& failure) {
-                report(failure); // v keeps its value
-            }
+            applyOperator(Operator::Multiply, v, w, operatorPosition);
             continue;
         }
+        // No guard of its own: a failure in the divisor reaches the enclosing one.
         const Extended d = operand();
-        if (d == 0) {
-            report(settings_.messages->DivideByZeroMessage);
-            continue;
-        }
-        v = checked(v / d, operatorPosition); // no guard of its own: an overflow reaches the enclosing one
+        applyOperator(Operator::Divide, v, d, operatorPosition);
     }
     return v;
 }
 
 Extended Parser::ParseBracket(char closing, bool integer) {
-    const int opening = Cursor;
+    const int opening = cursor_;
     advance();
     Extended v = 0;
     try {
@@ -261,13 +247,13 @@ Extended Parser::ParseFactor() {
         }
     }
     if (isDigit(c)) {
-        const int start = Cursor;
-        const auto value = readNumber(text_, Cursor);
+        const int start = cursor_;
+        const auto value = readNumber(text_, cursor_);
         if (!value) throw ArithmeticFailure{FailureKind::Overflow, start};
         return *value;
     }
     if (isLetter(c)) return ParseName();
-    report(fillIn(messages().SyntaxErrorMessage, std::to_string(Cursor)));
+    report(fillIn(messages().SyntaxErrorMessage, std::to_string(cursor_)));
     return 0;
 }
 
@@ -289,13 +275,13 @@ std::string quotedName(const std::string& name) {
 } // namespace
 
 Extended Parser::ParseName() {
-    const int start = Cursor;
+    const int start = cursor_;
     advance();
     for (char c = current(); isDigit(c) || isLetter(c); c = current()) advance();
-    if (current() != '(' && Cursor == start + 1) return variable(variables_, characterAt(start));
+    if (current() != '(' && cursor_ == start + 1) return variable(variables_, characterAt(start));
 
     std::string name;
-    const int kept = std::min(Cursor, start + kLongestKeptName);
+    const int kept = std::min(cursor_, start + kLongestKeptName);
     name.reserve(static_cast<std::size_t>(kept - start));
     for (int i = start; i < kept; ++i) name.push_back(characterAt(i));
     if (current() != '(') {
@@ -330,10 +316,10 @@ bool Parser::ParseCondition() {
     };
 
     const Extended a = ParseSum();
-    if (Cursor == text_.length()) report(messages().UnexpectedEndMessage);
+    if (cursor_ == text_.length()) report(messages().UnexpectedEndMessage);
     Relation relation = Relation::Missing;
     const char c = current();
-    const char next = characterAt(Cursor + 1);
+    const char next = characterAt(cursor_ + 1);
     if (c == '<' && next == '=') {
         relation = Relation::LessOrEqual;
     } else if (c == '<' && next == '>') {
@@ -347,16 +333,16 @@ bool Parser::ParseCondition() {
     } else if (c == '>') {
         relation = Relation::Greater;
     } else {
-        report(fillIn(messages().ConditionSyntaxErrorMessage, std::to_string(Cursor)));
+        report(fillIn(messages().ConditionSyntaxErrorMessage, std::to_string(cursor_)));
     }
     const bool twoCharacters = relation == Relation::LessOrEqual || relation == Relation::NotEqual ||
                                relation == Relation::GreaterOrEqual;
-    Cursor += twoCharacters ? 2 : 1;
+    cursor_ += twoCharacters ? 2 : 1;
 
     const Extended b = ParseSum();
     if ((relation == Relation::Less || relation == Relation::LessOrEqual) && current() == '<') {
-        const Relation second = characterAt(Cursor + 1) == '=' ? Relation::LessOrEqual : Relation::Less;
-        Cursor += second == Relation::LessOrEqual ? 2 : 1;
+        const Relation second = characterAt(cursor_ + 1) == '=' ? Relation::LessOrEqual : Relation::Less;
+        cursor_ += second == Relation::LessOrEqual ? 2 : 1;
         const Extended c3 = ParseSum();
         return holds(a, relation, b) && holds(b, second, c3);
     }

@@ -6,6 +6,7 @@
 #include "expression.h"
 #include "expression_text.h"
 #include "math_result.h"
+#include "operator_rule.h"
 
 #include <chrono>
 #include <cstdint>
@@ -50,14 +51,18 @@ public:
 
     // The character at the cursor, read through copies of the text's pointer and bound: the
     // summand of a long SUM is read millions of times.
-    char current() const { return characterAt(Cursor); }
+    char current() const { return characterAt(cursor_); }
     char characterAt(int cursor) const {
         return static_cast<unsigned>(cursor) <= end_ ? characters_[cursor] : ExpressionText::kEndOfText;
     }
-    void advance() { ++Cursor; }
+    void advance() { ++cursor_; }
     void report(std::string text);
     // Reports a caught failure at the position where it arose, in the language in use.
     void report(const ArithmeticFailure& failure);
+    // Tells what the operator rule (operator_rule.h) found for the operator at `operatorPosition`
+    // whose right operand ends before `afterOperand`: an overflow at the operator, a division by
+    // zero after the divisor. Not for Done, nor for a quotient beyond the range (it is thrown).
+    void reportOperatorFailure(OperatorOutcome outcome, int operatorPosition, int afterOperand);
     // The diagnostic of a missing ")", "]" or "," at the cursor.
     std::string expected(char character) const;
     const Messages& messages() const { return *settings_.messages; }
@@ -84,17 +89,13 @@ public:
     ExpressionVariables& variables() { return variables_; }
     const ExpressionText& text() const { return text_; }
 
-    // Where the diagnostics stand, to take back those of a term that is then read again.
-    struct DiagnosticMark {
-        std::size_t count;
-        std::uint64_t omitted;
-        Diagnostic last;
-    };
-    DiagnosticMark markDiagnostics() const;
-    void rollBack(const DiagnosticMark& mark);
     const EvaluationSettings& settings() const { return settings_; }
 
-    int Cursor = 1;
+    // Where reading stands: the position of the next character to read.
+    int cursor() const { return cursor_; }
+    // Moves the reading to `position`: SUM reads its summand's text again from its start for a
+    // term, or goes on past it where the summand's program computed the term instead.
+    void moveTo(int position) { cursor_ = position; }
 
 private:
     Extended ParseBracket(char closing, bool integerPart);
@@ -104,6 +105,11 @@ private:
     // The first position from the cursor on that holds more than white space; 0 when none does.
     int unreadPosition() const;
     bool reportedAt(int position) const;
+    void reportAt(std::string text, int position);
+    // Applies the operator at `operatorPosition` to v and w by the one rule (operator_rule.h) and
+    // tells what the rule finds, the cursor standing after w; a quotient beyond the range is
+    // thrown to the enclosing guard.
+    void applyOperator(Operator op, Extended& v, Extended w, int operatorPosition);
 
     const ExpressionText& text_;
     const char* characters_;
@@ -111,6 +117,7 @@ private:
     ExpressionVariables& variables_;
     const EvaluationSettings& settings_;
     Evaluation& result_;
+    int cursor_ = 1;
     int depth_ = 0;
     std::uint64_t terms_ = 0;
     std::uint64_t termsPerClockRead_ = 1;

@@ -141,6 +141,11 @@ TEST(Parser, ArithmeticFailuresAreCaughtByTheNearestGuard) {
         {"3-SQR(1E3000)", "3", {"Overflow in position 3"}},
         {"1E5000", "0", {"Overflow in position 1"}}, // escapes every guard
         {"1/1E-4940", "0", {"Overflow in position 2"}},
+        // The left operand keeps its value whatever fails: the right operand or the operator.
+        {"2*1E5000", "2", {"Overflow in position 3"}},
+        {"-9E4931-9E4931", "-9E4931", {"Overflow in position 8"}},
+        {"1E4000*1E4000*2/0", "2E4000", {"Overflow in position 7", "DIV0"}},
+        {"6/0/2", "3", {"DIV0"}},
     });
 }
 
@@ -190,6 +195,11 @@ TEST(Parser, DiagnosticPositionIsTheCursorWhenRaised) {
     EXPECT_EQ(e.diagnostics[0].position, 3); // after the name
     EXPECT_EQ(e.diagnostics[1].position, 7); // after the divisor
     EXPECT_EQ(e.diagnostics[2].position, 10);
+    // A divisor in brackets: after its ")".
+    const Evaluation bracketed = EvaluateExpression("1+6/(2-2)*3", variables);
+    ASSERT_EQ(bracketed.diagnostics.size(), 1u);
+    EXPECT_EQ(bracketed.diagnostics[0].position, 10);
+    EXPECT_EQ(bracketed.value, 19);
 }
 
 // Every diagnostic speaks the language in use.

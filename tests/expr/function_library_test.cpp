@@ -201,6 +201,36 @@ TEST(Functions, ASummandReadOnceGivesWhatReadingItAgainGives) {
     }
 }
 
+// An operator failing in a later term of SUM (I = 3; I = 2 is fine) tells what the same text
+// tells alone, at the same place in it: the same diagnostics, SUM's own 8 characters further on.
+TEST(Functions, AnOperatorFailsInASummandAsInTheTextAlone) {
+    const char* bodies[] = {
+        "6/(I-3)*3",                 // a division by zero, told after the divisor
+        "1+I*4E4931",                // a product beyond the range, a number operand
+        "4E4931*I/4",                // ... a variable operand
+        "-3E4931*I-4E4931+1E4932",   // a difference beyond the range
+        "2+1/(1E-4940*(I-2)+(3-I))", // a quotient beyond the range, caught by the sum's guard
+    };
+    for (const char* body : bodies) {
+        ExpressionVariables alone{}, summed{};
+        variable(alone, 'I') = 3;
+        const Evaluation a = EvaluateExpression(body, alone);
+        const Evaluation s = EvaluateExpression(std::string("SUM(2,3,") + body + ")", summed);
+        ASSERT_FALSE(a.diagnostics.empty()) << body;
+        ASSERT_EQ(s.diagnostics.size(), a.diagnostics.size()) << body;
+        const Messages& english = messagesFor(Language::English);
+        for (std::size_t i = 0; i < a.diagnostics.size(); ++i) {
+            const Diagnostic& d = a.diagnostics[i];
+            EXPECT_EQ(s.diagnostics[i].position, d.position + 8) << body << " #" << i;
+            // An overflow's message names its position.
+            const bool overflow = d.text == fillIn(english.OverflowAtMessage, std::to_string(d.position));
+            EXPECT_EQ(s.diagnostics[i].text,
+                      overflow ? fillIn(english.OverflowAtMessage, std::to_string(d.position + 8)) : d.text)
+                << body << " #" << i;
+        }
+    }
+}
+
 TEST(Functions, SumOverItsIndex) {
     checkRows({
         {"SUM(1,10,I)", "55"},
