@@ -3,12 +3,20 @@
 
 #include "rates_store.h"
 
+#include "file_writer.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHostAddress>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include <cstring>
+#include <string_view>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace orv {
 
@@ -40,8 +48,17 @@ QString keptRatesFile() {
 }
 
 DocumentReading readKeptRates(QDate todayUtc) {
-    QFile file(keptRatesFile());
-    if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, {RatesProblem::NothingKept, {}}};
+    // Opened without waiting and read only if it is a file: a FIFO or a device put in its place
+    // must not hold up the window.
+    const QByteArray path = QFile::encodeName(keptRatesFile());
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    struct stat status {};
+    QFile file;
+    if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0) ::close(fd);
+        return {std::nullopt, {RatesProblem::NothingKept, {}}};
+    }
     const QByteArray document = file.read(kMaxDocumentSize + 1);
     DocumentReading reading = readRatesDocument(document, todayUtc);
     if (!reading.table) reading.failure = {RatesProblem::NothingKept, {}}; // damaged: as if never fetched
@@ -54,12 +71,11 @@ bool keepRatesDocument(const QByteArray& document, QString* error) {
         if (error) *error = QFileInfo(path).absolutePath();
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(document) != document.size() || !file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    return true;
+    const TapeFileError failure = replaceFileAtomically(QFile::encodeName(path).toStdString(),
+                                                        std::string_view(document.constData(), std::size_t(document.size())));
+    if (!failure) return true;
+    if (error) *error = QString::fromLocal8Bit(std::strerror(failure.systemError));
+    return false;
 }
 
 } // namespace orv

@@ -6,8 +6,11 @@
 #include "rates_command.h"
 #include "rates_store.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSslCertificate>
 #include <QSslKey>
@@ -17,6 +20,9 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace orv {
 namespace {
@@ -183,6 +189,19 @@ TEST_F(RatesFetchTest, AutomaticFetchOnlyWhenDueAndAllowed) {
     rates.updateIfDue(); // still Friday's (the server has no newer): not asked again at once
     EXPECT_FALSE(rates.fetching());
     EXPECT_EQ(server.requests(QStringLiteral("/ecb")), 2);
+}
+
+// What stands in place of the kept rates is not read unless it is a file: a FIFO nobody writes
+// would otherwise hold up the window for good.
+TEST_F(RatesFetchTest, OnlyAKeptFileIsRead) {
+    QDir().mkpath(QFileInfo(keptRatesFile()).absolutePath());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(keptRatesFile()).constData(), 0600), 0);
+    const auto cleanUp = qScopeGuard([] { QFile::remove(keptRatesFile()); });
+    ::alarm(10); // a regression fails instead of hanging
+    const DocumentReading reading = readKeptRates(QDate(2026, 12, 8));
+    ::alarm(0);
+    EXPECT_FALSE(reading.table);
+    EXPECT_EQ(reading.failure.problem, RatesProblem::NothingKept);
 }
 
 TEST_F(RatesFetchTest, CommandLineUpdateAndConvert) {
