@@ -60,8 +60,9 @@ void CurrencyRates::onFetched(const QByteArray& document, const RatesFailure& fa
     if (outcome.problem == RatesProblem::None) {
         DocumentReading reading = readRatesDocument(document, now_().date());
         if (reading.table) {
-            // Kept rates that cannot be written still convert in this run.
-            keepRatesDocument(document, nullptr);
+            // Kept rates that cannot be written still convert in this run, and say so.
+            QString why;
+            keepFailure_ = keepRatesDocument(document, &why) ? QString() : keptRatesFile() + QStringLiteral(": ") + why;
             table_ = std::move(reading.table);
         } else {
             outcome = reading.failure;

@@ -34,6 +34,8 @@ class CurrencyRates : public QObject {
     const RateTable* table() const { return table_ ? &*table_ : nullptr; }
     // Why the last fetch (or, before any, the kept file) gave no rates; None after a good one.
     const RatesFailure& failure() const { return failure_; }
+    // Why the last rates fetched could not be kept for later runs (empty when they were).
+    const QString& keepFailure() const { return keepFailure_; }
     bool fetching() const { return fetcher_.busy(); }
     bool ratesOld() const;
 
@@ -58,6 +60,7 @@ class CurrencyRates : public QObject {
     bool loaded_ = false;
     std::optional<RateTable> table_;
     RatesFailure failure_;
+    QString keepFailure_;
     QDateTime lastAutomaticTry_;
     std::function<QDateTime()> now_;
     RatesFetcher fetcher_;

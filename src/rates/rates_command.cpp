@@ -51,6 +51,10 @@ int CommandLineRates::update(std::ostream& out, std::ostream& err) {
         err << "orvantis: " << updateFailedText(outcome, Language::English).toStdString() << '\n';
         return 1;
     }
+    if (!rates.keepFailure().isEmpty()) {
+        err << "orvantis: " << notKeptText(rates.keepFailure(), Language::English).toStdString() << '\n';
+        return 1;
+    }
     const RateTable& table = *rates.table();
     out << table.isoDate() << ' ' << sourceName(table.source, Language::English) << " (" << table.rates.size()
         << " currencies)\n";

@@ -68,7 +68,7 @@ DocumentReading readKeptRates(QDate todayUtc) {
 bool keepRatesDocument(const QByteArray& document, QString* error) {
     const QString path = keptRatesFile();
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        if (error) *error = QFileInfo(path).absolutePath();
+        if (error) *error = QStringLiteral("no folder can be made at ") + QFileInfo(path).absolutePath();
         return false;
     }
     const TapeFileError failure = replaceFileAtomically(QFile::encodeName(path).toStdString(),

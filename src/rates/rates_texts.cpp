@@ -79,6 +79,12 @@ QString updateFailedText(const RatesFailure& failure, Language language) {
         .arg(ratesProblemText(failure, language));
 }
 
+QString notKeptText(const QString& detail, Language language) {
+    return pick(language, "The rates could not be kept for use offline (%1)",
+                "Курсы не удалось сохранить для работы без сети (%1)")
+        .arg(detail);
+}
+
 QString noRatesHint(Language language) {
     return pick(language, "No exchange rates yet: update them (Ctrl+U)", "Курсов валют пока нет: обновите их (Ctrl+U)");
 }

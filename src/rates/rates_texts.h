@@ -21,6 +21,8 @@ QString noRatesLine(const RatesFailure& failure, Language language);
 // While a fetch runs, and when a manual update fails with rates kept.
 QString updatingLine(Language language);
 QString updateFailedText(const RatesFailure& failure, Language language);
+// Fetched, but not kept for later runs: `detail` names the file and why.
+QString notKeptText(const QString& detail, Language language);
 
 // The error hint of a conversion without rates.
 QString noRatesHint(Language language);

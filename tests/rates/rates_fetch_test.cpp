@@ -204,6 +204,23 @@ TEST_F(RatesFetchTest, OnlyAKeptFileIsRead) {
     EXPECT_EQ(reading.failure.problem, RatesProblem::NothingKept);
 }
 
+// Rates that cannot be kept are fetched, but the command says so and fails: the next run would
+// find none.
+TEST_F(RatesFetchTest, AnUpdateThatCannotBeKeptFails) {
+    const QString folder = QFileInfo(keptRatesFile()).absolutePath();
+    QDir(folder).removeRecursively();
+    QFile blocker(folder); // a file where the folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const auto cleanUp = qScopeGuard([folder] { QFile::remove(folder); });
+    CommandLineRates command([] { return RateSource::EuropeanCentralBank; });
+    std::ostringstream out, err;
+    qputenv("ORVANTIS_RATES_URL", server.url(QStringLiteral("/ecb")).toEncoded());
+    EXPECT_EQ(command.update(out, err), 1);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_NE(err.str().find("could not be kept"), std::string::npos) << err.str();
+}
+
 TEST_F(RatesFetchTest, CommandLineUpdateAndConvert) {
     CommandLineRates command([] { return RateSource::EuropeanCentralBank; });
     EXPECT_FALSE(command.kept().table);

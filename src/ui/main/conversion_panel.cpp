@@ -270,6 +270,8 @@ TConversionPanel::TConversionPanel(Calculator& calculator, QWidget* listParent)
         const bool manual = std::exchange(manualUpdate_, false);
         if (manual && failure.problem != RatesProblem::None)
             calc_.ShowErrorHint(updateFailedText(failure, messagesLanguage()).toStdString());
+        else if (!rates_->keepFailure().isEmpty())
+            calc_.ShowErrorHint(notKeptText(rates_->keepFailure(), messagesLanguage()).toStdString());
     });
     lbRates->hide();
     bpUpdateRates->hide();
