@@ -14,8 +14,6 @@
 #include "text_panel.h"
 
 #include <QMainWindow>
-#include <QPointer>
-#include <QWindow>
 
 #include <array>
 #include <functional>
