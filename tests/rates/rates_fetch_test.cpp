@@ -209,6 +209,7 @@ TEST_F(RatesFetchTest, OnlyAKeptFileIsRead) {
 TEST_F(RatesFetchTest, AnUpdateThatCannotBeKeptFails) {
     const QString folder = QFileInfo(keptRatesFile()).absolutePath();
     QDir(folder).removeRecursively();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(folder).absolutePath()));
     QFile blocker(folder); // a file where the folder should be
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
